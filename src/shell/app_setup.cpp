@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app_setup.h"
+
+#include "shell/toolkit/twips.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLocale>
+
+void installFonts() {
+    for (const char* file :
+         {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf",
+          ":/fonts/LiberationSans-Italic.ttf", ":/fonts/ComicNeue-Regular.otf", ":/fonts/ComicNeue-Bold.otf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    QApplication::setFont(FontSpec{}.toFont());
+}
+
+char decimalSeparatorOf(const QLocale& locale) {
+    if (locale.language() == QLocale::C)
+        return ',';
+    return locale.decimalPoint() == QStringLiteral(".") ? '.' : ',';
+}

@@ -1,0 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QLocale;
+
+// Loads the program's bundled fonts and makes the ordinary sans-serif face the default one.
+void installFonts();
+// The user's decimal separator; a comma where the locale names none (C/POSIX), which suits the
+// program's French texts.
+char decimalSeparatorOf(const QLocale& locale);

@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "form.h"
+
+#include "program.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+
+Form::Form(Program& program, const char* name)
+    : m_program(program)
+    , m_name(name) {
+    setObjectName(QString::fromLatin1(name));
+}
+
+Form::~Form() {
+    for (auto& w : m_discarded)
+        delete w.data();
+    delete m_window.data();
+}
+
+void Form::ensureControls() {
+    if (m_window)
+        return;
+    m_window = buildControls();
+    m_window->onCloseByPupil([this] { closeByPupil(); });
+    // Each window starts centred on the screen.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        m_window->adjustSize();
+        const QRect avail = screen->availableGeometry();
+        const QSize size = m_window->sizeHint().expandedTo(m_window->size());
+        m_window->move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+    load();
+}
+
+FormWindow& Form::window() {
+    ensureControls();
+    return *m_window;
+}
+
+void Form::show() {
+    ensureControls();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void Form::showModal() {
+    ensureControls();
+    QPointer<FormWindow> w = m_window;
+    w->setWindowModality(Qt::ApplicationModal);
+    show();
+    QEventLoop loop;
+    while (w && w->isVisible())
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    if (w)
+        w->setWindowModality(Qt::NonModal);
+}
+
+void Form::hide() {
+    ensureControls();
+    m_window->hide();
+}
+
+void Form::discardWindow() {
+    if (!m_window)
+        return;
+    QPointer<FormWindow> w = m_window;
+    m_window.clear();
+    dropControls();
+    w->hide();
+    // A handler of this window may be suspended in a pump with one of its widgets on the call
+    // stack: the widgets are destroyed once control is back in the main loop.
+    w->deleteLater();
+    m_discarded.push_back(w);
+    std::erase_if(m_discarded, [](const QPointer<FormWindow>& p) { return p.isNull(); });
+}
+
+void Form::closeByPupil() {
+    if (!m_window)
+        return;
+    discardWindow();
+    afterCloseByPupil();
+}
+
+void Form::closeForEnd() {
+    discardWindow();
+}

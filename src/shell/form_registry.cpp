@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "form_registry.h"
+
+#include "aa_mainform.h"
+#include "form2.h"
+#include "primes/b_prem_verif.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+template <class F> std::pair<std::string_view, std::unique_ptr<Form> (*)(Program&)> entry() {
+    return {F::formName, [](Program& p) -> std::unique_ptr<Form> { return std::make_unique<F>(p); }};
+}
+
+} // namespace
+
+std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
+    // Every window the program has; a window missing here is not opened by its menu entry.
+    static const std::array factories{
+        entry<Form2>(),
+        entry<aa_Mainform>(),
+        entry<b_Prem_verif>(),
+    };
+    for (const auto& [formName, make] : factories)
+        if (formName == name)
+            return make(program);
+    return nullptr;
+}

@@ -1,0 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+class Form;
+class Program;
+
+// Makes the window of that name, or returns nullptr when the program has none by that name yet.
+std::unique_ptr<Form> makeForm(std::string_view name, Program& program);

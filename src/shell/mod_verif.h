@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class Program;
+class QLineEdit;
+
+// The input filters of the filtered boxes: each takes the whole text of a box, shows its message
+// and returns false when that text may not stay in the box.
+namespace Mod_Verif {
+bool VerifEntier(Program& program, const QString& text); // non-negative whole numbers
+bool VerifBorne(Program& program, const QString& text);  // non-negative numbers
+bool VerifSigne(Program& program, const QString& text);  // any number, or a lone "-"
+
+using Filter = bool (*)(Program&, const QString&);
+// Runs the filter on the box's text and empties the box when it rejects. Emptying changes the
+// text again, and the change handler runs once more with the empty text, which every filter
+// accepts.
+void filterBox(Program& program, QLineEdit* box, Filter filter);
+} // namespace Mod_Verif

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "program.h"
+
+#include "form.h"
+#include "form2.h"
+#include "form_registry.h"
+
+Program::Program(Services services)
+    : m_services(std::move(services)) {}
+
+Program::~Program() {
+    // Windows go first: their widgets may still refer to the services.
+    m_forms.clear();
+}
+
+void Program::start() {
+    get<Form2>().show();
+}
+
+Form* Program::form(std::string_view name) {
+    if (auto it = m_forms.find(name); it != m_forms.end())
+        return it->second.get();
+    std::unique_ptr<Form> made = makeForm(name, *this);
+    if (!made)
+        return nullptr;
+    return m_forms.emplace(std::string(name), std::move(made)).first->second.get();
+}
+
+void Program::endProgram() {
+    if (m_ended)
+        return;
+    m_ended = true;
+    for (auto& [name, f] : m_forms)
+        f->closeForEnd();
+    if (m_services.endProcess)
+        m_services.endProcess();
+}

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/toolkit/twips.h"
+
+#include <QPushButton>
+
+// A push button whose caption wraps over several lines when it is wider than the button, with
+// an optional flat coloured face or a picture instead of a caption. A '&' in the caption marks
+// the access key (Alt + letter).
+class Button : public QPushButton {
+public:
+    Button(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& r,
+           const FontSpec& font = {});
+    void setFaceColor(const QColor& c);
+    // Shows the picture (a resource) instead of a caption.
+    void setPicture(const QString& resource);
+    QString caption() const { return text(); }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QString m_picture;
+};

@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/toolkit/controls.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <limits>
+
+void setupControl(QWidget* w, QWidget* parent, const QString& name, const twips::Rect& r,
+                  const FontSpec& font) {
+    w->setParent(parent);
+    w->setObjectName(name);
+    w->setFont(font.toFont());
+    twips::place(w, r);
+}
+
+Label::Label(QWidget* parent, const Spec& spec) {
+    setupControl(this, parent, spec.name, spec.rect, spec.font);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(spec.wordWrap);
+    setAlignment(spec.alignment);
+    setText(spec.caption);
+    if (spec.foreColor.isValid())
+        setForeColor(spec.foreColor);
+    setBackColor(spec.backColor);
+}
+
+void Label::setForeColor(const QColor& c) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, c);
+    setPalette(p);
+}
+
+void Label::setBackColor(const QColor& c) {
+    setAutoFillBackground(c.isValid());
+    if (c.isValid()) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, c);
+        setPalette(p);
+    }
+}
+
+TextBox::TextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font) {
+    setupControl(this, parent, name, r, font);
+    // No length limit: a pasted text arrives whole, and the box's own rules decide on it.
+    setMaxLength(std::numeric_limits<int>::max());
+}
+
+void TextBox::setTextKeepingCursorAtEnd(const QString& t) {
+    setText(t);
+    setCursorPosition(int(t.size()));
+}
+
+MultiLineTextBox::MultiLineTextBox(QWidget* parent, const QString& name, const twips::Rect& r,
+                                   const FontSpec& font, bool readOnly) {
+    setupControl(this, parent, name, r, font);
+    setReadOnly(readOnly);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
+void MultiLineTextBox::setText(const QString& t) {
+    setPlainText(t);
+    moveCursor(QTextCursor::End);
+}
+
+ComboBox::ComboBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font) {
+    setupControl(this, parent, name, r, font);
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+Image::Image(QWidget* parent, const QString& name, const twips::Rect& r, const QString& resource)
+    : m_resource(resource) {
+    setupControl(this, parent, name, r);
+    render();
+}
+
+void Image::setPicture(const QString& resource) {
+    m_resource = resource;
+    render();
+}
+
+void Image::resizeEvent(QResizeEvent* e) {
+    QLabel::resizeEvent(e);
+    render();
+}
+
+void Image::render() {
+    if (size().isEmpty() || m_resource.isEmpty()) {
+        clear();
+        return;
+    }
+    // Drawn at the screen's density so that the picture stays crisp.
+    const qreal dpr = devicePixelRatioF();
+    QPixmap pm(size() * dpr);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    QPainter painter(&pm);
+    QSvgRenderer(m_resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(size())));
+    painter.end();
+    setPixmap(pm);
+}
+
+Timer::Timer(QObject* parent, const QString& name, int intervalMs)
+    : QTimer(parent) {
+    setObjectName(name);
+    setIntervalMs(intervalMs);
+}
+
+void Timer::setIntervalMs(int ms) {
+    if (ms <= 0) {
+        stop();
+        return;
+    }
+    setInterval(ms);
+    if (!isActive())
+        start();
+}
+
+QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& title) {
+    QMenu* m = bar->addMenu(title);
+    m->setObjectName(name);
+    return m;
+}
+
+QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    return a;
+}
+
+QAction* addMenuSeparator(QMenu* menu, const QString& name) {
+    QAction* a = menu->addSeparator();
+    a->setObjectName(name);
+    return a;
+}

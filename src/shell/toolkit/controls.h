@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/toolkit/twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+class QMenu;
+class QMenuBar;
+class QAction;
+
+// Gives a control its name, parent, place in twips and font.
+void setupControl(QWidget* w, QWidget* parent, const QString& name, const twips::Rect& r,
+                  const FontSpec& font = {});
+
+// A label: always plain text, so runs of blanks and characters such as '<' are shown as they
+// stand (a caption is never taken for rich text).
+class Label : public QLabel {
+public:
+    struct Spec {
+        QString name;
+        QString caption;
+        twips::Rect rect;
+        FontSpec font = {};
+        bool wordWrap = false;
+        QColor foreColor = {}; // invalid: the system text colour
+        QColor backColor = {}; // invalid: transparent
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    };
+
+    Label(QWidget* parent, const Spec& spec);
+    QString caption() const { return text(); }
+    void setCaption(const QString& c) { setText(c); }
+    void setForeColor(const QColor& c);
+    void setBackColor(const QColor& c); // an invalid colour makes the label transparent
+};
+
+// A single-line text box. textChanged fires on every change of its text, also a change made by
+// code, synchronously inside the assignment.
+class TextBox : public QLineEdit {
+public:
+    TextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
+    void setTextKeepingCursorAtEnd(const QString& t);
+};
+
+// A multi-line, word-wrapped text box, usually read-only.
+class MultiLineTextBox : public QPlainTextEdit {
+public:
+    MultiLineTextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {},
+                     bool readOnly = true);
+    QString text() const { return toPlainText(); }
+    // Replaces the whole text and leaves the cursor at its end, so that typing appends.
+    void setText(const QString& t);
+};
+
+// An editable combo box; edited() reports the pupil's edits of its text only, not an item
+// picked from the list nor a text set by code.
+class ComboBox : public QComboBox {
+public:
+    ComboBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
+};
+
+// A picture from the program's resources, stretched to its box.
+class Image : public QLabel {
+public:
+    Image(QWidget* parent, const QString& name, const twips::Rect& r, const QString& resource);
+    void setPicture(const QString& resource);
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void render();
+    QString m_resource;
+};
+
+// A repeating timer; an interval of 0 stops it for good, as the windows expect.
+class Timer : public QTimer {
+public:
+    Timer(QObject* parent, const QString& name, int intervalMs);
+    void setIntervalMs(int ms);
+};
+
+// Menus: each entry is a named action.
+QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& title);
+QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
+QAction* addMenuSeparator(QMenu* menu, const QString& name);

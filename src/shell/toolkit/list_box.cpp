@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/toolkit/list_box.h"
+
+#include "shell/toolkit/controls.h"
+
+#include <QTimer>
+
+LeanListModel::LeanListModel(QObject* parent)
+    : QAbstractListModel(parent) {}
+
+void LeanListModel::append(const QString& line) {
+    m_text += line.toStdString();
+    m_ends.push_back(std::uint32_t(m_text.size()));
+}
+
+void LeanListModel::clear() {
+    beginResetModel();
+    m_text.clear();
+    m_ends.clear();
+    m_published = 0;
+    endResetModel();
+}
+
+QString LeanListModel::at(int row) const {
+    if (row < 0 || row >= count())
+        return {};
+    const std::uint32_t begin = row == 0 ? 0 : m_ends[std::size_t(row) - 1];
+    return QString::fromUtf8(m_text.data() + begin, qsizetype(m_ends[std::size_t(row)] - begin));
+}
+
+void LeanListModel::publish() {
+    if (m_published == count())
+        return;
+    beginInsertRows({}, m_published, count() - 1);
+    m_published = count();
+    endInsertRows();
+}
+
+int LeanListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_published;
+}
+
+QVariant LeanListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_published)
+        return {};
+    return at(index.row());
+}
+
+ListBox::ListBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font)
+    : m_model(new LeanListModel(this)) {
+    setupControl(this, parent, name, r, font);
+    setModel(m_model);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // A line picked by the pupil becomes the selected one.
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { m_selected = current.row(); });
+}
+
+void ListBox::addItem(const QString& line) {
+    m_model->append(line);
+    schedulePublish();
+}
+
+void ListBox::clear() {
+    m_model->clear();
+    m_selected = -1;
+}
+
+void ListBox::selectLast() {
+    m_selected = count() - 1;
+    schedulePublish();
+}
+
+void ListBox::schedulePublish() {
+    if (m_publishPending)
+        return;
+    m_publishPending = true;
+    QTimer::singleShot(0, this, [this] { publish(); });
+}
+
+void ListBox::publish() {
+    m_publishPending = false;
+    m_model->publish();
+    if (m_selected >= 0 && m_selected < m_model->rowCount()) {
+        const QModelIndex index = m_model->index(m_selected);
+        setCurrentIndex(index);
+        scrollTo(index);
+    }
+}

@@ -1,0 +1,188 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "test_program.h"
+
+#include "shell/aa_mainform.h"
+#include "shell/form2.h"
+#include "shell/toolkit/button.h"
+#include "shell/toolkit/controls.h"
+#include "shell/toolkit/decorations.h"
+#include "shell/toolkit/frame.h"
+
+#include <QAction>
+#include <QMenu>
+
+class TestMainMenu : public QObject {
+    Q_OBJECT
+
+    // Starts the program with a splash timer of 5 ms instead of 500.
+    static Form2& startFast(TestProgram& tp) {
+        tp->start();
+        auto& splash = tp->get<Form2>();
+        control<Timer>(splash, "Timer1")->setIntervalMs(5);
+        return splash;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { setUpTestApplication(); }
+
+    void splashHandsOverAtTheEleventhTick() {
+        TestProgram tp;
+        Form2& splash = startFast(tp);
+        QVERIFY(splash.isShown());
+        QCOMPARE(control<Timer>(splash, "Timer1")->isActive(), true);
+        auto& menu = tp->get<aa_Mainform>();
+        QVERIFY(QTest::qWaitFor([&] { return menu.isShown(); }, 2000));
+        QCOMPARE(splash.counter(), std::int16_t(11));
+        QCOMPARE(control<Label>(splash, "Label2")->caption(),
+                 QStringLiteral("Modifié le 15 mars 2006..........."));
+        QVERIFY(!splash.isShown());
+        QVERIFY(!control<Timer>(splash, "Timer1")->isActive());
+        QTest::qWait(30);
+        QCOMPARE(splash.counter(), std::int16_t(11));
+    }
+
+    void realTimerTicksEveryHalfSecond() {
+        TestProgram tp;
+        tp->start();
+        auto& splash = tp->get<Form2>();
+        QCOMPARE(control<Timer>(splash, "Timer1")->interval(), 500);
+        QTest::qWait(1200);
+        QCOMPARE(splash.counter(), std::int16_t(2));
+    }
+
+    void passerBeforeTheFirstTick_data() {
+        QTest::addColumn<int>("presses");
+        QTest::newRow("once") << 1;
+        QTest::newRow("three times") << 3;
+    }
+    void passerBeforeTheFirstTick() {
+        QFETCH(int, presses);
+        TestProgram tp;
+        tp->start();
+        auto& splash = tp->get<Form2>();
+        auto* timer = control<Timer>(splash, "Timer1");
+        timer->setIntervalMs(50);
+        for (int i = 0; i < presses; ++i)
+            QTest::mouseClick(control<Button>(splash, "Command1"), Qt::LeftButton);
+        QCOMPARE(control<Button>(splash, "Command1")->text(), QStringLiteral("Passer"));
+        QVERIFY(!tp->get<aa_Mainform>().hasControls());
+        QVERIFY(QTest::qWaitFor([&] { return tp->get<aa_Mainform>().isShown(); }, 2000));
+        QCOMPARE(control<Label>(splash, "Label2")->caption(), QStringLiteral("Modifié le 15 mars 2006."));
+        QVERIFY(!splash.isShown());
+    }
+
+    void splashLayout() {
+        TestProgram tp;
+        tp->start();
+        auto& splash = tp->get<Form2>();
+        QCOMPARE(control<Label>(splash, "Label1")->caption(), QStringLiteral("réalisé  par  Brevan"));
+        QVERIFY(splash.window().windowFlags() & Qt::FramelessWindowHint);
+        auto* shape = control<Shape>(splash, "Shape1");
+        QCOMPARE(shape->property("Width").toInt(), 8040);
+        QCOMPARE(shape->property("Height").toInt(), 4500);
+        QCOMPARE(shape->penWidth(), 3);
+        QCOMPARE(splash.window().client()->size(), QSize(536, 300));
+    }
+
+    void captionsAndTargets_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("opens");
+        QTest::newRow("Command6") << "Command6"
+                                  << "Cours"
+                                  << "b_Prem_cours";
+        QTest::newRow("Command4") << "Command4"
+                                  << "Exercice Crible d'Eratosthene"
+                                  << "b_Prem_crible";
+        QTest::newRow("Command1") << "Command1"
+                                  << "Vérifier"
+                                  << "b_Prem_verif";
+        QTest::newRow("Command2") << "Command2"
+                                  << "Rechercher"
+                                  << "b_Prem_rech";
+        QTest::newRow("Command3") << "Command3"
+                                  << "Etude de la conjecture de Goldbach"
+                                  << "b_Prem_gold";
+        QTest::newRow("Command5") << "Command5"
+                                  << "Programmation"
+                                  << "b_Prem_prog";
+        QTest::newRow("Command7") << "Command7"
+                                  << "Degré 1    (courbes linéaires)"
+                                  << "c_Eq_d1";
+        QTest::newRow("Command8") << "Command8"
+                                  << "    Degré 2      (avec x2)"
+                                  << "c_Eq_d2";
+        QTest::newRow("Command_ft_reference") << "Command_ft_reference"
+                                              << "Les fonctions de references"
+                                              << "Form4";
+        QTest::newRow("Command9") << "Command9"
+                                  << "Diophantiennes (solutions aux équations 2 inconnues, 1er degré)"
+                                  << "c_Eq_dioph";
+        QTest::newRow("Command15") << "Command15"
+                                   << "Cours"
+                                   << "d_Proba_cours";
+        QTest::newRow("Command12") << "Command12"
+                                   << "Nombre aléatoire"
+                                   << "d_Proba_alea";
+        QTest::newRow("Command13") << "Command13"
+                                   << "Jeu de Hasard (statistique)"
+                                   << "d_Proba_sim";
+        QTest::newRow("Command14") << "Command14"
+                                   << "Combinaisons"
+                                   << "d_Proba_comb";
+    }
+    void captionsAndTargets() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, opens);
+        TestProgram tp;
+        auto& menu = tp->get<aa_Mainform>();
+        menu.show();
+        auto* button = control<Button>(menu, qPrintable(name));
+        QCOMPARE(button->caption(), caption);
+        QVERIFY(button->isVisible());
+        QTest::mouseClick(button, Qt::LeftButton);
+        // A window the program has is shown; one it does not have yet is simply not opened.
+        if (Form* f = tp->form(opens.toStdString()))
+            QVERIFY(f->isShown());
+        QVERIFY(menu.isShown());
+        QCOMPARE(tp.endCalls, 0);
+    }
+
+    void layoutOfTheMenu() {
+        TestProgram tp;
+        auto& menu = tp->get<aa_Mainform>();
+        menu.show();
+        QCOMPARE(menu.window().windowTitle(), QStringLiteral("Niveau Seconde"));
+        QCOMPARE(menu.window().client()->size(), QSize(629, 478));
+        QVERIFY(!control<Button>(menu, "Command11")->isVisibleTo(&menu.window()));
+        QCOMPARE(control<Button>(menu, "Command11")->caption(), QStringLiteral("Exercice méthode d'Euler"));
+        QCOMPARE(control<Frame>(menu, "Frame1")->caption(), QStringLiteral("NOMBRES PREMIERS"));
+        QCOMPARE(control<Frame>(menu, "Frame2")->caption(), QStringLiteral("EQUATION, fonction"));
+        QCOMPARE(control<Frame>(menu, "Frame3")->caption(), QStringLiteral("PROBABILITES"));
+        const QStringList fichier{QStringLiteral("Tout effacer"), QString(), QStringLiteral("Quitter")};
+        QStringList seen;
+        for (QAction* a : control<QMenu>(menu, "mnuFichier")->actions())
+            seen << a->text();
+        QCOMPARE(seen, fichier);
+        QVERIFY(control<QAction>(menu, "mnuBar0")->isSeparator());
+        QCOMPARE(control<QAction>(menu, "Programmes")->text(), QStringLiteral("Programmes"));
+        QCOMPARE(control<QAction>(menu, "Lexique")->text(), QStringLiteral("Lexique"));
+        // The reference-functions button belongs to the window and stands over the middle frame.
+        auto* ref = control<Button>(menu, "Command_ft_reference");
+        QCOMPARE(ref->parentWidget(), menu.window().client());
+        QVERIFY(control<Frame>(menu, "Frame2")->geometry().contains(ref->geometry()));
+        // Every caption fits its button.
+        for (Button* b : menu.window().findChildren<Button*>()) {
+            if (b->caption().isEmpty())
+                continue;
+            const QRect need = b->fontMetrics().boundingRect(
+                b->rect().adjusted(3, 3, -3, -3), Qt::AlignCenter | Qt::TextWordWrap, b->caption());
+            QVERIFY2(b->rect().adjusted(2, 2, -2, -2).contains(need), qPrintable(b->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(TestMainMenu)
+#include "tst_main_menu.moc"

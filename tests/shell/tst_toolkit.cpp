@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "test_program.h"
+
+#include "shell/toolkit/controls.h"
+#include "shell/toolkit/decorations.h"
+#include "shell/toolkit/drawing_surface.h"
+#include "shell/toolkit/list_box.h"
+#include "shell/toolkit/mouse_twips.h"
+
+#include <QSignalSpy>
+
+class TestToolkit : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { setUpTestApplication(); }
+
+    void labelsKeepRunsOfBlanksAndMarkup() {
+        QWidget host;
+        Label label(&host, {QStringLiteral("Label1"), QStringLiteral("a  <b>x</b>   b"), {0, 0, 3000, 300}});
+        QCOMPARE(label.textFormat(), Qt::PlainText);
+        QCOMPARE(label.caption(), QStringLiteral("a  <b>x</b>   b"));
+        QCOMPARE(label.property("Width").toInt(), 3000);
+        QCOMPARE(label.width(), 200);
+    }
+
+    void listBoxAppendsInBatchesAndSelectsTheLast() {
+        QWidget host;
+        ListBox list(&host, QStringLiteral("List1"), {0, 0, 3000, 3000});
+        host.show();
+        for (int i = 0; i < 40000; ++i) {
+            list.addItem(QString::number(i));
+            list.selectLast();
+        }
+        QCOMPARE(list.count(), 40000);
+        QCOMPARE(list.item(32768), QStringLiteral("32768"));
+        QCOMPARE(list.listIndex(), 39999);
+        QCOMPARE(list.QListView::model()->rowCount(), 0); // not yet shown
+        QTest::qWait(1);
+        QCOMPARE(list.QListView::model()->rowCount(), 40000);
+        QCOMPARE(list.currentIndex().row(), 39999);
+        QCOMPARE(list.currentIndex().data().toString(), QStringLiteral("39999"));
+        QVERIFY(list.model().bytesUsed() < 40000 * 16);
+        list.clear();
+        QCOMPARE(list.count(), 0);
+        QCOMPARE(list.listIndex(), -1);
+        list.addItem(QStringLiteral("é"));
+        QCOMPARE(list.item(0), QStringLiteral("é"));
+    }
+
+    void drawingSurfaceSetsDotsInTwips() {
+        QWidget host;
+        DrawingSurface s(&host, QStringLiteral("Picture1"), {0, 0, 1500, 1500});
+        s.setBackColor(Qt::white);
+        s.pset(150, 300, Qt::red);
+        QCOMPARE(s.point(150, 300), QColor(Qt::red));
+        QCOMPARE(s.point(300, 300), QColor(Qt::white));
+        s.setDrawWidth(3);
+        s.pset(750, 750, Qt::blue);
+        QCOMPARE(s.point(750 - 15, 750 + 15), QColor(Qt::blue));
+        s.pset(1e300, -5, Qt::blue); // off the surface: nothing
+        s.pset(std::nan(""), 0, Qt::blue);
+        s.cls();
+        QCOMPARE(s.point(150, 300), QColor(Qt::white));
+    }
+
+    void mouseReportsTwips() {
+        QWidget host;
+        DrawingSurface s(&host, QStringLiteral("Picture1"), {0, 0, 3000, 3000});
+        host.show();
+        QSignalSpy down(&s.mouse(), &MouseTwips::mouseDown);
+        QSignalSpy click(&s.mouse(), &MouseTwips::click);
+        QTest::mouseClick(&s, Qt::LeftButton, {}, QPoint(10, 20));
+        QCOMPARE(down.count(), 1);
+        QCOMPARE(down[0][0].toInt(), 1);
+        QCOMPARE(down[0][2].toDouble(), 150.0);
+        QCOMPARE(down[0][3].toDouble(), 300.0);
+        QCOMPARE(click.count(), 1);
+    }
+
+    void decorationsMoveInTwips() {
+        QWidget host;
+        Line line(&host, QStringLiteral("Line9"), 0, 0, 100, 100);
+        line.setProperty("X1", 1500);
+        QCOMPARE(line.x1(), 1500);
+        QCOMPARE(host.findChild<Line*>(QStringLiteral("Line9")), &line);
+    }
+
+    void multiLineBoxKeepsTheCursorAtTheEnd() {
+        MultiLineTextBox box(nullptr, QStringLiteral("Text1"), {0, 0, 3000, 1500}, {}, false);
+        box.setText(QStringLiteral("abc"));
+        QTest::keyClicks(&box, QStringLiteral("d"));
+        QCOMPARE(box.text(), QStringLiteral("abcd"));
+    }
+};
+
+QTEST_MAIN(TestToolkit)
+#include "tst_toolkit.moc"

@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/services.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+// Records every box shown and answers from a script.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        Icon icon;
+    };
+    void message(const QString& text, const QString& title, Icon icon) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    std::optional<QColor> chooseColor(const QColor& initial) override;
+
+    std::vector<Shown> shown;
+    std::deque<QString> inputAnswers;
+    std::deque<std::optional<QColor>> colorAnswers;
+    // Runs while a box is open, as the pupil would act before closing it.
+    std::function<void()> whileOpen;
+};
+
+// Lets events run at every call, and gives the test a hook into the middle of a long loop.
+class TestPump : public Pump {
+public:
+    TestPump() { m_due = true; }
+    int calls = 0;
+    // Runs at each call, after the pending events.
+    std::function<void(int call)> onPump;
+
+protected:
+    void runPending() override;
+};
+
+// Draws taken from a list, in order, then 0.
+class SequenceDraws : public Draws {
+public:
+    float draw() override;
+    std::deque<float> values;
+};

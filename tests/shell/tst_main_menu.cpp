@@ -83,6 +83,15 @@ private Q_SLOTS:
         QCOMPARE(shape->property("Height").toInt(), 4500);
         QCOMPARE(shape->penWidth(), 3);
         QCOMPARE(splash.window().client()->size(), QSize(536, 300));
+        // The outline is three pixels wide on every side, inside the window.
+        const QImage img = splash.window().client()->grab().toImage();
+        const QColor text = colors::systemWindowText();
+        for (int x : {0, 2, 533, 535})
+            QCOMPARE(img.pixelColor(x, 150), text);
+        for (int x : {3, 532})
+            QCOMPARE(img.pixelColor(x, 150), colors::lightBlue);
+        for (int y : {0, 2, 297, 299})
+            QCOMPARE(img.pixelColor(268, y), text);
     }
 
     void captionsAndTargets_data() {

@@ -104,23 +104,25 @@ void Shape::paint(QPainter& p) const {
         const double side = std::min(box.width(), box.height());
         box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
     }
+    if (m_kind == Kind::Rectangle || m_kind == Kind::Square) {
+        // Whole pixels: the inside, then the outline as four strips of the pen's width.
+        const QRect r = box.toRect();
+        const int pw = penWidth();
+        if (m_fill.isValid())
+            p.fillRect(r, m_fill);
+        p.fillRect(QRect(r.left(), r.top(), r.width(), pw), color());
+        p.fillRect(QRect(r.left(), r.bottom() - pw + 1, r.width(), pw), color());
+        p.fillRect(QRect(r.left(), r.top(), pw, r.height()), color());
+        p.fillRect(QRect(r.right() - pw + 1, r.top(), pw, r.height()), color());
+        return;
+    }
     box.adjust(w / 2, w / 2, -w / 2, -w / 2);
     p.setPen(QPen(color(), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(m_fill.isValid() ? QBrush(m_fill) : Qt::NoBrush);
-    switch (m_kind) {
-    case Kind::Rectangle:
-    case Kind::Square:
-        p.drawRect(box);
-        break;
-    case Kind::Oval:
-    case Kind::Circle:
+    if (m_kind == Kind::Oval || m_kind == Kind::Circle)
         p.drawEllipse(box);
-        break;
-    case Kind::RoundedRectangle:
-    case Kind::RoundedSquare:
+    else
         p.drawRoundedRect(box, 10, 10);
-        break;
-    }
 }
 
 void paintDecorations(QWidget* host, QPainter& p) {

@@ -6,6 +6,7 @@
 
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 
 Form::Form(Program& program, const char* name)
@@ -27,9 +28,10 @@ void Form::ensureControls() {
     m_window->onCloseByPupil([this] { closeByPupil(); });
     // Each window starts centred on the screen.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        m_window->adjustSize();
+        // Settles a fixed window's size (client area plus menu bar); a sizable one keeps its own.
+        m_window->layout()->activate();
         const QRect avail = screen->availableGeometry();
-        const QSize size = m_window->sizeHint().expandedTo(m_window->size());
+        const QSize size = m_window->size();
         m_window->move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
     }
     load();

@@ -77,6 +77,24 @@ private Q_SLOTS:
         QCOMPARE(probe.loads, 2);
     }
 
+    void windowsOpenAtTheirLayoutSize() {
+        TestProgram tp;
+        for (auto border : {FormWindow::Border::FixedSingle, FormWindow::Border::Sizable}) {
+            struct Sized : FormOf<ProbeUi> {
+                FormWindow::Border border;
+                Sized(Program& p, FormWindow::Border b)
+                    : FormOf(p, "Sized")
+                    , border(b) {}
+                FormWindow* buildControls() override {
+                    m_ui = std::make_unique<ProbeUi>();
+                    return new FormWindow("Sized", QStringLiteral("Sized"), border, 9000, 6000);
+                }
+            } form(*tp, border);
+            form.show();
+            QCOMPARE(form.window().client()->size(), QSize(600, 400));
+        }
+    }
+
     void modalShowWaitsUntilClosed() {
         TestProgram tp;
         Probe probe(*tp);

@@ -3,6 +3,7 @@
 #include "form_registry.h"
 
 #include "aa_mainform.h"
+#include "equations/c_eq_d2.h"
 #include "form2.h"
 #include "primes/b_prem_verif.h"
 
@@ -23,6 +24,7 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<Form2>(),
         entry<aa_Mainform>(),
         entry<b_Prem_verif>(),
+        entry<c_Eq_d2>(),
     };
     for (const auto& [formName, make] : factories)
         if (formName == name)

@@ -65,7 +65,7 @@ FormWindow* c_Eq_d2::buildControls() {
     u.Text1 = box("Text1", "1", {960, 150, 1095, 405});
     u.Label1 = label("Label1", QStringLiteral("x² +") + QString(18, u' ') + QStringLiteral("x  + "),
                      {2100, 210, 2400, 330}, kBoldFont);
-    u.Text2 = box("Text2", "0", {2640, 150, 1095, 405});
+    u.Text2 = box("Text2", "0", {2625, 150, 1020, 405});
     u.Text3 = box("Text3", "0", {4260, 150, 1095, 405});
     u.Line1 = new Line(c, QStringLiteral("Line1"), kClientWidth, 720, 0, 720);
 

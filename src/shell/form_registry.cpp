@@ -4,6 +4,7 @@
 
 #include "aa_mainform.h"
 #include "form2.h"
+#include "graphs/form1.h"
 #include "primes/b_prem_verif.h"
 
 #include <array>
@@ -23,6 +24,7 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<Form2>(),
         entry<aa_Mainform>(),
         entry<b_Prem_verif>(),
+        entry<Form1>(),
     };
     for (const auto& [formName, make] : factories)
         if (formName == name)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/c_eq_d2.h"
 
+#include "graphs/module1.h"
 #include "shell/mod_verif.h"
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
@@ -195,7 +196,9 @@ void c_Eq_d2::Command5_Click() {
         u.Label11->setCaption(text(*v.vertex));
 }
 
-void c_Eq_d2::Command6_Click() {}
+void c_Eq_d2::Command6_Click() {
+    TracerCourbe(program(), 2);
+}
 
 void c_Eq_d2::CoefficientBox_Change(TextBox* box) {
     c_Eq_d2Ui& u = ui();

@@ -4,9 +4,11 @@
 
 #include "equations/c_eq_d2.h"
 #include "equations/two_decimals.h"
+#include "graphs/form1.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/decorations.h"
+#include "shell/toolkit/drawing_surface.h"
 
 #include <array>
 
@@ -450,6 +452,32 @@ private Q_SLOTS:
             QCOMPARE(w.ends("Line2"), down ? downUp2 : upDown2);
             QCOMPARE(w.caption("Label11"), vertex == "unchanged" ? QStringLiteral("3") : w.expected(vertex));
         }
+    }
+
+    // "Tracé" draws a x² + b x + c from this window's boxes; k plays no part.
+    void plotsTheTrinomial() {
+        Window w;
+        w.coefficients("1", "0", "0", "0");
+        w.press("Command6");
+        Form1& graph = w.tp->get<Form1>();
+        QVERIFY(graph.isShown());
+        const PlotState& state = graph.plotState();
+        QCOMPARE(state.degre, std::int16_t(2));
+        QCOMPARE(state.coefficients[2].data(), w.box("Text3"));
+        QCOMPARE(state.ranges[3].data(), w.box("Text_range(3)"));
+        const auto picture = [&] { return control<DrawingSurface>(graph, "Picture1")->image(); };
+        const QImage parabola = picture();
+        int curveDots = 0;
+        for (int y = 0; y < parabola.height(); ++y)
+            for (int x = 0; x < parabola.width(); ++x)
+                curveDots += parabola.pixelColor(x, y) == QColor(0, 0, 255);
+        QVERIFY(curveDots > 50);
+        w.type("Text5", "7");
+        w.press("Command6");
+        QCOMPARE(picture(), parabola);
+        w.type("Text3", "3");
+        w.press("Command6");
+        QVERIFY(picture() != parabola);
     }
 
     void closingStartsAfresh() {

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// Where the dots of a plot go: dotted axes, a graduation mark at every unit and the curve of the
+// function, on a drawing surface measured in twips (origin at the top left, y downwards).
+namespace plot {
+
+// Spacing of the dots along the axes, the marks and the curve, in twips.
+inline constexpr int pas = 20;
+
+struct Ranges {
+    double xmin = 0;
+    double xmax = 0;
+    double ymin = 0;
+    double ymax = 0;
+};
+
+// The mapping from units to surface twips, fixed when the plot is made.
+struct Scales {
+    double echelleX = 0; // twips per unit, horizontally
+    double echelleY = 0; // twips per unit, vertically
+    double origineX = 0; // surface abscissa of x = 0
+    double origineY = 0; // surface ordinate of y = 0
+};
+
+// The function drawn: kind 1 is a·x + b, kind 2 is a·x² + b·x + c.
+struct Function {
+    std::int16_t kind = 1;
+    double a = 0;
+    double b = 0;
+    double c = 0;
+    double operator()(double u) const { return kind == 2 ? a * u * u + b * u + c : a * u + b; }
+};
+
+enum class Ink { HorizontalAxis, VerticalAxis, Mark, Curve };
+
+struct Dot {
+    double x;
+    double y;
+    Ink ink;
+};
+
+// The scales of a surface of largeur × hauteur twips showing the ranges; nothing when a range
+// has no width or a scale or origin is not a finite number.
+std::optional<Scales> scalesFor(const Ranges& r, double largeur, double hauteur);
+
+// Every dot of the plot that can be seen on the surface, in drawing order: horizontal axis,
+// vertical axis, marks of each axis, then the curve when there is a function. Dots that would
+// fall off the surface are left out, so that a range of any width is drawn in the same time.
+std::vector<Dot> plotDots(const Ranges& r, const Scales& s, double largeur, double hauteur,
+                          const std::optional<Function>& f);
+
+// The point of the curve under a click at surface abscissa X: its abscissa u, its image y and the
+// surface ordinate of the point. Nothing when one of them is not a finite number.
+struct ReadOut {
+    double u;
+    double y;
+    double surfaceY;
+};
+std::optional<ReadOut> readOut(const Scales& s, double xmin, const Function& f, double X);
+
+} // namespace plot

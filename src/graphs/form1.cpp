@@ -27,10 +27,13 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonDblClick) {
-            auto* w = static_cast<QWidget*>(watched);
-            const auto* me = static_cast<QMouseEvent*>(event);
-            if (!w->childAt(me->position().toPoint()))
-                m_f();
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            // A double-click on a control that the control leaves alone comes here as well.
+            for (QObject* o : watched->children())
+                if (auto* child = qobject_cast<QWidget*>(o);
+                    child && !child->isHidden() && child->geometry().contains(at))
+                    return false;
+            m_f();
         }
         return false;
     }

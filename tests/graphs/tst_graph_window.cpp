@@ -70,6 +70,7 @@ private Q_SLOTS:
         Form1& g = p.graph();
         QVERIFY(g.isShown());
         QCOMPARE(g.window().windowTitle(), QStringLiteral("Form1"));
+        QCOMPARE(g.window().size(), QSize(545, 636));
         QCOMPARE(p.lines(), QStringList{kSlopeLine + "1"});
         const PlotState& st = g.plotState();
         QCOMPARE(st.degre, std::int16_t(1));
@@ -88,8 +89,12 @@ private Q_SLOTS:
         g.hide();
         g.show();
         const QImage shown = p.surface()->grab().toImage();
-        QCOMPARE(QColor(shown.pixel(2500 / 15, 5000 / 15)), kBlue);
-        QCOMPARE(QColor(shown.pixel(1000 / 15, 5000 / 15)), kBlack);
+        const auto shownAt = [&](double x, double y) {
+            const double dpr = shown.devicePixelRatio();
+            return QColor(shown.pixel(int(x / 15 * dpr), int(y / 15 * dpr)));
+        };
+        QCOMPARE(shownAt(2500, 5000), kBlue);
+        QCOMPARE(shownAt(1000, 5000), kBlack);
     }
 
     void slopeLineShowsTheBoxAsTyped() {

@@ -37,31 +37,30 @@ FormWindow* c_Eq_d1::buildControls() {
 
     // F :  x -> a x + b
     u.Label3[0] = new Label(
-        c, {QStringLiteral("Label3(0)"), QStringLiteral("F :  x ->"), {240, 360, 1095, 375}, kLarge});
-    u.Text1 = new TextBox(c, QStringLiteral("Text1"), {1320, 315, 855, 420}, kBox);
+        c, {QStringLiteral("Label3(0)"), QStringLiteral("F :  x ->"), {240, 285, 1095, 375}, kLarge});
+    u.Text1 = new TextBox(c, QStringLiteral("Text1"), {1320, 240, 855, 420}, kBox);
     u.Label1 = new Label(
-        c, {QStringLiteral("Label1"), QStringLiteral("x +") + spaces(17), {2220, 360, 2415, 375}, kLarge});
-    u.Text2 = new TextBox(c, QStringLiteral("Text2"), {2640, 315, 1215, 420}, kBox);
-    new Line(c, QStringLiteral("Line2"), 0, 1020, kWidth, 1020);
+        c, {QStringLiteral("Label1"), QStringLiteral("x +") + spaces(17), {2220, 285, 2415, 375}, kLarge});
+    u.Text2 = new TextBox(c, QStringLiteral("Text2"), {2640, 240, 1215, 420}, kBox);
+    new Line(c, QStringLiteral("Line2"), 0, 780, kWidth, 780);
 
     // Calculer  F ( x0 ) =   then f(x0) on the line below
-    u.Command2 =
-        new Button(c, QStringLiteral("Command2"), QStringLiteral("Calculer"), {240, 1230, 1095, 450});
+    u.Command2 = new Button(c, QStringLiteral("Command2"), QStringLiteral("Calculer"), {240, 900, 1095, 450});
     u.Label3[1] = new Label(c, {QStringLiteral("Label3(1)"),
                                 QStringLiteral("F (") + spaces(12) + QStringLiteral(") ="),
-                                {1560, 1275, 1935, 375},
+                                {1560, 945, 1935, 375},
                                 kLarge});
-    u.Text4 = new TextBox(c, QStringLiteral("Text4"), {1920, 1230, 840, 420}, kBox);
-    u.Label4 = new Label(c, {QStringLiteral("Label4"), QString(), {600, 1740, 4035, 375}, kLarge});
+    u.Text4 = new TextBox(c, QStringLiteral("Text4"), {1920, 915, 840, 420}, kBox);
+    u.Label4 = new Label(c, {QStringLiteral("Label4"), QString(), {600, 1380, 4035, 375}, kLarge});
 
     // Résoudre  F ( x ) = k   then the solution on the line below
     u.Command1 =
-        new Button(c, QStringLiteral("Command1"), QStringLiteral("Résoudre"), {240, 2190, 1095, 450});
+        new Button(c, QStringLiteral("Command1"), QStringLiteral("Résoudre"), {240, 1845, 1095, 450});
     u.Label3[2] = new Label(
-        c, {QStringLiteral("Label3(2)"), QStringLiteral("F ( x ) ="), {1560, 2235, 1095, 375}, kLarge});
-    u.Text3 = new TextBox(c, QStringLiteral("Text3"), {2640, 2190, 1215, 420}, kBox);
-    u.Label2 = new Label(c, {QStringLiteral("Label2"), QString(), {600, 2700, 4035, 375}, kLarge});
-    new Line(c, QStringLiteral("Line1"), 0, 3000 - 120, kWidth, 3000 - 120);
+        c, {QStringLiteral("Label3(2)"), QStringLiteral("F ( x ) ="), {1560, 1890, 1095, 375}, kLarge});
+    u.Text3 = new TextBox(c, QStringLiteral("Text3"), {2640, 1860, 1215, 420}, kBox);
+    u.Label2 = new Label(c, {QStringLiteral("Label2"), QString(), {600, 2325, 4035, 375}, kLarge});
+    new Line(c, QStringLiteral("Line1"), 0, 2790, kWidth, 2790);
 
     // The table of variation; the arrow lies on the row separator until it is placed.
     new Line(c, QStringLiteral("Line3"), 360, 3000, 3840, 3000);
@@ -76,7 +75,6 @@ FormWindow* c_Eq_d1::buildControls() {
                   {840, 3120, 3015, 255}});
     new Label(c, {QStringLiteral("Label7"), QStringLiteral("F"), {480, 3720, 255, 255}});
     u.Line9 = new Line(c, QStringLiteral("Line9"), 1200, 3360, 3600, 3360);
-    u.Line9->setPenWidth(2);
     u.Command3 = new Button(c, QStringLiteral("Command3"), QStringLiteral("Tableau de variation"),
                             {1080, 4620, 2595, 450});
     new Line(c, QStringLiteral("Line10"), 0, 5340, kWidth, 5340);
@@ -89,12 +87,12 @@ FormWindow* c_Eq_d1::buildControls() {
         u.Label8[std::size_t(row)] =
             new Label(c, {QStringLiteral("Label8(%1)").arg(row),
                           row == 0 ? QStringLiteral("RANGE X") : QStringLiteral("RANGE Y"),
-                          {1560, top + 60, 1095, 255},
+                          {1560, top + 60, 900, 255},
                           {8.25, true}});
         for (int col = 0; col < 2; ++col) {
             const int i = row * 2 + col;
             u.Text_range[std::size_t(i)] =
-                new TextBox(c, QStringLiteral("Text_range(%1)").arg(i), {2640 + col * 1080, top, 975, 345});
+                new TextBox(c, QStringLiteral("Text_range(%1)").arg(i), {2520 + col * 1080, top, 975, 345});
             u.Text_range[std::size_t(i)]->setText(QString::fromLatin1(rangeTexts[i]));
         }
     }

@@ -8,8 +8,10 @@
 #include "shell/toolkit/mouse_twips.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QScreen>
 
 #include <functional>
 
@@ -27,10 +29,13 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonDblClick) {
-            auto* w = static_cast<QWidget*>(watched);
-            const auto* me = static_cast<QMouseEvent*>(event);
-            if (!w->childAt(me->position().toPoint()))
-                m_f();
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            // A double-click on a control that the control leaves alone comes here as well.
+            for (QObject* o : watched->children())
+                if (auto* child = qobject_cast<QWidget*>(o);
+                    child && !child->isHidden() && child->geometry().contains(at))
+                    return false;
+            m_f();
         }
         return false;
     }
@@ -53,12 +58,25 @@ FormWindow* Form1::buildControls() {
     u.Picture1 = new DrawingSurface(c, QStringLiteral("Picture1"), {360, 360, 7500, 7500});
     u.Picture1->setBackColor(Qt::white);
     u.List1 = new ListBox(c, QStringLiteral("List1"), {480, 7920, 4335, 1500});
+    // The lines are only read: the list takes no focus when the window opens, so no line looks picked.
+    u.List1->setFocusPolicy(Qt::ClickFocus);
 
     QObject::connect(
         &u.Picture1->mouse(), &MouseTwips::mouseUp, this,
         [this](int button, int shift, double x, double y) { Picture1_MouseUp(button, shift, x, y); });
     new BackgroundDoubleClick(c, [this] { Form_DblClick(); });
     return w;
+}
+
+void Form1::load() {
+    // A sizable window has no size of its own to settle on: give it its layout's client size and
+    // place it in the middle of the screen, as the other windows are.
+    FormWindow& w = window();
+    w.resize(twips::toPx(w.clientWidthTwips()), twips::toPx(w.clientHeightTwips()));
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect frame = w.frameGeometry();
+        w.move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
 }
 
 void Form1::Picture1_MouseUp(int, int, double x, double) {

@@ -33,6 +33,7 @@ public:
 
 protected:
     FormWindow* buildControls() override;
+    void load() override;
 
 private:
     PlotState m_plot;

@@ -87,8 +87,12 @@ void TracerCourbe(Program& program, std::int16_t kind) {
             if (a && b && c)
                 f = plot::Function{kind, *a, *b, *c};
             surface->setDrawWidth(1);
+            // One repaint for the whole drawing rather than one per dot.
+            surface->setUpdatesEnabled(false);
             for (const plot::Dot& d : plot::plotDots(r, *state.scales, state.largeur, state.hauteur, f))
                 surface->pset(d.x, d.y, inkColor(d.ink));
+            surface->setUpdatesEnabled(true);
+            surface->update();
         }
     }
 

@@ -12,6 +12,10 @@ namespace {
 // Half the length of a graduation mark: five dots, pas apart, centred on the axis.
 constexpr double kHalfMark = 2 * pas;
 
+// Marks closer than this merge into a solid stroke, which is drawn with dots this far apart: at
+// most a device pixel on any screen.
+constexpr double kStrokeSpacing = 5;
+
 // How far off the surface a dot may still touch its edge.
 constexpr double kMargin = pas;
 
@@ -49,9 +53,8 @@ double countSteps(double start, double end, double step) {
 }
 
 // The graduation marks of one axis. Mark i stands at offset i·spacing from the first one, which is
-// at `first`; only the marks whose offset lies in [lo, hi] can be seen. When marks are closer
-// than a twip they merge into a solid stroke, and every other one is skipped so that the stroke
-// still costs a few thousand dots.
+// at offset 0; only the marks whose offset lies in [lo, hi] can be seen. Marks that merge into a
+// solid stroke are thinned out so that the stroke costs a few thousand dots at most.
 template <class At>
 void addMarks(std::vector<Dot>& dots, const Surface& s, double count, double spacing, double lo, double hi,
               At markDots) {
@@ -61,7 +64,7 @@ void addMarks(std::vector<Dot>& dots, const Surface& s, double count, double spa
     const double lastSeen = std::min(count - 1, std::floor(hi / spacing));
     if (!(firstSeen <= lastSeen))
         return;
-    const double stride = spacing < 1 ? std::floor(1 / spacing) : 1;
+    const double stride = spacing < kStrokeSpacing ? std::floor(kStrokeSpacing / spacing) : 1;
     for (double i = firstSeen; i <= lastSeen; i += stride)
         for (int t = -2; t <= 2; ++t)
             markDots(i * spacing, t * pas, [&](double x, double y) { add(dots, s, x, y, Ink::Mark); });

@@ -58,6 +58,12 @@ private Q_SLOTS:
         QCOMPARE(control<Button>(w.form, "Command3")->caption(), QStringLiteral("Tableau de variation"));
         QCOMPARE(control<Button>(w.form, "Command4")->caption(), QStringLiteral("Tracé"));
         QCOMPARE(w.arrow(), (QList<int>{1200, 3360, 3600, 3360}));
+        // The longest results a double can give fit their labels.
+        for (const auto& [name, longest] : {std::pair{"Label2", "x = -1,23456789012345E+100"},
+                                            std::pair{"Label4", "-1,23456789012345E-100"}}) {
+            const Label* l = control<Label>(w.form, name);
+            QVERIFY(l->fontMetrics().horizontalAdvance(QString::fromLatin1(longest)) <= l->width());
+        }
         // Each box stands clear of the captions it sits among.
         for (const char* name : {"Text1", "Text2", "Text3", "Text4"}) {
             const QRect r = w.box(name)->geometry();

@@ -203,13 +203,13 @@ private Q_SLOTS:
         // 10 000 units on 7 500 twips: the marks run together into one stroke along the axis.
         const Plot p = draw({0, 1e4, -1, 1});
         const std::set<double> columns = markColumns(p.dots, p.s.origineY);
-        QVERIFY(columns.size() > 3000);
+        QVERIFY(columns.size() > 1500);
         QCOMPARE(*columns.begin(), 0.0);
-        QVERIFY(*columns.rbegin() > kSide - 2);
+        QVERIFY(*columns.rbegin() > kSide - 5);
         double widestGap = 0;
         for (auto it = std::next(columns.begin()); it != columns.end(); ++it)
             widestGap = std::max(widestGap, *it - *std::prev(it));
-        QVERIFY(widestGap <= 1.5);
+        QVERIFY(widestGap <= 5); // a device pixel at most, even on dense screens
     }
 
     void readOut_data() {

@@ -1,0 +1,283 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "test_program.h"
+
+#include "equations/c_eq_d1.h"
+#include "graphs/form1.h"
+#include "graphs/module1.h"
+#include "shell/toolkit/button.h"
+#include "shell/toolkit/drawing_surface.h"
+#include "shell/toolkit/list_box.h"
+
+#include <QElapsedTimer>
+
+namespace {
+const QColor kBlue(0, 0, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QString kSlopeLine = QStringLiteral("Coefficient directeur (y2-y1)/(x2-x1) = ");
+} // namespace
+
+class TestGraphWindow : public QObject {
+    Q_OBJECT
+
+    // The degree-1 window and the graph window it plots into.
+    struct Plotting {
+        TestProgram tp;
+        c_Eq_d1& eq;
+        explicit Plotting(char sep = ',')
+            : tp(sep)
+            , eq(tp->get<c_Eq_d1>()) {
+            eq.show();
+        }
+        QLineEdit* box(const char* name) { return control<QLineEdit>(eq, name); }
+        void setRanges(const QStringList& r) {
+            for (int i = 0; i < 4; ++i)
+                box(qPrintable(QStringLiteral("Text_range(%1)").arg(i)))->setText(r[i]);
+        }
+        void plot() { QTest::mouseClick(control<Button>(eq, "Command4"), Qt::LeftButton); }
+        Form1& graph() { return tp->get<Form1>(); }
+        DrawingSurface* surface() { return control<DrawingSurface>(graph(), "Picture1"); }
+        ListBox* list() { return control<ListBox>(graph(), "List1"); }
+        QStringList lines() {
+            QStringList l;
+            for (int i = 0; i < list()->count(); ++i)
+                l << list()->item(i);
+            return l;
+        }
+        // A click on the drawing at X twips (the height does not matter).
+        void clickAt(int xTwips, Qt::MouseButton button = Qt::LeftButton) {
+            QTest::mouseClick(surface(), button, {}, QPoint(xTwips / 15, 100));
+        }
+        QColor at(double x, double y) { return surface()->point(x, y); }
+        int pixelsOf(const QColor& c) {
+            const QImage& img = surface()->image();
+            int n = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    n += QColor(img.pixel(x, y)) == c;
+            return n;
+        }
+    };
+
+private Q_SLOTS:
+    void initTestCase() { setUpTestApplication(); }
+
+    void defaultPlot() {
+        Plotting p;
+        p.plot();
+        Form1& g = p.graph();
+        QVERIFY(g.isShown());
+        QCOMPARE(g.window().windowTitle(), QStringLiteral("Form1"));
+        QCOMPARE(g.window().size(), QSize(545, 636));
+        QCOMPARE(p.lines(), QStringList{kSlopeLine + "1"});
+        const PlotState& st = g.plotState();
+        QCOMPARE(st.degre, std::int16_t(1));
+        QCOMPARE(st.largeur, std::int16_t(7500));
+        QCOMPARE(st.hauteur, 7500.0f);
+        QCOMPARE(st.scales->echelleX, 500.0);
+        QCOMPARE(st.scales->origineY, 5000.0);
+        // The diagonal in blue through the crossing, the axes and marks in black.
+        QCOMPARE(p.at(2500, 5000), kBlue);
+        QCOMPARE(p.at(4000, 3500), kBlue);
+        QCOMPARE(p.at(1000, 5000), kBlack);
+        QCOMPARE(p.at(2500, 1000), kBlack);
+        QCOMPARE(p.at(6500, 5000 + 40), kBlack); // a mark's end
+        QCOMPARE(p.at(6510, 4000), kWhite);
+        // What the window shows is that drawing, also after being hidden and shown again.
+        g.hide();
+        g.show();
+        const QImage shown = p.surface()->grab().toImage();
+        const auto shownAt = [&](double x, double y) {
+            const double dpr = shown.devicePixelRatio();
+            return QColor(shown.pixel(int(x / 15 * dpr), int(y / 15 * dpr)));
+        };
+        QCOMPARE(shownAt(2500, 5000), kBlue);
+        QCOMPARE(shownAt(1000, 5000), kBlack);
+    }
+
+    void slopeLineShowsTheBoxAsTyped() {
+        Plotting p;
+        p.box("Text1")->setText(QStringLiteral("2,50"));
+        p.box("Text2")->clear();
+        p.plot();
+        QCOMPARE(p.lines(), QStringList{kSlopeLine + "2,50"});
+        // Without b there is no curve, only the axes and marks.
+        QCOMPARE(p.pixelsOf(kBlue), 0);
+        QVERIFY(p.pixelsOf(kBlack) > 600);
+    }
+
+    void clickReadOuts_data() {
+        QTest::addColumn<char>("sep");
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<int>("X");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("dotY"); // -1: the point is off the drawing
+        QTest::newRow("X = 3000") << ',' << "2" << 3000 << "x(antécédant) =  1   y(image) =  3" << 3500;
+        QTest::newRow("left edge") << ',' << "2" << 0 << "x(antécédant) = -5   y(image) = -9" << -1;
+        QTest::newRow("fractions with a point")
+            << ',' << "0,5" << 2625 << "x(antécédant) =  0.25   y(image) =  1.125" << 4437;
+        QTest::newRow("point settings")
+            << '.' << "0.5" << 2625 << "x(antécédant) =  0.25   y(image) =  1.125" << 4437;
+    }
+    void clickReadOuts() {
+        QFETCH(char, sep);
+        QFETCH(QString, a);
+        QFETCH(int, X);
+        QFETCH(QString, line);
+        QFETCH(int, dotY);
+        Plotting p(sep);
+        p.box("Text1")->setText(a);
+        p.box("Text2")->setText(QStringLiteral("1"));
+        p.plot();
+        p.clickAt(X);
+        p.clickAt(X, Qt::RightButton);
+        QCOMPARE(p.lines(), (QStringList{kSlopeLine + a, line, line}));
+        if (dotY >= 0) {
+            QCOMPARE(p.at(X, dotY), kYellow);
+            // A large dot: five pixels wide.
+            QCOMPARE(p.at(X + 30, dotY), kYellow);
+            QCOMPARE(p.at(X + 45, dotY) == kYellow, false);
+        } else {
+            QCOMPARE(p.pixelsOf(kYellow), 0);
+        }
+        QCOMPARE(p.surface()->drawWidth(), 1);
+    }
+
+    void clickUsesTheBoxesAsTheyAreNow() {
+        Plotting p;
+        p.box("Text1")->setText(QStringLiteral("2"));
+        p.box("Text2")->setText(QStringLiteral("1"));
+        p.plot();
+        p.box("Text1")->setText(QStringLiteral("3"));
+        p.clickAt(3000);
+        QCOMPARE(p.lines().last(), QStringLiteral("x(antécédant) =  1   y(image) =  4"));
+        QCOMPARE(p.at(3000, 3000), kYellow); // on the new function's graph, off the drawn curve
+        // A box emptied since the plot: the click does nothing.
+        for (const char* name : {"Text1", "Text_range(0)"}) {
+            const QString kept = p.box(name)->text();
+            p.box(name)->clear();
+            p.clickAt(3000);
+            QCOMPARE(p.lines().size(), 2);
+            p.box(name)->setText(kept);
+        }
+        // An image beyond any double: ignored.
+        p.box("Text1")->setText(QStringLiteral("1e308"));
+        p.box("Text2")->setText(QStringLiteral("1e308"));
+        p.clickAt(7000);
+        QCOMPARE(p.lines().size(), 2);
+        QCOMPARE(p.surface()->drawWidth(), 1);
+    }
+
+    void clickAfterThePlottingWindowClosedIsIgnored() {
+        Plotting p;
+        p.plot();
+        p.eq.closeByPupil();
+        p.clickAt(3000);
+        p.eq.show(); // a fresh window, not the one that plotted
+        p.clickAt(3000);
+        QCOMPARE(p.lines().size(), 1);
+        QCOMPARE(p.pixelsOf(kYellow), 0);
+    }
+
+    void eachPlotStartsAfresh() {
+        Plotting p;
+        p.plot();
+        p.clickAt(3000);
+        p.clickAt(4000);
+        QCOMPARE(p.lines().size(), 3);
+        QVERIFY(p.pixelsOf(kYellow) > 0);
+        p.plot();
+        QCOMPARE(p.lines(), QStringList{kSlopeLine + "1"});
+        QCOMPARE(p.pixelsOf(kYellow), 0);
+        // The graph window closed and plotted into again: built afresh, then drawn.
+        p.graph().closeByPupil();
+        p.plot();
+        QVERIFY(p.graph().isShown());
+        QCOMPARE(p.at(2500, 5000), kBlue);
+        QCOMPARE(p.lines().size(), 1);
+    }
+
+    void rangesThatGiveNoDrawing_data() {
+        QTest::addColumn<QStringList>("ranges");
+        QTest::newRow("x minimum not a number") << QStringList{"abc", "10", "-5", "10"};
+        QTest::newRow("y maximum empty") << QStringList{"-5", "10", "-5", ""};
+        QTest::newRow("x range of no width") << QStringList{"3", "3", "-5", "10"};
+        QTest::newRow("y range of no width") << QStringList{"-5", "10", "2,5", "2,5"};
+        QTest::newRow("x range wider than any number") << QStringList{"-1e308", "1e308", "-5", "10"};
+    }
+    void rangesThatGiveNoDrawing() {
+        QFETCH(QStringList, ranges);
+        Plotting p;
+        p.plot();
+        p.clickAt(3000);
+        p.setRanges(ranges);
+        p.plot();
+        QVERIFY(p.graph().isShown());
+        QCOMPARE(p.pixelsOf(kWhite), p.surface()->image().width() * p.surface()->image().height());
+        QCOMPARE(p.lines(), QStringList{kSlopeLine + "1"});
+        p.clickAt(3000);
+        QCOMPARE(p.lines().size(), 1);
+        QCOMPARE(p.pixelsOf(kWhite), p.surface()->image().width() * p.surface()->image().height());
+    }
+
+    void anyRangePlotsQuickly_data() {
+        QTest::addColumn<QStringList>("ranges");
+        QTest::newRow("-1e9 to 1e9") << QStringList{"-1e9", "1e9", "-1e9", "1e9"};
+        QTest::newRow("-1e300 to 1e300") << QStringList{"-1e300", "1e300", "-1e300", "1e300"};
+        QTest::newRow("huge origin") << QStringList{"1e17", "100000000000000016", "-1", "1"};
+    }
+    void anyRangePlotsQuickly() {
+        QFETCH(QStringList, ranges);
+        Plotting p;
+        p.setRanges(ranges);
+        QElapsedTimer timer;
+        timer.start();
+        p.plot();
+        QVERIFY2(timer.elapsed() < 100, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(p.graph().isShown());
+    }
+
+    void plotterWithoutItsWindowDoesNothing() {
+        TestProgram tp;
+        TracerCourbe(*tp, 3);
+        TracerCourbe(*tp, 0);
+        QVERIFY(!tp->form("Form1")->hasControls());
+    }
+
+    void doubleClickOnTheBackgroundPicksItsColour() {
+        Plotting p;
+        p.plot();
+        Form1& g = p.graph();
+        QWidget* client = g.window().client();
+        const QColor initial = g.window().client()->backColor();
+        QCOMPARE(initial, QApplication::palette().color(QPalette::ButtonText));
+        const QPoint background(8000 / 15, 9000 / 15);
+        QCOMPARE(client->childAt(background), nullptr);
+        // Cancelled the first time: the chooser's initial colour, the background's own.
+        QTest::mouseDClick(client, Qt::LeftButton, {}, background);
+        QCOMPARE(int(p.tp.dialogs.shown.size()), 1);
+        QCOMPARE(client->property("backColor").isValid(), false);
+        QCOMPARE(g.window().client()->backColor(), initial);
+        p.tp.dialogs.colorAnswers.push_back(QColor(200, 30, 30));
+        QTest::mouseDClick(client, Qt::LeftButton, {}, background);
+        QCOMPARE(g.window().client()->backColor(), QColor(200, 30, 30));
+        // Cancelled later: the colour the chooser held, the previous choice.
+        QTest::mouseDClick(client, Qt::LeftButton, {}, background);
+        QCOMPARE(g.window().client()->backColor(), QColor(200, 30, 30));
+        QCOMPARE(int(p.tp.dialogs.shown.size()), 3);
+        // Double-clicks on the drawing or the list open nothing.
+        QTest::mouseDClick(p.surface(), Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(int(p.tp.dialogs.shown.size()), 3);
+        QTest::mouseDClick(p.list()->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(int(p.tp.dialogs.shown.size()), 3);
+        // Closing the window forgets the colour.
+        g.closeByPupil();
+        p.plot();
+        QCOMPARE(g.window().client()->backColor(), initial);
+    }
+};
+
+QTEST_MAIN(TestGraphWindow)
+#include "tst_graph_window.moc"

@@ -2,28 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/affine.h"
 
+#include "equations/two_decimals.h"
+
 #include <cmath>
 #include <vector>
 
 namespace affine {
 
-double roundTwoDecimals(double v) {
-    if (!std::isfinite(v) || std::abs(v) >= 0x1p52)
-        return v; // no fractional part left to round
-    const double scaled = v * 100;
-    // The product is rounded; its exact error tells on which side of a halfway point v really is.
-    const double error = std::fma(v, 100, -scaled);
-    double whole = std::floor(scaled);
-    const double fraction = scaled - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && (error > 0 || (error == 0 && std::fmod(whole, 2) != 0))))
-        whole += 1;
-    return whole / 100;
-}
-
 std::optional<double> solve(double a, double b, double k) {
     if (a == 0)
         return std::nullopt;
-    const double x = roundTwoDecimals((k - b) / a);
+    const double x = roundToTwoDecimals((k - b) / a);
     if (!std::isfinite(x))
         return std::nullopt;
     return x;

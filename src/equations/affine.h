@@ -11,9 +11,6 @@
 // The rules of the degree-1 window, for f(x) = a·x + b.
 namespace affine {
 
-// Rounded to two decimals; a value exactly halfway goes to the even last digit.
-double roundTwoDecimals(double v);
-
 // The solution of f(x) = k, (k − b) / a, rounded to two decimals; nothing when a is 0 or the
 // result is beyond the range of a double.
 std::optional<double> solve(double a, double b, double k);

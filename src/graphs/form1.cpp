@@ -68,17 +68,6 @@ FormWindow* Form1::buildControls() {
     return w;
 }
 
-void Form1::load() {
-    // A sizable window has no size of its own to settle on: give it its layout's client size and
-    // place it in the middle of the screen, as the other windows are.
-    FormWindow& w = window();
-    w.resize(twips::toPx(w.clientWidthTwips()), twips::toPx(w.clientHeightTwips()));
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect frame = w.frameGeometry();
-        w.move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
-    }
-}
-
 void Form1::Picture1_MouseUp(int, int, double x, double) {
     const PlotState& st = m_plot;
     if (!st.scales)

@@ -33,7 +33,6 @@ public:
 
 protected:
     FormWindow* buildControls() override;
-    void load() override;
 
 private:
     PlotState m_plot;

@@ -4,6 +4,8 @@
 
 #include "aa_mainform.h"
 #include "form2.h"
+#include "primes/b_prem_gold.h"
+#include "primes/b_prem_rech.h"
 #include "primes/b_prem_verif.h"
 
 #include <array>
@@ -20,9 +22,8 @@ template <class F> std::pair<std::string_view, std::unique_ptr<Form> (*)(Program
 std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
     // Every window the program has; a window missing here is not opened by its menu entry.
     static const std::array factories{
-        entry<Form2>(),
-        entry<aa_Mainform>(),
-        entry<b_Prem_verif>(),
+        entry<Form2>(),       entry<aa_Mainform>(), entry<b_Prem_verif>(),
+        entry<b_Prem_rech>(), entry<b_Prem_gold>(),
     };
     for (const auto& [formName, make] : factories)
         if (formName == name)

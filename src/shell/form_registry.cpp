@@ -22,8 +22,11 @@ template <class F> std::pair<std::string_view, std::unique_ptr<Form> (*)(Program
 std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
     // Every window the program has; a window missing here is not opened by its menu entry.
     static const std::array factories{
-        entry<Form2>(),       entry<aa_Mainform>(), entry<b_Prem_verif>(),
-        entry<b_Prem_rech>(), entry<b_Prem_gold>(),
+        entry<Form2>(),
+        entry<aa_Mainform>(),
+        entry<b_Prem_verif>(),
+        entry<b_Prem_rech>(),
+        entry<b_Prem_gold>(),
     };
     for (const auto& [formName, make] : factories)
         if (formName == name)

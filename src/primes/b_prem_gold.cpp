@@ -28,9 +28,9 @@ const Paragraph kParagraphs[] = {
      "encore aujourd'hui, mais personne n'y est encore parvenu.",
      {240, 1320, 6135, 615}},
     {"Label4",
-     "Depuis que le célèbre grand théorème de l'arithmétique, resté plus de trois siècles sans "
+     "Depuis que le célèbre grand théorème sur les puissances, resté plus de trois siècles sans "
      "preuve, a été démontré en 1995, cette conjecture occupe la première place parmi les grands "
-     "problèmes non résolus de l'arithmétique.",
+     "problèmes encore non résolus de l'arithmétique.",
      {240, 1920, 6015, 615}},
     {"Label5",
      "Enoncé de la conjecture de Goldbach Tout nombre pair strictement supérieur à 2 est la somme de "

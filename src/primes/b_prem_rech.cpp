@@ -10,7 +10,41 @@
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/list_box.h"
 
+#include <QFontMetricsF>
 #include <QTimer>
+
+namespace {
+
+// The sentence is one caption whose run of blanks lies under the lower bound's box. Its
+// letters are drawn a little tighter or looser so that the closing "et" shows in the gap
+// between the two boxes, whatever the widths of the font's letters and blanks.
+void placeSentenceAroundBoxes(Label* sentence, const QWidget* lowerBox, const QWidget* upperBox) {
+    const QString text = sentence->caption();
+    const qsizetype last = text.lastIndexOf(u' ') + 1;
+    QFont font = sentence->font();
+    const QFontMetricsF metrics(font);
+    const double lastWidth = metrics.horizontalAdvance(text.mid(last));
+    const double gapMiddle = (lowerBox->geometry().right() + 1 + upperBox->geometry().left()) / 2.0;
+    const double wanted = gapMiddle - lastWidth / 2 - sentence->x();
+    const double now = metrics.horizontalAdvance(text.left(last));
+    // Spacing letters rather than words: a run of blanks widens like a single one.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, (wanted - now) / double(last));
+    sentence->setFont(font);
+}
+
+// A caption slightly wider than its label is drawn a little tighter rather than cut off.
+void tightenToFit(Label* label) {
+    QFont font = label->font();
+    const QString text = label->caption();
+    double spacing = 0;
+    while (QFontMetricsF(font).horizontalAdvance(text) > label->width() && spacing > -1) {
+        spacing -= 0.1;
+        font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    }
+    label->setFont(font);
+}
+
+} // namespace
 
 b_Prem_rech::b_Prem_rech(Program& program)
     : FormOf(program, formName) {}
@@ -41,6 +75,9 @@ FormWindow* b_Prem_rech::buildControls() {
                              QStringLiteral("Nombre de nombres premiers de la liste"),
                              {480, 4200, 2895, 255}});
     u.Label3 = new Label(c, {QStringLiteral("Label3"), QString(), {480, 4680, 2775, 255}});
+
+    placeSentenceAroundBoxes(u.Label1, u.Text1, u.Text2);
+    tightenToFit(u.Label2);
 
     QObject::connect(u.Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
     QObject::connect(u.Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });

@@ -112,10 +112,10 @@ void ListBox::publish() {
         setCurrentIndex(index);
         scrollTo(index);
     }
-    // The view lays out every line again when lines are added, a few milliseconds for a long
-    // list. Lines arriving faster than the eye can follow are shown in batches: at most about
-    // forty times a second, and never so often that showing them takes more than a tenth of
-    // the time.
+    // The view lays out every line again when lines are added: nothing for a short list, a few
+    // milliseconds for one of hundreds of thousands of lines. The next batch waits so that
+    // showing lines never takes more than a tenth of the time; a long list growing quickly is
+    // then still redrawn some tens of times a second.
     const auto now = Clock::now();
-    m_nextPublish = now + std::max<Clock::duration>(kShortestPublishInterval, 10 * (now - start));
+    m_nextPublish = now + 10 * (now - start);
 }

@@ -40,7 +40,8 @@ private:
 };
 
 // A list box: append at the end, clear, select the last line. The selection and the scrolling
-// that follow appends are applied once per batch, not once per line.
+// that follow appends are applied once per batch, not once per line, and batches of a very long
+// list are spaced so that showing them stays a small part of the time.
 class ListBox : public QListView {
 public:
     ListBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
@@ -61,7 +62,6 @@ private:
     void publish();
 
     using Clock = std::chrono::steady_clock;
-    static constexpr std::chrono::milliseconds kShortestPublishInterval{25};
 
     LeanListModel* m_model;
     Clock::time_point m_nextPublish;

@@ -77,6 +77,8 @@ void b_Prem_gold::Command1_Click() {
     const QString text = ui().Text1->text();
     if (text.isEmpty())
         return;
+    // Whatever its answer, the press replaces a search still running.
+    const std::uint64_t search = ++m_search;
     const auto number = primeInput(program(), text);
     if (!number)
         return;
@@ -85,7 +87,6 @@ void b_Prem_gold::Command1_Click() {
             "La conjecture de Goldbach ne fonctionne qu'avec des nombres pairs supérieurs à 2"));
         return;
     }
-    const std::uint64_t search = ++m_search;
     const NumberFormat& numbers = program().numbers();
     Pump& pump = program().pump();
     // The box is read again at each prime candidate: an edit during the search changes the

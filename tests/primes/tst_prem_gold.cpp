@@ -132,22 +132,35 @@ private Q_SLOTS:
         QVERIFY(w.tp.dialogs.shown.empty());
     }
 
-    void pressDuringTheSearchStartsAgain() {
+    void pressDuringTheSearchReplacesIt_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("another even number") << "28"
+                                             << "5+23=28" << 0;
+        QTest::newRow("an odd number") << "7" << refusal << 0;
+        QTest::newRow("a number above 32 bits") << "2147483648"
+                                                << "" << 1;
+    }
+    void pressDuringTheSearchReplacesIt() {
+        QFETCH(QString, typed);
+        QFETCH(QString, result);
+        QFETCH(int, messages);
         Window w;
         w.box()->setText(QStringLiteral("1000"));
         w.tp.pump.onPump = [&](int call) {
             if (call == 1) {
-                w.box()->setText(QStringLiteral("28"));
+                w.box()->setText(typed);
                 w.search();
-                QCOMPARE(w.result(), QStringLiteral("5+23=28"));
-                // Typed after the second search ended: no search is running any more.
+                QCOMPARE(w.result(), result);
+                // Typed once the second press is answered: no search may still be running.
                 w.box()->setText(QStringLiteral("100"));
             }
         };
         w.search();
-        // The first search stopped; going on from the candidate the second one left, it would
-        // have written 11+89=100.
-        QCOMPARE(w.result(), QStringLiteral("5+23=28"));
+        // Had the first search gone on, it would have written a sum for 100.
+        QCOMPARE(w.result(), result);
+        QCOMPARE(int(w.tp.dialogs.shown.size()), messages);
     }
 };
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
+#include "aa_mainform.h"
 #include "primes/b_prem_rech.h"
 #include "primes/mod_prem.h"
 #include "shell/toolkit/button.h"
@@ -48,6 +49,26 @@ class TestPremRech : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { setUpTestApplication(); }
+
+    void mainMenuOpensTheWindow_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("Rechercher") << "Command2"
+                                    << "b_Prem_rech";
+        QTest::newRow("Etude de la conjecture de Goldbach") << "Command3"
+                                                            << "b_Prem_gold";
+    }
+    void mainMenuOpensTheWindow() {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
+        TestProgram tp;
+        auto& menu = tp->get<aa_Mainform>();
+        menu.show();
+        QTest::mouseClick(control<Button>(menu, qPrintable(button)), Qt::LeftButton);
+        Form* f = tp->form(window.toStdString());
+        QVERIFY(f);
+        QVERIFY(f->isShown());
+    }
 
     void searches_data() {
         QTest::addColumn<QString>("lower");

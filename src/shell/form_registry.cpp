@@ -7,6 +7,8 @@
 #include "equations/c_eq_d2.h"
 #include "form2.h"
 #include "graphs/form1.h"
+#include "primes/b_prem_gold.h"
+#include "primes/b_prem_rech.h"
 #include "primes/b_prem_verif.h"
 
 #include <array>
@@ -23,8 +25,8 @@ template <class F> std::pair<std::string_view, std::unique_ptr<Form> (*)(Program
 std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
     // Every window the program has; a window missing here is not opened by its menu entry.
     static const std::array factories{
-        entry<Form2>(),   entry<aa_Mainform>(), entry<b_Prem_verif>(),
-        entry<c_Eq_d1>(), entry<c_Eq_d2>(),     entry<Form1>(),
+        entry<Form2>(),       entry<aa_Mainform>(), entry<b_Prem_verif>(), entry<b_Prem_rech>(),
+        entry<b_Prem_gold>(), entry<c_Eq_d1>(),     entry<c_Eq_d2>(),      entry<Form1>(),
     };
     for (const auto& [formName, make] : factories)
         if (formName == name)

@@ -7,8 +7,10 @@
 #include <QAbstractListModel>
 #include <QListView>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The lines of a list box, kept as one UTF-8 buffer with an end offset per line: a few bytes a
@@ -19,6 +21,7 @@ public:
     explicit LeanListModel(QObject* parent = nullptr);
 
     void append(const QString& line);
+    void append(std::string_view utf8);
     void clear();
     int count() const { return int(m_ends.size()); }
     QString at(int row) const;
@@ -26,6 +29,7 @@ public:
     // Announces the lines appended since the last call to the attached views.
     void publish();
 
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
@@ -36,12 +40,15 @@ private:
 };
 
 // A list box: append at the end, clear, select the last line. The selection and the scrolling
-// that follow appends are applied once per batch, not once per line.
+// that follow appends are applied once per batch, not once per line, and batches of a very long
+// list are spaced so that showing them stays a small part of the time.
 class ListBox : public QListView {
 public:
     ListBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
 
     void addItem(const QString& line);
+    // The same for a line already in UTF-8, which long loops can make without allocating.
+    void addItem(std::string_view utf8);
     void clear();
     int count() const { return m_model->count(); }
     QString item(int row) const { return m_model->at(row); }
@@ -54,7 +61,10 @@ private:
     void schedulePublish();
     void publish();
 
+    using Clock = std::chrono::steady_clock;
+
     LeanListModel* m_model;
+    Clock::time_point m_nextPublish;
     int m_selected = -1;
     bool m_publishPending = false;
 };

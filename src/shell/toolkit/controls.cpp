@@ -17,15 +17,15 @@ void setupControl(QWidget* w, QWidget* parent, const QString& name, const twips:
     twips::place(w, r);
 }
 
-Label::Label(QWidget* parent, const Spec& spec) {
-    setupControl(this, parent, spec.name, spec.rect, spec.font);
+Label::Label(QWidget* parent, const Setup& setup) {
+    setupControl(this, parent, setup.name, setup.rect, setup.font);
     setTextFormat(Qt::PlainText);
-    setWordWrap(spec.wordWrap);
-    setAlignment(spec.alignment);
-    setText(spec.caption);
-    if (spec.foreColor.isValid())
-        setForeColor(spec.foreColor);
-    setBackColor(spec.backColor);
+    setWordWrap(setup.wordWrap);
+    setAlignment(setup.alignment);
+    setText(setup.caption);
+    if (setup.foreColor.isValid())
+        setForeColor(setup.foreColor);
+    setBackColor(setup.backColor);
 }
 
 void Label::setForeColor(const QColor& c) {

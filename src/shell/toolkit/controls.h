@@ -22,7 +22,7 @@ void setupControl(QWidget* w, QWidget* parent, const QString& name, const twips:
 // stand (a caption is never taken for rich text).
 class Label : public QLabel {
 public:
-    struct Spec {
+    struct Setup {
         QString name;
         QString caption;
         twips::Rect rect;
@@ -33,7 +33,7 @@ public:
         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     };
 
-    Label(QWidget* parent, const Spec& spec);
+    Label(QWidget* parent, const Setup& setup);
     QString caption() const { return text(); }
     void setCaption(const QString& c) { setText(c); }
     void setForeColor(const QColor& c);

@@ -11,14 +11,8 @@
 class TestEqD1 : public QObject {
     Q_OBJECT
 
-    struct Window {
-        TestProgram tp;
-        c_Eq_d1& form;
-        explicit Window(char sep = ',')
-            : tp(sep)
-            , form(tp->get<c_Eq_d1>()) {
-            form.show();
-        }
+    struct Window : ShownForm<c_Eq_d1> {
+        using ShownForm::ShownForm;
         QLineEdit* box(const char* name) { return control<QLineEdit>(form, name); }
         QString label(const char* name) { return control<Label>(form, name)->caption(); }
         void press(const char* name) { QTest::mouseClick(control<Button>(form, name), Qt::LeftButton); }

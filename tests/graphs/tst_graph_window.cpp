@@ -23,14 +23,9 @@ class TestGraphWindow : public QObject {
     Q_OBJECT
 
     // The degree-1 window and the graph window it plots into.
-    struct Plotting {
-        TestProgram tp;
-        c_Eq_d1& eq;
-        explicit Plotting(char sep = ',')
-            : tp(sep)
-            , eq(tp->get<c_Eq_d1>()) {
-            eq.show();
-        }
+    struct Plotting : ShownForm<c_Eq_d1> {
+        using ShownForm::ShownForm;
+        c_Eq_d1& eq = form;
         QLineEdit* box(const char* name) { return control<QLineEdit>(eq, name); }
         void setRanges(const QStringList& r) {
             for (int i = 0; i < 4; ++i)

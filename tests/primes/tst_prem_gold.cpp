@@ -16,14 +16,8 @@ const QString tooLarge =
 class TestPremGold : public QObject {
     Q_OBJECT
 
-    struct Window {
-        TestProgram tp;
-        b_Prem_gold& form;
-        explicit Window(char sep = ',')
-            : tp(sep)
-            , form(tp->get<b_Prem_gold>()) {
-            form.show();
-        }
+    struct Window : ShownForm<b_Prem_gold> {
+        using ShownForm::ShownForm;
         QLineEdit* box() { return control<QLineEdit>(form, "Text1"); }
         QString result() { return control<Label>(form, "Label6")->caption(); }
         void search() { QTest::mouseClick(control<Button>(form, "Command1"), Qt::LeftButton); }

@@ -9,14 +9,8 @@
 class TestPremVerif : public QObject {
     Q_OBJECT
 
-    struct Window {
-        TestProgram tp;
-        b_Prem_verif& form;
-        explicit Window(char sep = ',')
-            : tp(sep)
-            , form(tp->get<b_Prem_verif>()) {
-            form.show();
-        }
+    struct Window : ShownForm<b_Prem_verif> {
+        using ShownForm::ShownForm;
         QLineEdit* box() { return control<QLineEdit>(form, "Text1"); }
         QString verdict() { return control<Label>(form, "Label1")->caption(); }
         QString decomposition() { return control<Label>(form, "Label3")->caption(); }

@@ -42,3 +42,14 @@ template <class T = QWidget> T* control(Form& form, const char* name) {
 void typeInto(QLineEdit* box, const QString& text);
 // Loads the bundled fonts once, so that the windows look as they do in the program.
 void setUpTestApplication();
+
+// A test program with one window of type F shown, under the given decimal separator.
+template <class F> struct ShownForm {
+    TestProgram tp;
+    F& form;
+    explicit ShownForm(char decimalSeparator = ',')
+        : tp(decimalSeparator)
+        , form(tp->template get<F>()) {
+        form.show();
+    }
+};

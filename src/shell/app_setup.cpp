@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app_setup.h"
+#include "shell/app_setup.h"
 
 #include "shell/toolkit/twips.h"
 

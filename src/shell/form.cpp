@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form.h"
+#include "shell/form.h"
 
-#include "program.h"
+#include "shell/program.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app_setup.h"
-#include "production_services.h"
-#include "program.h"
+#include "shell/app_setup.h"
+#include "shell/production_services.h"
+#include "shell/program.h"
 
 #include <QApplication>
 #include <QLocale>

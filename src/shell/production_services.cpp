@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "production_services.h"
+#include "shell/production_services.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "services.h"
+#include "shell/services.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "program.h"
+#include "shell/program.h"
 
-#include "form.h"
-#include "form2.h"
-#include "form_registry.h"
+#include "shell/form.h"
+#include "shell/splash.h"
+#include "shell/window_registry.h"
 
 Program::Program(Services services)
     : m_services(std::move(services)) {}
@@ -15,7 +15,7 @@ Program::~Program() {
 }
 
 void Program::start() {
-    get<Form2>().show();
+    get<Splash>().show();
 }
 
 Form* Program::form(std::string_view name) {

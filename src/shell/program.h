@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "number_format.h"
-#include "services.h"
+#include "shell/rules/number_format.h"
+#include "shell/services.h"
 
 #include <QString>
 

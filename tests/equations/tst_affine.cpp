@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "equations/affine.h"
+#include "equations/rules/affine.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
-#include "equations/c_eq_d1.h"
-#include "graphs/form1.h"
-#include "graphs/module1.h"
+#include "equations/degree1_window.h"
+#include "graphs/graph_window.h"
+#include "graphs/plotter.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/drawing_surface.h"
 #include "shell/toolkit/list_box.h"
@@ -23,16 +23,16 @@ class TestGraphWindow : public QObject {
     Q_OBJECT
 
     // The degree-1 window and the graph window it plots into.
-    struct Plotting : ShownForm<c_Eq_d1> {
+    struct Plotting : ShownForm<Degree1Window> {
         using ShownForm::ShownForm;
-        c_Eq_d1& eq = form;
+        Degree1Window& eq = form;
         QLineEdit* box(const char* name) { return control<QLineEdit>(eq, name); }
         void setRanges(const QStringList& r) {
             for (int i = 0; i < 4; ++i)
                 box(qPrintable(QStringLiteral("Text_range(%1)").arg(i)))->setText(r[i]);
         }
         void plot() { QTest::mouseClick(control<Button>(eq, "Command4"), Qt::LeftButton); }
-        Form1& graph() { return tp->get<Form1>(); }
+        GraphWindow& graph() { return tp->get<GraphWindow>(); }
         DrawingSurface* surface() { return control<DrawingSurface>(graph(), "Picture1"); }
         ListBox* list() { return control<ListBox>(graph(), "List1"); }
         QStringList lines() {
@@ -62,7 +62,7 @@ private Q_SLOTS:
     void defaultPlot() {
         Plotting p;
         p.plot();
-        Form1& g = p.graph();
+        GraphWindow& g = p.graph();
         QVERIFY(g.isShown());
         QCOMPARE(g.window().windowTitle(), QStringLiteral("Form1"));
         QCOMPARE(g.window().size(), QSize(545, 636));
@@ -244,7 +244,7 @@ private Q_SLOTS:
     void doubleClickOnTheBackgroundPicksItsColour() {
         Plotting p;
         p.plot();
-        Form1& g = p.graph();
+        GraphWindow& g = p.graph();
         QWidget* client = g.window().client();
         const QColor initial = g.window().client()->backColor();
         QCOMPARE(initial, QApplication::palette().color(QPalette::ButtonText));

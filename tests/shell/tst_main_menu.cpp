@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
-#include "shell/aa_mainform.h"
-#include "shell/form2.h"
+#include "shell/main_menu.h"
+#include "shell/splash.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/decorations.h"
@@ -16,9 +16,9 @@ class TestMainMenu : public QObject {
     Q_OBJECT
 
     // Starts the program with a splash timer of 5 ms instead of 500.
-    static Form2& startFast(TestProgram& tp) {
+    static Splash& startFast(TestProgram& tp) {
         tp->start();
-        auto& splash = tp->get<Form2>();
+        auto& splash = tp->get<Splash>();
         control<Timer>(splash, "Timer1")->setIntervalMs(5);
         return splash;
     }
@@ -28,10 +28,10 @@ private Q_SLOTS:
 
     void splashHandsOverAtTheEleventhTick() {
         TestProgram tp;
-        Form2& splash = startFast(tp);
+        Splash& splash = startFast(tp);
         QVERIFY(splash.isShown());
         QCOMPARE(control<Timer>(splash, "Timer1")->isActive(), true);
-        auto& menu = tp->get<aa_Mainform>();
+        auto& menu = tp->get<MainMenu>();
         QVERIFY(QTest::qWaitFor([&] { return menu.isShown(); }, 2000));
         QCOMPARE(splash.counter(), std::int16_t(11));
         QCOMPARE(control<Label>(splash, "Label2")->caption(),
@@ -45,7 +45,7 @@ private Q_SLOTS:
     void realTimerTicksEveryHalfSecond() {
         TestProgram tp;
         tp->start();
-        auto& splash = tp->get<Form2>();
+        auto& splash = tp->get<Splash>();
         QCOMPARE(control<Timer>(splash, "Timer1")->interval(), 500);
         QTest::qWait(1200);
         QCOMPARE(splash.counter(), std::int16_t(2));
@@ -60,14 +60,14 @@ private Q_SLOTS:
         QFETCH(int, presses);
         TestProgram tp;
         tp->start();
-        auto& splash = tp->get<Form2>();
+        auto& splash = tp->get<Splash>();
         auto* timer = control<Timer>(splash, "Timer1");
         timer->setIntervalMs(50);
         for (int i = 0; i < presses; ++i)
             QTest::mouseClick(control<Button>(splash, "Command1"), Qt::LeftButton);
         QCOMPARE(control<Button>(splash, "Command1")->text(), QStringLiteral("Passer"));
-        QVERIFY(!tp->get<aa_Mainform>().hasControls());
-        QVERIFY(QTest::qWaitFor([&] { return tp->get<aa_Mainform>().isShown(); }, 2000));
+        QVERIFY(!tp->get<MainMenu>().hasControls());
+        QVERIFY(QTest::qWaitFor([&] { return tp->get<MainMenu>().isShown(); }, 2000));
         QCOMPARE(control<Label>(splash, "Label2")->caption(), QStringLiteral("Modifié le 15 mars 2006."));
         QVERIFY(!splash.isShown());
     }
@@ -75,7 +75,7 @@ private Q_SLOTS:
     void splashLayout() {
         TestProgram tp;
         tp->start();
-        auto& splash = tp->get<Form2>();
+        auto& splash = tp->get<Splash>();
         QCOMPARE(control<Label>(splash, "Label1")->caption(), QStringLiteral("réalisé  par  Brevan"));
         QVERIFY(splash.window().windowFlags() & Qt::FramelessWindowHint);
         auto* shape = control<Shape>(splash, "Shape1");
@@ -146,7 +146,7 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(QString, opens);
         TestProgram tp;
-        auto& menu = tp->get<aa_Mainform>();
+        auto& menu = tp->get<MainMenu>();
         menu.show();
         auto* button = control<Button>(menu, qPrintable(name));
         QCOMPARE(button->caption(), caption);
@@ -161,7 +161,7 @@ private Q_SLOTS:
 
     void layoutOfTheMenu() {
         TestProgram tp;
-        auto& menu = tp->get<aa_Mainform>();
+        auto& menu = tp->get<MainMenu>();
         menu.show();
         QCOMPARE(menu.window().windowTitle(), QStringLiteral("Niveau Seconde"));
         QCOMPARE(menu.window().client()->size(), QSize(629, 478));

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/number_format.h"
-#include "shell/skip_on_error.h"
+#include "shell/rules/number_format.h"
+#include "shell/rules/skip_on_error.h"
 
 #include <QTest>
 

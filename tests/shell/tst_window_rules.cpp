@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
-#include "primes/b_prem_verif.h"
-#include "shell/aa_mainform.h"
+#include "primes/prime_check_window.h"
+#include "shell/main_menu.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 
@@ -110,12 +110,12 @@ private Q_SLOTS:
 
     void resetOnAFreshRunCreatesWindowsHidden() {
         TestProgram tp;
-        auto& menu = tp->get<aa_Mainform>();
+        auto& menu = tp->get<MainMenu>();
         menu.show();
         auto* reset = control<QAction>(menu, "fic_reset");
         QCOMPARE(reset->text(), QStringLiteral("Tout effacer"));
         reset->trigger();
-        auto& verif = tp->get<b_Prem_verif>();
+        auto& verif = tp->get<PrimeCheckWindow>();
         QVERIFY(verif.hasControls());
         QVERIFY(!verif.isShown());
         QVERIFY(menu.isShown());
@@ -135,13 +135,13 @@ private Q_SLOTS:
 
     void endingClosesEveryWindowOnce() {
         TestProgram tp;
-        auto& menu = tp->get<aa_Mainform>();
+        auto& menu = tp->get<MainMenu>();
         menu.show();
-        tp->get<b_Prem_verif>().show();
+        tp->get<PrimeCheckWindow>().show();
         control<QAction>(menu, "fic_end")->trigger();
         QCOMPARE(tp.endCalls, 1);
         QVERIFY(!menu.hasControls());
-        QVERIFY(!tp->get<b_Prem_verif>().hasControls());
+        QVERIFY(!tp->get<PrimeCheckWindow>().hasControls());
         tp->endProgram();
         QCOMPARE(tp.endCalls, 1);
     }
@@ -155,7 +155,7 @@ private Q_SLOTS:
     void endingWays() {
         QFETCH(QString, way);
         TestProgram tp;
-        auto& menu = tp->get<aa_Mainform>();
+        auto& menu = tp->get<MainMenu>();
         menu.show();
         if (way == QLatin1String("fic_end"))
             control<QAction>(menu, "fic_end")->trigger();

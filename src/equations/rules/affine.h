@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/rules/number_format.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The rules of the degree-1 window, for f(x) = a·x + b.
+namespace affine {
+
+// The solution of f(x) = k, (k − b) / a, rounded to two decimals; nothing when a is 0 or the
+// result is beyond the range of a double.
+std::optional<double> solve(double a, double b, double k);
+
+// f(x0) = b + a·x0, not rounded; nothing when a is 0 (the constant function is refused here too)
+// or the result is beyond the range of a double.
+std::optional<double> valueAt(double a, double b, double x0);
+
+// The arrow of the table of variation, in window twips (start point first).
+struct Arrow {
+    int x1, y1, x2, y2;
+    bool operator==(const Arrow&) const = default;
+};
+inline constexpr Arrow kRisingArrow{960, 4320, 3600, 3600};
+inline constexpr Arrow kFallingArrow{1080, 3600, 3600, 4320};
+// Rising for a ≥ 0 (a constant function counts as rising), falling below.
+Arrow arrowFor(double a);
+
+// The longest leading part of the text that the strict number conversion reads (the whole text
+// when it is a number, an empty text when no beginning of it is). Linear in the text's length,
+// give or take a logarithm, however long the text.
+std::string longestNumberPrefix(const NumberFormat& fmt, std::string_view text);
+
+} // namespace affine

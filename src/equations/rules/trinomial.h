@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/rules/number_format.h"
+
+#include <optional>
+#include <string>
+
+// The rules of the degree-2 window for f(x) = a x² + b x + c, on the texts of its boxes and labels.
+
+// The boxes the solver reads, as typed.
+struct TrinomialBoxes {
+    std::string a; // Text1
+    std::string b; // Text2
+    std::string c; // Text3
+    std::string k; // Text5, the right-hand side of f(x) = k
+};
+
+// What the solver remembers between two presses of its buttons.
+struct TrinomialMemory {
+    std::string texteA;     // a as typed at the last press
+    std::string texteB;     // b as typed at the last press
+    std::string texteC;     // c - k, as a number text
+    std::string texteDelta; // the discriminant shown when "Solutions" was last pressed
+};
+
+// The solver's labels and buttons as the window shows them.
+struct SolverView {
+    std::string discriminant;        // Label2
+    std::string first;               // Label3
+    std::string second;              // Label4
+    std::string factorisation;       // Label5
+    bool solutionsShown = false;     // Command2
+    bool factorisationShown = false; // Command3
+    bool secondShown = true;         // Label4
+};
+
+// The three steps of the solver. Each statement of a step may fail (a text that is not a number,
+// a division by zero, the root of a negative number, a result beyond the doubles); a failed
+// statement changes nothing and the next one runs, and a test that fails counts as passed.
+// The discriminant is written rounded to two decimals; the solutions are computed from the
+// discriminant as it is shown, so one that rounds to 0 counts as 0.
+void Discriminant(const NumberFormat& fmt, const TrinomialBoxes& boxes, TrinomialMemory& memory,
+                  SolverView& view);
+void Solutions(const NumberFormat& fmt, const TrinomialBoxes& boxes, TrinomialMemory& memory,
+               SolverView& view);
+// Writes a(x - s1)(x - s2) from the solutions shown, `typedA` being a as typed. Complex solutions
+// are not numbers and are copied as they stand; a zero solution leaves the factorisation alone.
+void Factorisation(const NumberFormat& fmt, const std::string& typedA, SolverView& view);
+
+// f(x0) = a·x0² + b·x0 + c; nothing when a text is not a number or the value is beyond the doubles.
+std::optional<double> trinomialValue(const NumberFormat& fmt, const std::string& a, const std::string& b,
+                                     const std::string& c, const std::string& x0);
+
+// The table of variation: which way the arrows point and the abscissa of the vertex, -b / 2a.
+struct Variation {
+    enum class Arrows { DownThenUp, UpThenDown };
+    std::optional<Arrows> arrows;      // nothing: the arrows stay where they are
+    std::optional<std::string> vertex; // nothing: the vertex label keeps its text
+};
+Variation variationOf(const NumberFormat& fmt, const std::string& a, const std::string& b,
+                      const std::string& c);

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/input_filters.h"
+
+#include "shell/rules/filter_rules.h"
+#include "shell/program.h"
+
+#include <QLineEdit>
+
+namespace Mod_Verif {
+
+bool VerifEntier(Program& program, const QString& text) {
+    if (digitFilterAccepts(program.numbers(), text.toStdString()))
+        return true;
+    program.message(QString::fromUtf8(kDigitFilterMessage));
+    return false;
+}
+
+bool VerifBorne(Program& program, const QString& text) {
+    if (boundFilterAccepts(program.numbers(), text.toStdString()))
+        return true;
+    program.message(QString::fromUtf8(kDigitFilterMessage));
+    return false;
+}
+
+bool VerifSigne(Program& program, const QString& text) {
+    if (signedFilterAccepts(program.numbers(), text.toStdString()))
+        return true;
+    program.dialogs().message(QString::fromUtf8(kSignedFilterMessage), QString::fromUtf8(kSignedFilterTitle),
+                              Dialogs::Icon::Critical);
+    return false;
+}
+
+void filterBox(Program& program, QLineEdit* box, Filter filter) {
+    if (!filter(program, box->text()))
+        box->setText(QString());
+}
+
+} // namespace Mod_Verif

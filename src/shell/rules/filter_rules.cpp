@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/rules/filter_rules.h"
+
+#include <cmath>
+
+// Each filter reads the text twice: leniently, by its leading number, and strictly, as a whole number
+// text. The text passes when the strict reading equals the lenient one, taken as is (signed filter),
+// made non-negative (bound filter), or made non-negative and whole (digit filter). Since the lenient
+// reading never takes a comma, a decimal comma with a non-zero fraction is always refused.
+
+namespace {
+
+// A number equals a text when the text reads as a number, and as exactly that one.
+bool sameNumber(const NumberFormat& fmt, double value, std::string_view text) {
+    const auto read = fmt.toDouble(text);
+    return read && *read == value;
+}
+
+} // namespace
+
+bool digitFilterAccepts(const NumberFormat& fmt, std::string_view text) {
+    if (text.empty()) {
+        return true;
+    }
+    return sameNumber(fmt, std::trunc(std::fabs(NumberFormat::leadingNumber(text))), text);
+}
+
+bool boundFilterAccepts(const NumberFormat& fmt, std::string_view text) {
+    if (text.empty()) {
+        return true;
+    }
+    return sameNumber(fmt, std::fabs(NumberFormat::leadingNumber(text)), text);
+}
+
+bool signedFilterAccepts(const NumberFormat& fmt, std::string_view text) {
+    if (text.empty() || text == "-") {
+        return true;
+    }
+    return sameNumber(fmt, NumberFormat::leadingNumber(text), text);
+}

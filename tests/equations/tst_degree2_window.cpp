@@ -1,0 +1,506 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "test_program.h"
+
+#include "equations/degree2_window.h"
+#include "equations/rules/two_decimals.h"
+#include "graphs/graph_window.h"
+#include "shell/toolkit/button.h"
+#include "shell/toolkit/controls.h"
+#include "shell/toolkit/decorations.h"
+#include "shell/toolkit/drawing_surface.h"
+
+#include <array>
+
+namespace {
+
+// Example texts are written with a comma; under the point separator every comma becomes a point.
+QString withSeparator(QString s, char sep) {
+    if (sep == '.')
+        s.replace(u',', u'.');
+    return s;
+}
+
+using Ends = std::array<int, 4>; // X1, Y1, X2, Y2 in twips
+
+} // namespace
+
+class TestEqD2 : public QObject {
+    Q_OBJECT
+
+    struct Window {
+        TestProgram tp;
+        Degree2Window& form;
+        char sep;
+        explicit Window(char separator = ',')
+            : tp(separator)
+            , form(tp->get<Degree2Window>())
+            , sep(separator) {
+            form.show();
+        }
+        QLineEdit* box(const char* name) { return control<QLineEdit>(form, name); }
+        Label* label(const char* name) { return control<Label>(form, name); }
+        Button* button(const char* name) { return control<Button>(form, name); }
+        QString caption(const char* name) { return label(name)->caption(); }
+        bool shown(const char* name) { return control<QWidget>(form, name)->isVisibleTo(&form.window()); }
+        Ends ends(const char* name) {
+            const Line* l = control<Line>(form, name);
+            return {l->x1(), l->y1(), l->x2(), l->y2()};
+        }
+        // Replaces the text of a box as the pupil would: empties it, then types key by key. A number
+        // in exponent form is pasted in one piece, since the filter refuses its beginning «1e».
+        void type(const char* name, const QString& text) {
+            QLineEdit* b = box(name);
+            b->clear();
+            if (text.contains(u'e'))
+                b->setText(text);
+            else
+                typeInto(b, withSeparator(text, sep));
+        }
+        void coefficients(const QString& a, const QString& b, const QString& c, const QString& k = "0") {
+            type("Text1", a);
+            type("Text2", b);
+            type("Text3", c);
+            type("Text5", k);
+        }
+        // Only a visible button can be pressed.
+        void press(const char* name) {
+            if (shown(name))
+                QTest::mouseClick(button(name), Qt::LeftButton);
+        }
+        void solve() {
+            press("Command1");
+            press("Command2");
+            press("Command3");
+        }
+        QString expected(const QString& s) const { return withSeparator(s, sep); }
+    };
+
+    static std::vector<char> separators(const QString& which) {
+        return which == "both" ? std::vector<char>{',', '.'} : std::vector<char>{'.'};
+    }
+
+private Q_SLOTS:
+    void initTestCase() { setUpTestApplication(); }
+
+    void roundingToTwoDecimals_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("rounded");
+        QTest::newRow("2/3") << 2.0 / 3 << 0.67;
+        QTest::newRow("tie down to even") << 0.125 << 0.12;
+        QTest::newRow("tie up to even") << 0.375 << 0.38;
+        QTest::newRow("negative tie") << -0.625 << -0.62;
+        QTest::newRow("2,675 is stored below the tie") << 2.675 << 2.67;
+        QTest::newRow("0,005 is stored above the tie") << 0.005 << 0.01;
+        QTest::newRow("large") << 1e300 << 1e300;
+    }
+    void roundingToTwoDecimals() {
+        QFETCH(double, value);
+        QFETCH(double, rounded);
+        QCOMPARE(roundToTwoDecimals(value), rounded);
+    }
+
+    // The three steps pressed in order. A result written with a comma is checked under both
+    // separators; fractional coefficients are pasted in exponent form, which the signed-number
+    // filter lets through under either separator.
+    void solverSteps_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("c");
+        QTest::addColumn<QString>("k");
+        QTest::addColumn<QString>("delta");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("secondShown");
+        QTest::addColumn<QString>("factorised");
+        // clang-format off
+        QTest::newRow("two solutions") << "1" << "-3" << "2" << "0" << "1" << "2" << "1" << true << "1( x -2)( x -1)";
+        QTest::newRow("double solution") << "1" << "2" << "1" << "0" << "0" << "-1" << "-1" << false << "1( x +1)( x +1)";
+        QTest::newRow("rounded roots") << "1" << "0" << "-2" << "0" << "8" << "1,41" << "-1,41" << true << "1( x -1,41)( x +1,41)";
+        QTest::newRow("complex") << "1" << "2" << "5" << "0" << "-16" << "-1 - i* 2" << "-1 + i* 2" << true << "1( x --1 - i* 2)( x --1 + i* 2)";
+        QTest::newRow("x2 + 1") << "1" << "0" << "1" << "0" << "-4" << "0 - i* 1" << "0 + i* 1" << true << "1( x -0 - i* 1)( x -0 + i* 1)";
+        QTest::newRow("complex, fractional parts") << "2" << "1" << "1" << "0" << "-7" << "-0,25 - i* 0,66" << "-0,25 + i* 0,66" << true << "2( x --0,25 - i* 0,66)( x --0,25 + i* 0,66)";
+        QTest::newRow("negative a, complex") << "-1" << "0" << "-1" << "0" << "-4" << "0 - i* -1" << "0 + i* -1" << true << "-1( x -0 - i* -1)( x -0 + i* -1)";
+        QTest::newRow("right-hand side") << "1" << "0" << "0" << "4" << "16" << "2" << "-2" << true << "1( x -2)( x +2)";
+        QTest::newRow("fractional right-hand side") << "1" << "0" << "0" << "0,25" << "1" << "0,5" << "-0,5" << true << "1( x -0,5)( x +0,5)";
+        QTest::newRow("both solutions negative") << "1" << "5" << "6" << "0" << "1" << "-2" << "-3" << true << "1( x +2)( x +3)";
+        QTest::newRow("negative a, two solutions") << "-2" << "0" << "8" << "0" << "64" << "-2" << "2" << true << "-2( x +2)( x -2)";
+        QTest::newRow("fractional roots") << "3" << "1" << "-1" << "0" << "13" << "0,43" << "-0,77" << true << "3( x -0,43)( x +0,77)";
+        QTest::newRow("roots on a tie go to even") << "64" << "-48" << "5" << "0" << "1024" << "0,62" << "0,12" << true << "64( x -0,62)( x -0,12)";
+        QTest::newRow("discriminant rounds to 0") << "1" << "1e-1" << "24e-4" << "0" << "0" << "-0,05" << "-0,05" << false << "1( x +0,05)( x +0,05)";
+        QTest::newRow("fractional discriminant") << "1" << "0" << "0" << "-0,3" << "-1,2" << "0 - i* 0,55" << "0 + i* 0,55" << true << "1( x -0 - i* 0,55)( x -0 + i* 0,55)";
+        QTest::newRow("a typed as 01") << "01" << "-3" << "2" << "0" << "1" << "2" << "1" << true << "01( x -2)( x -1)";
+        QTest::newRow("a solution is 0") << "1" << "-1" << "0" << "0" << "1" << "1" << "0" << true << "";
+        // Every division by 2a fails: no solution is written, and the factorisation copies the
+        // empty solutions as they stand.
+        QTest::newRow("a = 0") << "0" << "2" << "1" << "0" << "4" << "" << "" << true << "0( x -)( x -)";
+        QTest::newRow("a = 0, b = 0") << "0" << "0" << "1" << "0" << "0" << "" << "" << false << "0( x -)( x -)";
+        QTest::newRow("a empty") << "" << "2" << "1" << "0" << "" << "" << "" << false << "( x -)( x -)";
+        QTest::newRow("a is a lone minus") << "-" << "2" << "1" << "0" << "" << "" << "" << false << "-( x -)( x -)";
+        // clang-format on
+    }
+    void solverSteps() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, c);
+        QFETCH(QString, k);
+        QFETCH(QString, delta);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(bool, secondShown);
+        QFETCH(QString, factorised);
+        for (char sep : {',', '.'}) {
+            Window w(sep);
+            w.coefficients(a, b, c, k);
+            QCOMPARE(w.box("Text1")->text(), a);
+            w.press("Command1");
+            QCOMPARE(w.caption("Label2"), w.expected(delta));
+            QVERIFY(w.shown("Command2"));
+            QVERIFY(!w.shown("Command3"));
+            w.press("Command2");
+            QCOMPARE(w.caption("Label3"), w.expected(first));
+            QCOMPARE(w.caption("Label4"), w.expected(second));
+            QCOMPARE(w.shown("Label4"), secondShown);
+            QVERIFY(w.shown("Command3"));
+            w.press("Command3");
+            QCOMPARE(w.caption("Label5"), w.expected(factorised));
+            QVERIFY(w.tp.dialogs.shown.empty());
+        }
+    }
+
+    void zeroSolutionLeavesTheFactorisationAlone() {
+        for (char sep : {',', '.'}) {
+            Window w(sep);
+            // k is not filtered, and changing it keeps the solver's results.
+            w.coefficients("1", "-1", "0", "2");
+            w.solve();
+            QCOMPARE(w.caption("Label5"), QStringLiteral("1( x -2)( x +1)"));
+            w.type("Text5", "0");
+            w.solve();
+            QCOMPARE(w.caption("Label3"), QStringLiteral("1"));
+            QCOMPARE(w.caption("Label4"), QStringLiteral("0"));
+            QCOMPARE(w.caption("Label5"), QStringLiteral("1( x -2)( x +1)"));
+        }
+    }
+
+    // c - k is remembered from the last press that could compute it.
+    void constantTermFromTheLastSuccessfulPress() {
+        Window w;
+        w.coefficients("1", "-3", "", "0");
+        w.press("Command1");
+        QCOMPARE(w.caption("Label2"), QString()); // no c - k computed yet
+        w.type("Text3", "2");
+        w.press("Command1");
+        QCOMPARE(w.caption("Label2"), QStringLiteral("1"));
+        w.type("Text3", "");
+        w.press("Command1");
+        QCOMPARE(w.caption("Label2"), QStringLiteral("1"));
+        w.press("Command2");
+        QCOMPARE(w.caption("Label3"), QStringLiteral("2"));
+        QCOMPARE(w.caption("Label4"), QStringLiteral("1"));
+        // A right-hand side that is not a number is no better.
+        w.type("Text3", "-6");
+        w.type("Text5", "abc");
+        w.press("Command1");
+        QCOMPARE(w.caption("Label2"), QStringLiteral("1"));
+        w.type("Text5", "-7");
+        w.press("Command1");
+        QCOMPARE(w.caption("Label2"), QStringLiteral("5"));
+    }
+
+    // Solutions uses the coefficients as they are at its press, but the discriminant as shown.
+    void solutionsReadTheDiscriminantShown() {
+        Window w;
+        w.coefficients("1", "-3", "2", "0");
+        w.press("Command1");
+        w.type("Text5", "2"); // x² - 3x = 0 would give Δ = 9
+        w.press("Command2");
+        QCOMPARE(w.caption("Label3"), QStringLiteral("2"));
+        w.press("Command1");
+        QCOMPARE(w.caption("Label2"), QStringLiteral("9"));
+        w.press("Command2");
+        QCOMPARE(w.caption("Label3"), QStringLiteral("3"));
+        QCOMPARE(w.caption("Label4"), QStringLiteral("0"));
+    }
+
+    void visibilityOfTheSolverSteps() {
+        Window w;
+        QVERIFY(!w.shown("Command2"));
+        QVERIFY(!w.shown("Command3"));
+        QVERIFY(w.shown("Label4"));
+        w.coefficients("1", "2", "1");
+        w.solve();
+        QCOMPARE(w.caption("Label5"), QStringLiteral("1( x +1)( x +1)"));
+        QVERIFY(!w.shown("Label4"));
+        w.press("Command4");
+        w.press("Command5");
+        const QString value = w.caption("Label8(0)");
+        const QString vertex = w.caption("Label11");
+        QCOMPARE(vertex, QStringLiteral("-1"));
+        const Ends arrow = w.ends("Line1");
+
+        // k changes nothing the solver shows.
+        w.type("Text5", "7");
+        QVERIFY(!w.shown("Label4"));
+        QVERIFY(w.shown("Command3"));
+        QCOMPARE(w.caption("Label3"), QStringLiteral("-1"));
+        QCOMPARE(w.caption("Label5"), QStringLiteral("1( x +1)( x +1)"));
+
+        // A coefficient or x0 does: everything is cleared, but not f(x0) nor the table.
+        for (const char* boxName : {"Text1", "Text2", "Text3", "Text4"}) {
+            w.type("Text1", "1");
+            w.solve();
+            QVERIFY(w.shown("Command3"));
+            QTest::keyClicks(w.box(boxName), QStringLiteral("1"));
+            for (const char* l : {"Label2", "Label3", "Label4", "Label5"})
+                QCOMPARE(w.caption(l), QString());
+            QVERIFY(w.shown("Label4"));
+            QVERIFY(!w.shown("Command2"));
+            QVERIFY(!w.shown("Command3"));
+            QCOMPARE(w.caption("Label8(0)"), value);
+            QCOMPARE(w.caption("Label11"), vertex);
+            QCOMPARE(w.ends("Line1"), arrow);
+        }
+        QVERIFY(w.tp.dialogs.shown.empty());
+    }
+
+    void rejectedTextEmptiesTheBox() {
+        Window w;
+        w.coefficients("1", "-3", "2");
+        w.solve();
+        QTest::keyClicks(w.box("Text2"), QStringLiteral("x"));
+        QCOMPARE(w.box("Text2")->text(), QString());
+        QCOMPARE(int(w.tp.dialogs.shown.size()), 1);
+        QCOMPARE(w.tp.dialogs.shown[0].text, QStringLiteral("il est impossible de rentrer ce nombre"));
+        QCOMPARE(w.tp.dialogs.shown[0].title, QStringLiteral("NON NON NON"));
+        QCOMPARE(w.caption("Label2"), QString());
+        QVERIFY(!w.shown("Command2"));
+        // A decimal comma with a fraction is refused too; the exponent form is the way in.
+        w.type("Text4", "0,5");
+        QCOMPARE(w.box("Text4")->text(), QString());
+        w.type("Text4", "5e-1");
+        QCOMPARE(w.box("Text4")->text(), QStringLiteral("5e-1"));
+    }
+
+    // An access key presses its button the way a click does, after the button's short press animation.
+    void accessKeys() {
+        Window w;
+        w.form.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form.window()));
+        w.coefficients("1", "-3", "2");
+        const auto alt = [&](Qt::Key key) { QTest::keyClick(&w.form.window(), key, Qt::AltModifier); };
+        alt(Qt::Key_F); // hidden buttons take no key
+        alt(Qt::Key_S);
+        QTest::qWait(300);
+        QCOMPARE(w.caption("Label3"), QString());
+        QCOMPARE(w.caption("Label5"), QString());
+        alt(Qt::Key_D);
+        QTRY_COMPARE(w.caption("Label2"), QStringLiteral("1"));
+        alt(Qt::Key_S);
+        QTRY_COMPARE(w.caption("Label3"), QStringLiteral("2"));
+        alt(Qt::Key_F);
+        QTRY_COMPARE(w.caption("Label5"), QStringLiteral("1( x -2)( x -1)"));
+    }
+
+    void valueAtX0_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("c");
+        QTest::addColumn<QString>("x0");
+        QTest::addColumn<QString>("value"); // "unchanged": the label keeps "prior"
+        QTest::newRow("root") << "1"
+                              << "-3"
+                              << "2"
+                              << "2"
+                              << "0";
+        QTest::newRow("a = 0 is allowed") << "0"
+                                          << "2"
+                                          << "1"
+                                          << "3"
+                                          << "7";
+        QTest::newRow("fractional x0") << "1"
+                                       << "0"
+                                       << "0"
+                                       << "5e-1"
+                                       << "0,25";
+        QTest::newRow("not rounded") << "1"
+                                     << "0"
+                                     << "0"
+                                     << "1e-2"
+                                     << "0,0001";
+        QTest::newRow("x0 a lone minus") << "1"
+                                         << "0"
+                                         << "0"
+                                         << "-"
+                                         << "unchanged";
+        QTest::newRow("c empty") << "1"
+                                 << "0"
+                                 << ""
+                                 << "1"
+                                 << "unchanged";
+        QTest::newRow("beyond the doubles") << "1e300"
+                                            << "0"
+                                            << "0"
+                                            << "1e300"
+                                            << "unchanged";
+    }
+    void valueAtX0() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, c);
+        QFETCH(QString, x0);
+        QFETCH(QString, value);
+        for (char sep : {',', '.'}) {
+            Window w(sep);
+            w.coefficients("1", "1", "1");
+            w.type("Text4", "1");
+            w.press("Command4");
+            QCOMPARE(w.caption("Label8(0)"), QStringLiteral("3"));
+            w.coefficients(a, b, c);
+            w.type("Text4", x0);
+            w.press("Command4");
+            QCOMPARE(w.caption("Label8(0)"), value == "unchanged" ? QStringLiteral("3") : w.expected(value));
+        }
+    }
+
+    void tableOfVariation_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("c");
+        QTest::addColumn<QString>("arrows"); // "down-up", "up-down" or "unchanged"
+        QTest::addColumn<QString>("vertex"); // "unchanged": keeps the text of the press before
+        QTest::newRow("a > 0") << "1"
+                               << "-2"
+                               << "0"
+                               << "down-up"
+                               << "1";
+        QTest::newRow("a < 0") << "-1"
+                               << "2"
+                               << "0"
+                               << "up-down"
+                               << "1";
+        QTest::newRow("a = 2, b = 1") << "2"
+                                      << "1"
+                                      << "0"
+                                      << "down-up"
+                                      << "-0,25";
+        QTest::newRow("quotient not rounded") << "4"
+                                              << "1"
+                                              << "0"
+                                              << "down-up"
+                                              << "-0,125";
+        QTest::newRow("a = 0") << "0"
+                               << "1"
+                               << "0"
+                               << "unchanged"
+                               << "unchanged";
+        QTest::newRow("a empty") << ""
+                                 << "1"
+                                 << "0"
+                                 << "down-up"
+                                 << "unchanged";
+        QTest::newRow("a a lone minus") << "-"
+                                        << "1"
+                                        << "0"
+                                        << "down-up"
+                                        << "unchanged";
+        QTest::newRow("b empty") << "1"
+                                 << ""
+                                 << "0"
+                                 << "unchanged"
+                                 << "unchanged";
+        QTest::newRow("c empty") << "1"
+                                 << "1"
+                                 << ""
+                                 << "unchanged"
+                                 << "unchanged";
+        QTest::newRow("b a lone minus") << "1"
+                                        << "-"
+                                        << "0"
+                                        << "down-up"
+                                        << "unchanged";
+    }
+    void tableOfVariation() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, c);
+        QFETCH(QString, arrows);
+        QFETCH(QString, vertex);
+        const Ends downUp1{2640, 4800, 4320, 6240}, downUp2{4560, 6240, 6480, 4800};
+        const Ends upDown1{2640, 6240, 4320, 4800}, upDown2{4560, 4800, 6480, 6240};
+        for (char sep : {',', '.'}) {
+            Window w(sep);
+            // The two separators stand until a press gets past the test.
+            QCOMPARE(w.ends("Line1"), (Ends{7560, 720, 0, 720}));
+            QCOMPARE(w.ends("Line2"), (Ends{7560, 1440, 0, 1440}));
+            w.coefficients(a, b, c);
+            w.press("Command5");
+            if (arrows == "unchanged") {
+                QCOMPARE(w.ends("Line1"), (Ends{7560, 720, 0, 720}));
+                QCOMPARE(w.ends("Line2"), (Ends{7560, 1440, 0, 1440}));
+            }
+            // From the other arrangement, with a vertex already shown.
+            w.coefficients("-1", "6", "0");
+            w.press("Command5");
+            QCOMPARE(w.ends("Line1"), upDown1);
+            QCOMPARE(w.ends("Line2"), upDown2);
+            QCOMPARE(w.caption("Label11"), QStringLiteral("3"));
+            w.coefficients(a, b, c);
+            w.press("Command5");
+            const bool down = arrows == "down-up";
+            QCOMPARE(w.ends("Line1"), down ? downUp1 : upDown1);
+            QCOMPARE(w.ends("Line2"), down ? downUp2 : upDown2);
+            QCOMPARE(w.caption("Label11"), vertex == "unchanged" ? QStringLiteral("3") : w.expected(vertex));
+        }
+    }
+
+    // "Tracé" draws a x² + b x + c from this window's boxes; k plays no part.
+    void plotsTheTrinomial() {
+        Window w;
+        w.coefficients("1", "0", "0", "0");
+        w.press("Command6");
+        GraphWindow& graph = w.tp->get<GraphWindow>();
+        QVERIFY(graph.isShown());
+        const PlotState& state = graph.plotState();
+        QCOMPARE(state.degre, std::int16_t(2));
+        QCOMPARE(state.coefficients[2].data(), w.box("Text3"));
+        QCOMPARE(state.ranges[3].data(), w.box("Text_range(3)"));
+        const auto picture = [&] { return control<DrawingSurface>(graph, "Picture1")->image(); };
+        const QImage parabola = picture();
+        int curveDots = 0;
+        for (int y = 0; y < parabola.height(); ++y)
+            for (int x = 0; x < parabola.width(); ++x)
+                curveDots += parabola.pixelColor(x, y) == QColor(0, 0, 255);
+        QVERIFY(curveDots > 50);
+        w.type("Text5", "7");
+        w.press("Command6");
+        QCOMPARE(picture(), parabola);
+        w.type("Text3", "3");
+        w.press("Command6");
+        QVERIFY(picture() != parabola);
+    }
+
+    void closingStartsAfresh() {
+        Window w;
+        w.coefficients("1", "2", "1", "5");
+        w.solve();
+        w.press("Command5");
+        w.form.closeByPupil();
+        w.form.show();
+        QCOMPARE(w.box("Text1")->text(), QStringLiteral("1"));
+        QCOMPARE(w.box("Text5")->text(), QStringLiteral("0"));
+        QCOMPARE(w.caption("Label5"), QString());
+        QVERIFY(!w.shown("Command2"));
+        QVERIFY(!w.shown("Command3"));
+        QVERIFY(w.shown("Label4"));
+        QCOMPARE(w.ends("Line1"), (Ends{7560, 720, 0, 720}));
+        // Hiding keeps everything.
+        w.solve();
+        w.form.hide();
+        w.form.show();
+        QCOMPARE(w.caption("Label2"), QStringLiteral("0"));
+    }
+};
+
+QTEST_MAIN(TestEqD2)
+#include "tst_degree2_window.moc"

@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "primes/rules/primality.h"
+
+#include <QTest>
+
+#include <vector>
+
+class TestModPrem : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void agreesWithASieveBelowAMillion() {
+        constexpr int limit = 1'000'000;
+        std::vector<bool> composite(limit, false);
+        composite[0] = composite[1] = true;
+        for (int i = 2; i * i < limit; ++i)
+            if (!composite[i])
+                for (int j = i * i; j < limit; j += i)
+                    composite[j] = true;
+        for (int n = 0; n < limit; ++n)
+            if (Premier(n) == composite[n])
+                QFAIL(qPrintable(QStringLiteral("Premier(%1) is wrong").arg(n)));
+    }
+
+    void largestThirtyTwoBitNumbers() {
+        // Trial division by every odd number up to the root, independent of the 6i +- 1 scheme.
+        auto slow = [](std::int32_t n) {
+            if (n < 2)
+                return false;
+            if (n % 2 == 0)
+                return n == 2;
+            for (std::int64_t d = 3; d * d <= n; d += 2)
+                if (n % d == 0)
+                    return false;
+            return true;
+        };
+        for (std::int32_t n = 2147483647; n > 2147483647 - 3000; --n)
+            QCOMPARE(Premier(n), slow(n));
+        // Squares of primes just below the 32-bit limit: the loop must reach the root.
+        QVERIFY(!Premier(46337 * 46337));
+        QVERIFY(!Premier(46327 * 46337));
+    }
+
+    void pumpsOncePerPass() {
+        int calls = 0;
+        QVERIFY(Premier(2147483647, [&] { ++calls; }));
+        QCOMPARE(calls, 7724);
+        calls = 0;
+        for (int n : {0, 1, 2, 3, 5, 7, 11, 13})
+            Premier(n, [&] { ++calls; });
+        QCOMPARE(calls, 0);
+        for (int n : {25, 49, 121, 169})
+            QVERIFY(!Premier(n));
+    }
+
+    void largestDivisorNotAboveTheRoot_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("d");
+        QTest::newRow("0") << 0 << 0;
+        QTest::newRow("1") << 1 << 1;
+        QTest::newRow("prime") << 97 << 1;
+        QTest::newRow("12") << 12 << 3;
+        QTest::newRow("100") << 100 << 10;
+        QTest::newRow("91") << 91 << 7;
+        QTest::newRow("1001") << 1001 << 13;
+        QTest::newRow("2147483646") << 2147483646 << 42966;
+        QTest::newRow("2147483647") << 2147483647 << 1;
+    }
+    void largestDivisorNotAboveTheRoot() {
+        QFETCH(int, n);
+        QFETCH(int, d);
+        QCOMPARE(PlusGrandDiviseur(n), d);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestModPrem)
+#include "tst_primality.moc"

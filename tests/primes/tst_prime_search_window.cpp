@@ -1,0 +1,232 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "test_program.h"
+
+#include "shell/main_menu.h"
+#include "primes/prime_search_window.h"
+#include "primes/rules/primality.h"
+#include "shell/toolkit/button.h"
+#include "shell/toolkit/controls.h"
+#include "shell/toolkit/list_box.h"
+
+class TestPremRech : public QObject {
+    Q_OBJECT
+
+    struct Window {
+        TestProgram tp;
+        PrimeSearchWindow& form;
+        Window()
+            : form(tp->get<PrimeSearchWindow>()) {
+            form.show();
+        }
+        QLineEdit* lower() { return control<QLineEdit>(form, "Text1"); }
+        QLineEdit* upper() { return control<QLineEdit>(form, "Text2"); }
+        ListBox* list() { return control<ListBox>(form, "List1"); }
+        QString count() { return control<Label>(form, "Label3")->caption(); }
+        void start() { QTest::mouseClick(control<Button>(form, "Command1"), Qt::LeftButton); }
+        void search(const QString& from, const QString& to) {
+            lower()->clear();
+            upper()->clear();
+            typeInto(lower(), from);
+            typeInto(upper(), to);
+            start();
+        }
+        QStringList entries() {
+            QStringList l;
+            for (int i = 0; i < list()->count(); ++i)
+                l << list()->item(i);
+            return l;
+        }
+    };
+
+    static QStringList primesUpTo(int from, int to) {
+        QStringList l;
+        for (int i = from; i <= to; ++i)
+            if (Premier(i))
+                l << QString::number(i);
+        return l;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { setUpTestApplication(); }
+
+    void mainMenuOpensTheWindow_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("Rechercher") << "Command2"
+                                    << "b_Prem_rech";
+        QTest::newRow("Etude de la conjecture de Goldbach") << "Command3"
+                                                            << "b_Prem_gold";
+    }
+    void mainMenuOpensTheWindow() {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
+        TestProgram tp;
+        auto& menu = tp->get<MainMenu>();
+        menu.show();
+        QTest::mouseClick(control<Button>(menu, qPrintable(button)), Qt::LeftButton);
+        Form* f = tp->form(window.toStdString());
+        QVERIFY(f);
+        QVERIFY(f->isShown());
+    }
+
+    void searches_data() {
+        QTest::addColumn<QString>("lower");
+        QTest::addColumn<QString>("upper");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("1 to 30") << "1"
+                                 << "30"
+                                 << QStringList{"2", "3", "5", "7", "11", "13", "17", "19", "23", "29"};
+        QTest::newRow("empty lower bound starts at 0") << ""
+                                                       << "10" << QStringList{"2", "3", "5", "7"};
+        QTest::newRow("lower bound above 32 bits starts at 0") << "99999999999"
+                                                               << "10" << QStringList{"2", "3", "5", "7"};
+        QTest::newRow("bounds reversed") << "20"
+                                         << "10" << QStringList{};
+        QTest::newRow("7 to 7") << "7"
+                                << "7" << QStringList{"7"};
+        QTest::newRow("0 to 1") << "0"
+                                << "1" << QStringList{};
+        QTest::newRow("empty upper bound finds nothing") << "1"
+                                                         << "" << QStringList{};
+        QTest::newRow("upper bound above 32 bits finds nothing") << "1"
+                                                                 << "2147483648" << QStringList{};
+        QTest::newRow("ends after the largest 32-bit number")
+            << "2147483600"
+            << "2147483647" << QStringList{"2147483629", "2147483647"};
+    }
+    void searches() {
+        QFETCH(QString, lower);
+        QFETCH(QString, upper);
+        QFETCH(QStringList, listed);
+        Window w;
+        w.search(lower, upper);
+        QCOMPARE(w.entries(), listed);
+        QCOMPARE(w.count(), QString::number(listed.size()));
+        QCOMPARE(w.list()->listIndex(), int(listed.size()) - 1);
+        QVERIFY(w.tp.dialogs.shown.empty());
+        // The pupil sees the newest prime selected once events have run.
+        QTRY_COMPARE(w.list()->currentIndex().row(), int(listed.size()) - 1);
+    }
+
+    void secondPressAppendsAndCountsAgain() {
+        Window w;
+        w.search(QStringLiteral("1"), QStringLiteral("10"));
+        w.start();
+        QCOMPARE(w.entries(), (QStringList{"2", "3", "5", "7", "2", "3", "5", "7"}));
+        QCOMPARE(w.count(), QStringLiteral("4"));
+        QCOMPARE(w.list()->listIndex(), 7);
+    }
+
+    void editingABoundEmptiesTheListOnly_data() {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("lower") << "Text1";
+        QTest::newRow("upper") << "Text2";
+    }
+    void editingABoundEmptiesTheListOnly() {
+        QFETCH(QString, box);
+        Window w;
+        w.search(QStringLiteral("1"), QStringLiteral("30"));
+        typeInto(control<QLineEdit>(w.form, qPrintable(box)), QStringLiteral("5"));
+        QCOMPARE(w.list()->count(), 0);
+        QCOMPARE(w.list()->listIndex(), -1);
+        QCOMPARE(w.count(), QStringLiteral("10"));
+        // A letter is refused and removed; the list stays empty.
+        typeInto(control<QLineEdit>(w.form, qPrintable(box)), QStringLiteral("x"));
+        QCOMPARE(w.tp.dialogs.shown.size(), std::size_t(1));
+        QCOMPARE(control<QLineEdit>(w.form, qPrintable(box))->text(), QString());
+    }
+
+    void longListKeepsSelectingTheLast() {
+        Window w;
+        typeInto(w.lower(), QStringLiteral("1"));
+        typeInto(w.upper(), QStringLiteral("10"));
+        // A list already longer than 16-bit indexes reach.
+        for (int i = 0; i < 40000; ++i)
+            w.list()->addItem(std::to_string(i));
+        w.start();
+        QCOMPARE(w.list()->count(), 40004);
+        QCOMPARE(w.list()->item(40003), QStringLiteral("7"));
+        QCOMPARE(w.list()->listIndex(), 40003);
+        QCOMPARE(w.count(), QStringLiteral("4"));
+        QTRY_COMPARE(w.list()->currentIndex().row(), 40003);
+    }
+
+    void editDuringTheSearchEmptiesTheListAndTheSearchGoesOn() {
+        Window w;
+        int listedAtEdit = -1;
+        w.tp.pump.onPump = [&](int call) {
+            // What the pupil sees matches the primes found so far.
+            if (listedAtEdit < 0)
+                QCOMPARE(w.count(), QString::number(w.list()->count()));
+            if (call == 300) {
+                listedAtEdit = w.list()->count();
+                w.upper()->setText(QStringLiteral("50"));
+                QCOMPARE(w.list()->count(), 0);
+            }
+        };
+        w.search(QStringLiteral("1"), QStringLiteral("2000"));
+        w.tp.pump.onPump = nullptr;
+        QVERIFY(listedAtEdit > 0);
+        // The search kept its bounds and its count.
+        const QStringList all = primesUpTo(1, 2000);
+        QCOMPARE(w.count(), QString::number(all.size()));
+        QCOMPARE(w.entries(), all.mid(listedAtEdit));
+    }
+
+    void pressDuringTheSearchStartsAgain() {
+        Window w;
+        int listedAtPress = -1;
+        w.tp.pump.onPump = [&](int call) {
+            if (call == 300) {
+                listedAtPress = w.list()->count();
+                w.start();
+            }
+        };
+        w.search(QStringLiteral("1"), QStringLiteral("2000"));
+        w.tp.pump.onPump = nullptr;
+        QVERIFY(listedAtPress > 0);
+        // The first search stopped where it was; the second one ran to its end.
+        const QStringList all = primesUpTo(1, 2000);
+        QCOMPARE(w.entries(), all.mid(0, listedAtPress) + all);
+        QCOMPARE(w.count(), QString::number(all.size()));
+    }
+
+    void closedDuringTheSearchGoesOnHidden() {
+        Window w;
+        QPointer<FormWindow> first = &w.form.window();
+        int listedAtClose = -1;
+        w.tp.pump.onPump = [&](int call) {
+            if (call == 300) {
+                listedAtClose = w.list()->count();
+                first->close();
+            }
+        };
+        w.search(QStringLiteral("1"), QStringLiteral("2000"));
+        w.tp.pump.onPump = nullptr;
+        QVERIFY(!w.form.isShown());
+        QVERIFY(&w.form.window() != first.data());
+        // The rebuilt window got the rest of the primes; its count, rebuilt empty, cannot be
+        // counted on.
+        const QStringList all = primesUpTo(1, 2000);
+        QCOMPARE(w.entries(), all.mid(listedAtClose));
+        QCOMPARE(w.count(), QString());
+        QTest::qWait(1);
+        QVERIFY(first.isNull());
+    }
+
+    void endingDuringTheSearchStopsIt() {
+        Window w;
+        w.tp.pump.onPump = [&](int call) {
+            if (call == 300)
+                w.tp->endProgram();
+        };
+        w.search(QStringLiteral("1"), QStringLiteral("2000"));
+        QCOMPARE(w.tp.endCalls, 1);
+        QVERIFY(!w.form.hasControls());
+        QVERIFY(w.tp.pump.calls < 400);
+    }
+};
+
+QTEST_MAIN(TestPremRech)
+#include "tst_prime_search_window.moc"

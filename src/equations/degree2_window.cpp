@@ -10,14 +10,36 @@
 #include "shell/toolkit/decorations.h"
 
 namespace {
+using namespace ui;
+using W = Degree2Window;
 
 constexpr int kClientWidth = 7560;
 constexpr int kClientHeight = 8595;
 
-const FontSpec kFrameFont{13.5}; // the texts framing the boxes, and f(x0)
-const FontSpec kResultFont{12};  // the solver's results
-const FontSpec kBoxFont{12};     // the boxes of the function, evaluation and solving rows
-const FontSpec kBoldFont{12, true};
+const FontSpec kFrameFont{.points = 13.5}; // the texts framing the boxes, and f(x0)
+const FontSpec kResultFont{.points = 12};  // the solver's results
+const FontSpec kBoxFont{.points = 12};     // the boxes of the function, evaluation and solving rows
+const FontSpec kBoldFont{.points = 12, .bold = true};
+
+const Ref<TextBox> Text1{"Text1"}; // a
+const Ref<TextBox> Text2{"Text2"}; // b
+const Ref<TextBox> Text3{"Text3"}; // c
+const Ref<Line> Line1{"Line1"};
+const Ref<TextBox> Text4{"Text4"};   // x0
+const Array<Label> Label8{"Label8"}; // (0) f(x0), (1) "RANGE Y", (2) "RANGE X"
+const Ref<Line> Line2{"Line2"};
+const Ref<TextBox> Text5{"Text5"}; // k
+const Ref<Label> Label2{"Label2"}; // the discriminant
+const Ref<Button> Command2{"Command2"};
+const Ref<Label> Label3{"Label3"}; // the first solution
+const Ref<Label> Label4{"Label4"}; // the second solution
+const Ref<Button> Command3{"Command3"};
+const Ref<Label> Label5{"Label5"};   // the factorised form
+const Ref<Label> Label11{"Label11"}; // the vertex's abscissa in the table of variation
+const Array<TextBox> Text_range{"Text_range"};
+
+// The coefficient boxes in the order the change handler numbers them.
+const Ref<TextBox>* const kCoefficientBoxes[] = {&Text1, &Text2, &Text3, &Text4};
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
@@ -27,133 +49,157 @@ std::string text(const QString& s) {
 }
 
 // Moves a line one end coordinate at a time, as the table of variation draws its arrows.
-void placeLine(Line* line, int x1, int y1, int x2, int y2) {
-    line->setX1(x1);
-    line->setX2(x2);
-    line->setY1(y1);
-    line->setY2(y2);
+void placeLine(Line& line, int x1, int y1, int x2, int y2) {
+    line.setX1(x1);
+    line.setX2(x2);
+    line.setY1(y1);
+    line.setY2(y2);
 }
+
+ControlRow coefficientBox(const Ref<TextBox>& box, int index, const char* initial, const twips::Rect& r,
+                          const char* spoken) {
+    return {.control = box,
+            .caption = initial,
+            .rect = r,
+            .font = kBoxFont,
+            .accessibleName = spoken,
+            .handler = call(&W::CoefficientBox_Change, index)};
+}
+
+const std::vector<ControlRow> kControls = [] {
+    std::vector<ControlRow> rows = {
+        // The function row: F: x-> [a] x² + [b] x  + [c]; the boxes of b and c stand over the
+        // blanks of Label1 and after its last "+".
+        {.control = label("Label6"), .caption = "F: x->", .rect = {120, 195, 840, 375}, .font = kFrameFont},
+        coefficientBox(Text1, 0, "1", {960, 150, 1095, 405}, "a"),
+        {.control = label("Label1"),
+         .caption = "x² +                  x  + ",
+         .rect = {2100, 210, 2400, 330},
+         .font = kBoldFont},
+        coefficientBox(Text2, 1, "0", {2625, 150, 1020, 405}, "b"),
+        coefficientBox(Text3, 2, "0", {4260, 150, 1095, 405}, "c"),
+        {.control = Line1, .ends = {kClientWidth, 720, 0, 720}},
+
+        // The evaluation row: Calculer   F( [x0] )= f(x0)
+        {.control = button("Command4"),
+         .caption = "Calculer",
+         .rect = {120, 840, 1215, 495},
+         .handler = call(&W::Command4_Click)},
+        {.control = label("Label7"),
+         .caption = "F(             )=",
+         .rect = {1560, 900, 1560, 375},
+         .font = kFrameFont},
+        coefficientBox(Text4, 3, "0", {1845, 870, 915, 405}, "x0"),
+        {.control = Label8[0], .rect = {3240, 900, 4200, 375}, .font = kFrameFont},
+        {.control = Line2, .ends = {kClientWidth, 1440, 0, 1440}},
+
+        // The solver: Résoudre f(x)= [k], then one button per step with its result beside it.
+        {.control = label("Label9"),
+         .caption = "Résoudre f(x)=",
+         .rect = {120, 1590, 1920, 375},
+         .font = kFrameFont},
+        {.control = Text5,
+         .caption = "0",
+         .rect = {2040, 1560, 1095, 405},
+         .font = kBoxFont,
+         .accessibleName = "k"},
+        {.control = button("Command1"),
+         .caption = "&Discriminant",
+         .rect = {120, 2160, 1695, 495},
+         .handler = call(&W::Command1_Click)},
+        {.control = Label2, .rect = {2040, 2250, 5400, 330}, .font = kResultFont},
+        {.control = Command2,
+         .caption = "&Solutions",
+         .rect = {120, 2760, 1695, 495},
+         .handler = call(&W::Command2_Click)},
+        {.control = Label3, .rect = {2040, 2850, 2640, 330}, .font = kResultFont},
+        {.control = Label4, .rect = {4800, 2850, 2640, 330}, .font = kResultFont},
+        {.control = Command3,
+         .caption = "&Factorisation",
+         .rect = {120, 3360, 1695, 495},
+         .handler = call(&W::Command3_Click)},
+        {.control = Label5, .rect = {2040, 3390, 5175, 600}, .font = kResultFont, .wordWrap = true},
+        {.control = line("Line3"), .ends = {kClientWidth, 4080, 0, 4080}},
+
+        // The table of variation. Line1 and Line2 become its arrows once it has been drawn.
+        {.control = button("Command5"),
+         .caption = "Tableau de variation",
+         .rect = {120, 4920, 1575, 735},
+         .handler = call(&W::Command5_Click)},
+        {.control = shape("Shape1"), .rect = {1920, 4200, 4815, 2175}},
+        {.control = line("Line5"), .ends = {1920, 4680, 6720, 4680}},
+        {.control = line("Line7"), .ends = {2520, 4200, 2520, 6360}},
+        {.control = line("Line6"), .ends = {1920, 6360, 6720, 6360}},
+        {.control = label("Label10(0)"), .caption = "x", .rect = {2040, 4320, 375, 330}, .font = kBoxFont},
+        {.control = label("Label10(1)"), .caption = "F", .rect = {2160, 5280, 375, 330}, .font = kBoxFont},
+        {.control = label("Label10(3)"), .caption = "-oo", .rect = {2640, 4320, 615, 330}, .font = kBoxFont},
+        {.control = label("Label10(2)"), .caption = "+oo", .rect = {6240, 4320, 480, 330}, .font = kBoxFont},
+        // Wide enough for a vertex written with all its digits, short of "+oo".
+        {.control = Label11, .rect = {4320, 4320, 1875, 255}},
+        {.control = line("Line10"), .ends = {kClientWidth, 6720, 0, 6720}},
+
+        // The drawing row.
+        {.control = button("Command6"),
+         .caption = "Tracé",
+         .rect = {120, 7200, 1455, 735},
+         .handler = call(&W::Command6_Click)},
+        {.control = Label8[2], .caption = "RANGE X", .rect = {1920, 7020, 1215, 330}, .font = kBoldFont},
+        {.control = Label8[1], .caption = "RANGE Y", .rect = {1920, 7740, 1215, 330}, .font = kBoldFont},
+    };
+    const char* const initial[4] = {"-5", "10", "-5", "10"};
+    const char* const spoken[4] = {"RANGE X minimum", "RANGE X maximum", "RANGE Y minimum",
+                                   "RANGE Y maximum"};
+    for (int i = 0; i < 4; ++i)
+        rows.push_back({.control = Text_range[i],
+                        .caption = initial[i],
+                        .rect = {3240 + (i % 2) * 1320, 6990 + (i / 2) * 720, 1095, 375},
+                        .font = {.points = 9.75},
+                        .accessibleName = spoken[i]});
+    return rows;
+}();
 
 } // namespace
 
-Degree2Window::Degree2Window(Program& program)
-    : FormOf(program, formName) {}
+const WindowDescription Degree2Window::description{
+    .name = "c_Eq_d2",
+    .title = "Eq_d2",
+    .border = FormWindow::Border::FixedSingle,
+    .width = kClientWidth,
+    .height = kClientHeight,
+    .backColor = colors::lightBlue,
+    .controls = kControls,
+};
 
-FormWindow* Degree2Window::buildControls() {
-    auto* w = new FormWindow(formName, QStringLiteral("Eq_d2"), FormWindow::Border::FixedSingle, kClientWidth,
-                             kClientHeight);
-    w->setBackColor(colors::lightBlue);
-    QWidget* c = w->client();
-    m_ui = std::make_unique<Degree2WindowUi>();
-    Degree2WindowUi& u = *m_ui;
-    const auto label = [c](const char* name, const QString& caption, const twips::Rect& r,
-                           const FontSpec& font = {}, bool wrap = false) {
-        return new Label(c, {QString::fromLatin1(name), caption, r, font, wrap});
-    };
-    const auto box = [c](const char* name, const char* initial, const twips::Rect& r,
-                         const FontSpec& font = kBoxFont) {
-        auto* b = new TextBox(c, QString::fromLatin1(name), r, font);
-        b->setText(QString::fromLatin1(initial));
-        return b;
-    };
-    const auto button = [c](const char* name, const QString& caption, const twips::Rect& r) {
-        return new Button(c, QString::fromLatin1(name), caption, r);
-    };
-
-    // The function row: F: x-> [a] x² + [b] x  + [c]; the boxes of b and c stand over the blanks
-    // of Label1 and after its last "+".
-    u.Label6 = label("Label6", QStringLiteral("F: x->"), {120, 195, 840, 375}, kFrameFont);
-    u.Text1 = box("Text1", "1", {960, 150, 1095, 405});
-    u.Label1 = label("Label1", QStringLiteral("x² +") + QString(18, u' ') + QStringLiteral("x  + "),
-                     {2100, 210, 2400, 330}, kBoldFont);
-    u.Text2 = box("Text2", "0", {2625, 150, 1020, 405});
-    u.Text3 = box("Text3", "0", {4260, 150, 1095, 405});
-    u.Line1 = new Line(c, QStringLiteral("Line1"), kClientWidth, 720, 0, 720);
-
-    // The evaluation row: Calculer   F( [x0] )= f(x0)
-    u.Command4 = button("Command4", QStringLiteral("Calculer"), {120, 840, 1215, 495});
-    u.Label7 = label("Label7", QStringLiteral("F(") + QString(13, u' ') + QStringLiteral(")="),
-                     {1560, 900, 1560, 375}, kFrameFont);
-    u.Text4 = box("Text4", "0", {1845, 870, 915, 405});
-    u.Label8[0] = label("Label8(0)", QString(), {3240, 900, 4200, 375}, kFrameFont);
-    u.Line2 = new Line(c, QStringLiteral("Line2"), kClientWidth, 1440, 0, 1440);
-
-    // The solver: Résoudre f(x)= [k], then one button per step with its result beside it.
-    u.Label9 = label("Label9", QStringLiteral("Résoudre f(x)="), {120, 1590, 1920, 375}, kFrameFont);
-    u.Text5 = box("Text5", "0", {2040, 1560, 1095, 405});
-    u.Command1 = button("Command1", QStringLiteral("&Discriminant"), {120, 2160, 1695, 495});
-    u.Label2 = label("Label2", QString(), {2040, 2250, 5400, 330}, kResultFont);
-    u.Command2 = button("Command2", QStringLiteral("&Solutions"), {120, 2760, 1695, 495});
-    u.Label3 = label("Label3", QString(), {2040, 2850, 2640, 330}, kResultFont);
-    u.Label4 = label("Label4", QString(), {4800, 2850, 2640, 330}, kResultFont);
-    u.Command3 = button("Command3", QStringLiteral("&Factorisation"), {120, 3360, 1695, 495});
-    u.Label5 = label("Label5", QString(), {2040, 3390, 5175, 600}, kResultFont, true);
-    u.Line3 = new Line(c, QStringLiteral("Line3"), kClientWidth, 4080, 0, 4080);
-
-    // The table of variation. Line1 and Line2 become its arrows once it has been drawn.
-    u.Command5 = button("Command5", QStringLiteral("Tableau de variation"), {120, 4920, 1575, 735});
-    u.Shape1 = new Shape(c, QStringLiteral("Shape1"), Shape::Kind::Rectangle, {1920, 4200, 4815, 2175});
-    u.Line5 = new Line(c, QStringLiteral("Line5"), 1920, 4680, 6720, 4680);
-    u.Line7 = new Line(c, QStringLiteral("Line7"), 2520, 4200, 2520, 6360);
-    u.Line6 = new Line(c, QStringLiteral("Line6"), 1920, 6360, 6720, 6360);
-    const FontSpec tableFont{12};
-    u.Label10[0] = label("Label10(0)", QStringLiteral("x"), {2040, 4320, 375, 330}, tableFont);
-    u.Label10[1] = label("Label10(1)", QStringLiteral("F"), {2160, 5280, 375, 330}, tableFont);
-    u.Label10[3] = label("Label10(3)", QStringLiteral("-oo"), {2640, 4320, 615, 330}, tableFont);
-    u.Label10[2] = label("Label10(2)", QStringLiteral("+oo"), {6240, 4320, 480, 330}, tableFont);
-    // Wide enough for a vertex written with all its digits, short of "+oo".
-    u.Label11 = label("Label11", QString(), {4320, 4320, 1875, 255});
-    u.Line10 = new Line(c, QStringLiteral("Line10"), kClientWidth, 6720, 0, 6720);
-
-    // The drawing row.
-    u.Command6 = button("Command6", QStringLiteral("Tracé"), {120, 7200, 1455, 735});
-    u.Label8[2] = label("Label8(2)", QStringLiteral("RANGE X"), {1920, 7020, 1215, 330}, kBoldFont);
-    u.Label8[1] = label("Label8(1)", QStringLiteral("RANGE Y"), {1920, 7740, 1215, 330}, kBoldFont);
-    const char* const ranges[4] = {"-5", "10", "-5", "10"};
-    for (int i = 0; i < 4; ++i) {
-        const twips::Rect r{3240 + (i % 2) * 1320, 6990 + (i / 2) * 720, 1095, 375};
-        u.Text_range[i] =
-            box(QStringLiteral("Text_range(%1)").arg(i).toLatin1().constData(), ranges[i], r, FontSpec{9.75});
-    }
-
-    for (TextBox* b : {u.Text1, u.Text2, u.Text3, u.Text4})
-        QObject::connect(b, &QLineEdit::textChanged, this, [this, b] { CoefficientBox_Change(b); });
-    QObject::connect(u.Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    QObject::connect(u.Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    QObject::connect(u.Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    QObject::connect(u.Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    QObject::connect(u.Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    QObject::connect(u.Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    return w;
+PlotBoxes Degree2Window::plotBoxes() {
+    return {{&get(Text_range[0]), &get(Text_range[1]), &get(Text_range[2]), &get(Text_range[3])},
+            {&get(Text1), &get(Text2), &get(Text3)}};
 }
 
 void Degree2Window::load() {
-    ui().Command2->setVisible(false);
-    ui().Command3->setVisible(false);
+    get(Command2).setVisible(false);
+    get(Command3).setVisible(false);
 }
 
 TrinomialBoxes Degree2Window::solverBoxes() {
-    Degree2WindowUi& u = ui();
-    return {text(u.Text1->text()), text(u.Text2->text()), text(u.Text3->text()), text(u.Text5->text())};
+    return {text(get(Text1).text()), text(get(Text2).text()), text(get(Text3).text()),
+            text(get(Text5).text())};
 }
 
 SolverView Degree2Window::solverView() {
-    Degree2WindowUi& u = ui();
     const QWidget* w = &window();
-    return {text(u.Label2->caption()), text(u.Label3->caption()),  text(u.Label4->caption()),
-            text(u.Label5->caption()), u.Command2->isVisibleTo(w), u.Command3->isVisibleTo(w),
-            u.Label4->isVisibleTo(w)};
+    return {text(get(Label2).caption()), text(get(Label3).caption()),  text(get(Label4).caption()),
+            text(get(Label5).caption()), get(Command2).isVisibleTo(w), get(Command3).isVisibleTo(w),
+            get(Label4).isVisibleTo(w)};
 }
 
 void Degree2Window::showSolverView(const SolverView& view) {
-    Degree2WindowUi& u = ui();
-    u.Label2->setCaption(text(view.discriminant));
-    u.Label3->setCaption(text(view.first));
-    u.Label4->setCaption(text(view.second));
-    u.Label5->setCaption(text(view.factorisation));
-    u.Command2->setVisible(view.solutionsShown);
-    u.Command3->setVisible(view.factorisationShown);
-    u.Label4->setVisible(view.secondShown);
+    get(Label2).setCaption(text(view.discriminant));
+    get(Label3).setCaption(text(view.first));
+    get(Label4).setCaption(text(view.second));
+    get(Label5).setCaption(text(view.factorisation));
+    get(Command2).setVisible(view.solutionsShown);
+    get(Command3).setVisible(view.factorisationShown);
+    get(Label4).setVisible(view.secondShown);
 }
 
 void Degree2Window::Command1_Click() {
@@ -170,42 +216,40 @@ void Degree2Window::Command2_Click() {
 
 void Degree2Window::Command3_Click() {
     SolverView view = solverView();
-    Factorisation(program().numbers(), text(ui().Text1->text()), view);
+    Factorisation(program().numbers(), text(get(Text1).text()), view);
     showSolverView(view);
 }
 
 void Degree2Window::Command4_Click() {
-    Degree2WindowUi& u = ui();
-    if (const auto value = trinomialValue(program().numbers(), text(u.Text1->text()), text(u.Text2->text()),
-                                          text(u.Text3->text()), text(u.Text4->text())))
-        u.Label8[0]->setCaption(text(program().numbers().numberText(*value)));
+    if (const auto value =
+            trinomialValue(program().numbers(), text(get(Text1).text()), text(get(Text2).text()),
+                           text(get(Text3).text()), text(get(Text4).text())))
+        get(Label8[0]).setCaption(text(program().numbers().numberText(*value)));
 }
 
 void Degree2Window::Command5_Click() {
-    Degree2WindowUi& u = ui();
-    const Variation v =
-        variationOf(program().numbers(), text(u.Text1->text()), text(u.Text2->text()), text(u.Text3->text()));
+    const Variation v = variationOf(program().numbers(), text(get(Text1).text()), text(get(Text2).text()),
+                                    text(get(Text3).text()));
     if (v.arrows == Variation::Arrows::DownThenUp) {
-        placeLine(u.Line1, 2640, 4800, 4320, 6240);
-        placeLine(u.Line2, 4560, 6240, 6480, 4800);
+        placeLine(get(Line1), 2640, 4800, 4320, 6240);
+        placeLine(get(Line2), 4560, 6240, 6480, 4800);
     } else if (v.arrows == Variation::Arrows::UpThenDown) {
-        placeLine(u.Line1, 2640, 6240, 4320, 4800);
-        placeLine(u.Line2, 4560, 4800, 6480, 6240);
+        placeLine(get(Line1), 2640, 6240, 4320, 4800);
+        placeLine(get(Line2), 4560, 4800, 6480, 6240);
     }
     if (v.vertex)
-        u.Label11->setCaption(text(*v.vertex));
+        get(Label11).setCaption(text(*v.vertex));
 }
 
 void Degree2Window::Command6_Click() {
-    TracerCourbe(program(), 2);
+    TracerCourbe(program(), *this);
 }
 
-void Degree2Window::CoefficientBox_Change(TextBox* box) {
-    Degree2WindowUi& u = ui();
-    for (Label* l : {u.Label2, u.Label3, u.Label4, u.Label5})
-        l->setCaption(QString());
-    u.Label4->setVisible(true);
-    u.Command2->setVisible(false);
-    u.Command3->setVisible(false);
-    Mod_Verif::filterBox(program(), box, Mod_Verif::VerifSigne);
+void Degree2Window::CoefficientBox_Change(int box) {
+    for (const Ref<Label>* l : {&Label2, &Label3, &Label4, &Label5})
+        get(*l).setCaption(QString());
+    get(Label4).setVisible(true);
+    get(Command2).setVisible(false);
+    get(Command3).setVisible(false);
+    Mod_Verif::filterBox(program(), &get(*kCoefficientBoxes[box]), Mod_Verif::VerifSigne);
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "graphs/plotter.h"
+#include "graphs/plot_state.h"
 #include "shell/form.h"
 
 #include <QColor>
@@ -10,18 +10,12 @@
 class DrawingSurface;
 class ListBox;
 
-struct GraphWindowUi {
-    DrawingSurface* Picture1;
-    ListBox* List1;
-    // The colour the colour chooser holds; it starts from the window's background.
-    QColor CommonDialog1Color;
-};
-
 // The graph window: shows the last plot and reads points of the curve off it.
-class GraphWindow : public FormOf<GraphWindowUi> {
+class GraphWindow : public Form {
 public:
-    static constexpr const char* formName = "Form1";
-    explicit GraphWindow(Program& program);
+    static const ui::WindowDescription description;
+    explicit GraphWindow(Program& program)
+        : Form(program, description) {}
 
     // A click on the drawing: the point of the curve at that abscissa, in the list and as a yellow dot.
     void Picture1_MouseUp(int button, int shift, double x, double y);
@@ -30,10 +24,14 @@ public:
 
     // The plot state, left here by every plot and kept for the whole run.
     PlotState& plotState() { return m_plot; }
+    DrawingSurface& surface();
+    ListBox& list();
 
 protected:
-    FormWindow* buildControls() override;
+    void load() override { m_chosenColor = QColor(); }
 
 private:
     PlotState m_plot;
+    // The colour the colour chooser holds; it starts from the window's background.
+    QColor m_chosenColor;
 };

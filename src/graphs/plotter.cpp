@@ -9,10 +9,6 @@
 
 namespace {
 
-QLineEdit* box(Form& form, const QString& name) {
-    return form.window().findChild<QLineEdit*>(name);
-}
-
 std::optional<double> number(const Program& program, const QLineEdit* box) {
     if (!box)
         return std::nullopt;
@@ -33,42 +29,24 @@ QColor inkColor(plot::Ink ink) {
 
 } // namespace
 
-const char* plottingFormName(std::int16_t kind) {
-    switch (kind) {
-    case 1:
-        return "c_Eq_d1";
-    case 2:
-        return "c_Eq_d2";
-    default:
-        return nullptr;
-    }
-}
-
-void TracerCourbe(Program& program, std::int16_t kind) {
-    const char* callerName = plottingFormName(kind);
-    Form* caller = callerName ? program.form(callerName) : nullptr;
-    if (!caller)
-        return;
+void TracerCourbe(Program& program, PlotSource& source) {
+    const std::int16_t kind = source.plotKind();
     auto& graph = program.get<GraphWindow>();
     PlotState& state = graph.plotState();
     state.degre = kind;
+    state.source = &source;
+    const PlotBoxes boxes = source.plotBoxes();
+    const auto& ranges = boxes.ranges;
+    const auto& coefficients = boxes.coefficients;
 
-    std::array<QPointer<QLineEdit>, 4> ranges;
-    for (int i = 0; i < 4; ++i)
-        ranges[std::size_t(i)] = box(*caller, QStringLiteral("Text_range(%1)").arg(i));
-    std::array<QPointer<QLineEdit>, 3> coefficients{
-        box(*caller, QStringLiteral("Text1")), box(*caller, QStringLiteral("Text2")),
-        kind == 2 ? box(*caller, QStringLiteral("Text3")) : nullptr};
-
-    graph.ui().Picture1->cls();
+    graph.surface().cls();
     graph.show();
 
-    DrawingSurface* surface = graph.ui().Picture1;
+    DrawingSurface* surface = &graph.surface();
     const twips::Rect outer = twips::placeOf(surface);
     state.largeur = NumberFormat::roundToInt16(outer.width).value_or(0);
     state.hauteur = float(outer.height);
-    state.ranges = ranges;
-    state.coefficients = coefficients;
+    state.boxes = boxes;
     state.pas = plot::pas;
     state.scales.reset();
 
@@ -96,7 +74,7 @@ void TracerCourbe(Program& program, std::int16_t kind) {
         }
     }
 
-    ListBox* list = graph.ui().List1;
+    ListBox* list = &graph.list();
     list->clear();
     if (kind == 1)
         list->addItem(QStringLiteral("Coefficient directeur (y2-y1)/(x2-x1) = ") +

@@ -6,34 +6,17 @@
 
 #include <cstdint>
 
-class Button;
-class Label;
-class TextBox;
-
-struct GoldbachWindowUi {
-    Label* Label2;
-    Label* Label1;
-    Label* Label3;
-    Label* Label4;
-    Label* Label5;
-    Button* Command1;
-    TextBox* Text1;
-    Label* Label6;
-};
-
 // Presents Goldbach's conjecture and writes an even number as the sum of two primes, the smaller
 // one as small as possible.
-class GoldbachWindow : public FormOf<GoldbachWindowUi> {
+class GoldbachWindow : public Form {
 public:
-    static constexpr const char* formName = "b_Prem_gold";
-    explicit GoldbachWindow(Program& program);
+    static const ui::WindowDescription description;
+    explicit GoldbachWindow(Program& program)
+        : Form(program, description) {}
 
-    // A press while a search is running stops that search and starts the new one.
+    // "Chercher". A press while a search is running stops that search and starts the new one.
     void Command1_Click();
     void Text1_Change();
-
-protected:
-    FormWindow* buildControls() override;
 
 private:
     bool searchStopped(std::uint64_t search) const;

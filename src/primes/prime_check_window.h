@@ -4,30 +4,14 @@
 
 #include "shell/form.h"
 
-class Button;
-class Label;
-class TextBox;
-
-struct PrimeCheckWindowUi {
-    Label* Label4;
-    Label* Label2;
-    TextBox* Text1;
-    Button* Command1;
-    Label* Label1;
-    Button* Command2;
-    Label* Label3;
-};
-
 // Says whether a number is prime, and writes a composite one as a product of two factors.
-class PrimeCheckWindow : public FormOf<PrimeCheckWindowUi> {
+class PrimeCheckWindow : public Form {
 public:
-    static constexpr const char* formName = "b_Prem_verif";
-    explicit PrimeCheckWindow(Program& program);
+    static const ui::WindowDescription description;
+    explicit PrimeCheckWindow(Program& program)
+        : Form(program, description) {}
 
-    void Command1_Click();
-    void Command2_Click();
+    void Command1_Click(); // "Vérifier"
+    void Command2_Click(); // "Décomposition"
     void Text1_Change();
-
-protected:
-    FormWindow* buildControls() override;
 };

@@ -8,81 +8,64 @@
 #include "shell/rules/skip_on_error.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/fit_text.h"
 #include "shell/toolkit/list_box.h"
 
-#include <QFontMetricsF>
 #include <QTimer>
 
 namespace {
+using namespace ui;
+using W = PrimeSearchWindow;
 
-// The sentence is one caption whose run of blanks lies under the lower bound's box. Its
-// letters are drawn a little tighter or looser so that the closing "et" shows in the gap
-// between the two boxes, whatever the widths of the font's letters and blanks.
-void placeSentenceAroundBoxes(Label* sentence, const QWidget* lowerBox, const QWidget* upperBox) {
-    const QString text = sentence->caption();
-    const qsizetype last = text.lastIndexOf(u' ') + 1;
-    QFont font = sentence->font();
-    const QFontMetricsF metrics(font);
-    const double lastWidth = metrics.horizontalAdvance(text.mid(last));
-    const double gapMiddle = (lowerBox->geometry().right() + 1 + upperBox->geometry().left()) / 2.0;
-    const double wanted = gapMiddle - lastWidth / 2 - sentence->x();
-    const double now = metrics.horizontalAdvance(text.left(last));
-    // Spacing letters rather than words: a run of blanks widens like a single one.
-    font.setLetterSpacing(QFont::AbsoluteSpacing, (wanted - now) / double(last));
-    sentence->setFont(font);
-}
+const Ref<Label> Label1{"Label1"}; // the sentence around the two bounds
+const Ref<TextBox> Text1{"Text1"}; // lower bound
+const Ref<TextBox> Text2{"Text2"}; // upper bound
+const Ref<ListBox> List1{"List1"};
+const Ref<Label> Label2{"Label2"};
+const Ref<Label> Label3{"Label3"}; // the count
 
-// A caption slightly wider than its label is drawn a little tighter rather than cut off.
-void tightenToFit(Label* label) {
-    QFont font = label->font();
-    const QString text = label->caption();
-    double spacing = 0;
-    while (QFontMetricsF(font).horizontalAdvance(text) > label->width() && spacing > -1) {
-        spacing -= 0.1;
-        font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-    }
-    label->setFont(font);
-}
+const ControlRow kControls[] = {
+    {.control = label("Label4"),
+     .caption = "Recherche des nombres premiers",
+     .rect = {1080, 120, 4815, 375},
+     .font = {.points = 13.5}},
+    // The two boxes sit over the run of blanks and after "et".
+    {.control = Label1,
+     .caption = "Chercher les nombres premiers entre                      et",
+     .rect = {240, 720, 6015, 375},
+     .font = {.points = 12}},
+    {.control = Text1,
+     .rect = {4320, 720, 1095, 375},
+     .accessibleName = "Chercher les nombres premiers entre",
+     .handler = call(&W::Text1_Change)},
+    {.control = Text2,
+     .rect = {5760, 720, 1095, 375},
+     .accessibleName = "et",
+     .handler = call(&W::Text2_Change)},
+    {.control = button("Command1"),
+     .caption = "Commencer",
+     .rect = {840, 1440, 1815, 495},
+     .handler = call(&W::Command1_Click)},
+    {.control = List1, .rect = {3840, 1800, 2655, 2985}, .accessibleName = "Nombres premiers trouvés"},
+    {.control = Label2, .caption = "Nombre de nombres premiers de la liste", .rect = {480, 4200, 2895, 255}},
+    {.control = Label3, .rect = {480, 4680, 2775, 255}},
+};
 
 } // namespace
 
-PrimeSearchWindow::PrimeSearchWindow(Program& program)
-    : FormOf(program, formName) {}
+const WindowDescription PrimeSearchWindow::description{
+    .name = "b_Prem_rech",
+    .title = "Prem_rech",
+    .border = FormWindow::Border::FixedSingle,
+    .width = 6840,
+    .height = 5115,
+    .backColor = colors::grey,
+    .controls = kControls,
+};
 
-FormWindow* PrimeSearchWindow::buildControls() {
-    auto* w =
-        new FormWindow(formName, QStringLiteral("Prem_rech"), FormWindow::Border::FixedSingle, 6840, 5115);
-    w->setBackColor(colors::grey);
-    QWidget* c = w->client();
-    m_ui = std::make_unique<PrimeSearchWindowUi>();
-    PrimeSearchWindowUi& u = *m_ui;
-    u.Label4 = new Label(c, {QStringLiteral("Label4"),
-                             QStringLiteral("Recherche des nombres premiers"),
-                             {1080, 120, 4815, 375},
-                             {13.5}});
-    // The two boxes sit over the run of blanks and after "et".
-    u.Label1 = new Label(
-        c, {QStringLiteral("Label1"),
-            QStringLiteral("Chercher les nombres premiers entre") + QString(22, u' ') + QStringLiteral("et"),
-            {240, 720, 6015, 375},
-            {12}});
-    u.Text1 = new TextBox(c, QStringLiteral("Text1"), {4320, 720, 1095, 375});
-    u.Text2 = new TextBox(c, QStringLiteral("Text2"), {5760, 720, 1095, 375});
-    u.Command1 =
-        new Button(c, QStringLiteral("Command1"), QStringLiteral("Commencer"), {840, 1440, 1815, 495});
-    u.List1 = new ListBox(c, QStringLiteral("List1"), {3840, 1800, 2655, 2985});
-    u.Label2 = new Label(c, {QStringLiteral("Label2"),
-                             QStringLiteral("Nombre de nombres premiers de la liste"),
-                             {480, 4200, 2895, 255}});
-    u.Label3 = new Label(c, {QStringLiteral("Label3"), QString(), {480, 4680, 2775, 255}});
-
-    placeSentenceAroundBoxes(u.Label1, u.Text1, u.Text2);
-    tightenToFit(u.Label2);
-
-    QObject::connect(u.Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    QObject::connect(u.Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
-    QObject::connect(u.Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    return w;
+void PrimeSearchWindow::arrange() {
+    placeSentenceAroundBoxes(get(Label1), get(Text1), get(Text2));
+    tightenToFit(get(Label2));
 }
 
 bool PrimeSearchWindow::searchStopped(std::uint64_t search) const {
@@ -99,8 +82,8 @@ void PrimeSearchWindow::Command1_Click() {
     // unreadable lower bound starts the search at 0.
     std::int32_t upper = 0;
     std::int32_t lower = 0;
-    run.step([&] { upper = need(numbers.toInt32(ui().Text2->text().toStdString())); });
-    run.step([&] { lower = need(numbers.toInt32(ui().Text1->text().toStdString())); });
+    run.step([&] { upper = need(numbers.toInt32(get(Text2).text().toStdString())); });
+    run.step([&] { lower = need(numbers.toInt32(get(Text1).text().toStdString())); });
     // Counted in 64 bits, so that a search up to 2147483647 ends after its last candidate.
     for (std::int64_t i = lower; i <= upper; ++i) {
         const bool prime = Premier(std::int32_t(i), pump);
@@ -109,10 +92,10 @@ void PrimeSearchWindow::Command1_Click() {
         if (searchStopped(search))
             return;
         if (prime) {
-            ListBox* list = ui().List1;
-            run.step([&] { list->addItem(NumberFormat::integerText(i)); });
+            ListBox& list = get(List1);
+            run.step([&] { list.addItem(NumberFormat::integerText(i)); });
             // The newest prime stays in view, however long the list grows.
-            run.step([&] { list->selectLast(); });
+            run.step([&] { list.selectLast(); });
             run.step([&] { countOne(); });
         }
     }
@@ -120,13 +103,13 @@ void PrimeSearchWindow::Command1_Click() {
 }
 
 void PrimeSearchWindow::startCount() {
-    m_countLabel = ui().Label3;
+    m_countLabel = &get(Label3);
     m_countLabel->setCaption(QStringLiteral("0"));
     m_count = 0.0;
 }
 
 void PrimeSearchWindow::countOne() {
-    Label* label = ui().Label3;
+    Label* label = &get(Label3);
     // A window closed during the search was rebuilt with its initial caption: count from there.
     if (label != m_countLabel) {
         m_countLabel = label;
@@ -146,15 +129,12 @@ void PrimeSearchWindow::showCount() {
         m_countLabel->setCaption(QString::fromStdString(program().numbers().numberText(*m_count)));
 }
 
-void PrimeSearchWindow::boundChanged(TextBox* box) {
-    ui().List1->clear();
-    Mod_Verif::filterBox(program(), box, Mod_Verif::VerifEntier);
-}
-
 void PrimeSearchWindow::Text1_Change() {
-    boundChanged(ui().Text1);
+    get(List1).clear();
+    Mod_Verif::filterBox(program(), &get(Text1), Mod_Verif::VerifEntier);
 }
 
 void PrimeSearchWindow::Text2_Change() {
-    boundChanged(ui().Text2);
+    get(List1).clear();
+    Mod_Verif::filterBox(program(), &get(Text2), Mod_Verif::VerifEntier);
 }

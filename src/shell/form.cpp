@@ -9,10 +9,10 @@
 #include <QLayout>
 #include <QScreen>
 
-Form::Form(Program& program, const char* name)
+Form::Form(Program& program, const ui::WindowDescription& description)
     : m_program(program)
-    , m_name(name) {
-    setObjectName(QString::fromLatin1(name));
+    , m_description(description) {
+    setObjectName(QString::fromLatin1(description.name));
 }
 
 Form::~Form() {
@@ -24,7 +24,7 @@ Form::~Form() {
 void Form::ensureControls() {
     if (m_window)
         return;
-    m_window = buildControls();
+    m_window = ui::build(*this, m_description);
     m_window->onCloseByPupil([this] { closeByPupil(); });
     // Each window starts centred on the screen.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -34,7 +34,12 @@ void Form::ensureControls() {
         const QSize size = m_window->size();
         m_window->move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
     }
+    arrange();
     load();
+}
+
+void Form::controlMissing(const QString& controlName) const {
+    qFatal("window %s has no control %s of that kind", name(), qPrintable(controlName));
 }
 
 FormWindow& Form::window() {
@@ -71,7 +76,6 @@ void Form::discardWindow() {
         return;
     QPointer<FormWindow> w = m_window;
     m_window.clear();
-    dropControls();
     w->hide();
     // A handler of this window may be suspended in a pump with one of its widgets on the call
     // stack: the widgets are destroyed once control is back in the main loop.

@@ -2,25 +2,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/description.h"
 #include "shell/toolkit/form_window.h"
 
 #include <QObject>
 #include <QPointer>
 
-#include <memory>
 #include <vector>
 
 class Program;
 
 // One window of the program, for the whole run. Its window-level values are members of the
-// concrete form and live as long as it does; its controls are built from the layout when first
-// needed and destroyed when the pupil closes the window, to be built afresh at the next use.
+// concrete form and live as long as it does; its controls are built from its description when
+// first needed and destroyed when the pupil closes the window, to be built afresh at the next use.
 class Form : public QObject {
 public:
-    Form(Program& program, const char* name);
+    Form(Program& program, const ui::WindowDescription& description);
     ~Form() override;
 
-    const char* name() const { return m_name; }
+    const char* name() const { return m_description.name; }
     Program& program() const { return m_program; }
 
     // Shows the window (building its controls first if needed) and brings it to the front.
@@ -39,40 +39,31 @@ public:
     // Access by code: the window with its controls, built (hidden) if absent.
     FormWindow& window();
 
+    // A control of this window, built (hidden) if absent. Reached afresh after anything that lets
+    // events run: a window closed meanwhile is then rebuilt, and no destroyed widget is touched.
+    template <class T> T& get(const ui::Ref<T>& ref) {
+        T* c = dynamic_cast<T*>(window().control(ref.name));
+        if (!c)
+            controlMissing(ref.name);
+        return *c;
+    }
+
 protected:
-    // Builds the window and its controls from the layout.
-    virtual FormWindow* buildControls() = 0;
+    // Fits the texts of the controls just built to the fonts at hand.
+    virtual void arrange() {}
     // The load step, run right after the controls are built.
     virtual void load() {}
-    // Forgets the controls (their widgets are being destroyed).
-    virtual void dropControls() = 0;
     // A reaction of the window to the pupil's closing it, after its controls are gone.
     virtual void afterCloseByPupil() {}
 
 private:
     void ensureControls();
     void discardWindow();
+    [[noreturn]] void controlMissing(const QString& name) const;
 
     Program& m_program;
-    const char* m_name;
+    const ui::WindowDescription& m_description;
     QPointer<FormWindow> m_window;
     // Windows already closed whose widgets may still be on the call stack of a suspended handler.
     std::vector<QPointer<FormWindow>> m_discarded;
-};
-
-// A form whose controls are the members of Ui. ui() builds them if absent, so a handler reaches
-// a control through ui() again after each pump: a window closed meanwhile is then rebuilt, hidden,
-// and no destroyed widget is touched.
-template <class Ui> class FormOf : public Form {
-public:
-    using Form::Form;
-
-    Ui& ui() {
-        window();
-        return *m_ui;
-    }
-
-protected:
-    void dropControls() override { m_ui.reset(); }
-    std::unique_ptr<Ui> m_ui;
 };

@@ -3,29 +3,12 @@
 #include "shell/main_menu.h"
 
 #include "shell/program.h"
-#include "shell/toolkit/button.h"
-#include "shell/toolkit/controls.h"
-#include "shell/toolkit/frame.h"
 
-#include <QMenuBar>
+#include <vector>
 
 namespace {
-
-enum class Face { Blue, Yellow };
-enum class Owner { Frame1, Frame2, Frame3, Window };
-
-// One main-menu button: where it stands and which window it shows.
-struct MenuButton {
-    const char* name;
-    const char* caption;
-    Owner owner;
-    twips::Rect rect; // relative to its owner
-    Face face;
-    bool bigFont;
-    const char* opens; // nullptr: no action
-    bool modal = false;
-    bool visible = true;
-};
+using namespace ui;
+using W = MainMenu;
 
 // Frames (left, top, width, height in twips).
 constexpr twips::Rect kFrame1{360, 600, 2295, 5400};
@@ -46,34 +29,163 @@ constexpr twips::Rect right(int place) {
     return {240, placeTop(place), 2295, 735};
 }
 
-const MenuButton kButtons[] = {
-    {"Command6", "Cours", Owner::Frame1, small(0), Face::Blue, false, "b_Prem_cours"},
-    {"Command4", "Exercice Crible d'Eratosthene", Owner::Frame1, small(1), Face::Blue, false,
-     "b_Prem_crible"},
-    {"Command1", "Vérifier", Owner::Frame1, small(2), Face::Blue, false, "b_Prem_verif"},
-    {"Command2", "Rechercher", Owner::Frame1, small(3), Face::Blue, false, "b_Prem_rech"},
-    {"Command3", "Etude de la conjecture de Goldbach", Owner::Frame1, small(4), Face::Blue, false,
-     "b_Prem_gold"},
-    {"Command5", "Programmation", Owner::Frame1, small(5), Face::Blue, false, "b_Prem_prog"},
-    {"Command10", "Cours", Owner::Frame2, wide(0), Face::Yellow, true, "c_Eq_cours", true},
-    {"Command7", "Degré 1    (courbes linéaires)", Owner::Frame2, wide(1), Face::Yellow, true, "c_Eq_d1"},
-    {"Command8", "    Degré 2      (avec x2)", Owner::Frame2, wide(2), Face::Yellow, true, "c_Eq_d2"},
-    {"Command9", "Diophantiennes (solutions aux équations 2 inconnues, 1er degré)", Owner::Frame2, wide(4),
-     Face::Blue, false, "c_Eq_dioph"},
-    {"Command11", "Exercice méthode d'Euler", Owner::Frame2, wide(5), Face::Blue, false, nullptr, false,
-     false},
-    {"Command15", "Cours", Owner::Frame3, right(0), Face::Blue, false, "d_Proba_cours"},
-    {"Command12", "Nombre aléatoire", Owner::Frame3, right(1), Face::Blue, false, "d_Proba_alea"},
-    {"Command13", "Jeu de Hasard (statistique)", Owner::Frame3, right(2), Face::Yellow, false, "d_Proba_sim"},
-    {"Command14", "Combinaisons", Owner::Frame3, right(3), Face::Blue, false, "d_Proba_comb"},
+const FontSpec kBig{.points = 12, .bold = true};
+const QColor kBlue = colors::lightBlue;
+const QColor kYellow = colors::lightYellow;
+
+// A button or menu entry that shows the window of that name.
+Handler opens(const char* name, bool modal = false) {
+    return [name, modal](Form& form) { static_cast<W&>(form).showForm(name, modal); };
+}
+
+const ControlRow kControls[] = {
+    {.control = frame("Frame1"),
+     .caption = "NOMBRES PREMIERS",
+     .rect = kFrame1,
+     .font = {.bold = true},
+     .foreColor = Colour::system(QPalette::Base),
+     .backColor = colors::frameBlue},
+    {.control = button("Command6"),
+     .parent = "Frame1",
+     .caption = "Cours",
+     .rect = small(0),
+     .backColor = kBlue,
+     .handler = opens("b_Prem_cours")},
+    {.control = button("Command4"),
+     .parent = "Frame1",
+     .caption = "Exercice Crible d'Eratosthene",
+     .rect = small(1),
+     .backColor = kBlue,
+     .handler = opens("b_Prem_crible")},
+    {.control = button("Command1"),
+     .parent = "Frame1",
+     .caption = "Vérifier",
+     .rect = small(2),
+     .backColor = kBlue,
+     .handler = opens("b_Prem_verif")},
+    {.control = button("Command2"),
+     .parent = "Frame1",
+     .caption = "Rechercher",
+     .rect = small(3),
+     .backColor = kBlue,
+     .handler = opens("b_Prem_rech")},
+    {.control = button("Command3"),
+     .parent = "Frame1",
+     .caption = "Etude de la conjecture de Goldbach",
+     .rect = small(4),
+     .backColor = kBlue,
+     .handler = opens("b_Prem_gold")},
+    {.control = button("Command5"),
+     .parent = "Frame1",
+     .caption = "Programmation",
+     .rect = small(5),
+     .backColor = kBlue,
+     .handler = opens("b_Prem_prog")},
+
+    {.control = frame("Frame2"),
+     .caption = "EQUATION, fonction",
+     .rect = kFrame2,
+     .font = {.bold = true},
+     .foreColor = Qt::yellow,
+     .backColor = colors::frameBlue},
+    {.control = button("Command10"),
+     .parent = "Frame2",
+     .caption = "Cours",
+     .rect = wide(0),
+     .font = kBig,
+     .backColor = kYellow,
+     .handler = opens("c_Eq_cours", true)},
+    {.control = button("Command7"),
+     .parent = "Frame2",
+     .caption = "Degré 1    (courbes linéaires)",
+     .rect = wide(1),
+     .font = kBig,
+     .backColor = kYellow,
+     .handler = opens("c_Eq_d1")},
+    {.control = button("Command8"),
+     .parent = "Frame2",
+     .caption = "    Degré 2      (avec x2)",
+     .rect = wide(2),
+     .font = kBig,
+     .backColor = kYellow,
+     .handler = opens("c_Eq_d2")},
+    {.control = button("Command9"),
+     .parent = "Frame2",
+     .caption = "Diophantiennes (solutions aux équations 2 inconnues, 1er degré)",
+     .rect = wide(4),
+     .backColor = kBlue,
+     .handler = opens("c_Eq_dioph")},
+    {.control = button("Command11"),
+     .parent = "Frame2",
+     .caption = "Exercice méthode d'Euler",
+     .rect = wide(5),
+     .backColor = kBlue,
+     .visible = false},
+
+    {.control = frame("Frame3"),
+     .caption = "PROBABILITES",
+     .rect = kFrame3,
+     .font = {.bold = true},
+     .foreColor = Colour::system(QPalette::Base),
+     .backColor = colors::frameBlue},
+    {.control = button("Command15"),
+     .parent = "Frame3",
+     .caption = "Cours",
+     .rect = right(0),
+     .backColor = kBlue,
+     .handler = opens("d_Proba_cours")},
+    {.control = button("Command12"),
+     .parent = "Frame3",
+     .caption = "Nombre aléatoire",
+     .rect = right(1),
+     .backColor = kBlue,
+     .handler = opens("d_Proba_alea")},
+    {.control = button("Command13"),
+     .parent = "Frame3",
+     .caption = "Jeu de Hasard (statistique)",
+     .rect = right(2),
+     .backColor = kYellow,
+     .handler = opens("d_Proba_sim")},
+    {.control = button("Command14"),
+     .parent = "Frame3",
+     .caption = "Combinaisons",
+     .rect = right(3),
+     .backColor = kBlue,
+     .handler = opens("d_Proba_comb")},
+
     // Belongs to the window, drawn over the fourth place of the middle frame.
-    {"Command_ft_reference",
-     "Les fonctions de references",
-     Owner::Window,
-     {kFrame2.left + 240, kFrame2.top + placeTop(3), 2415, 735},
-     Face::Yellow,
-     true,
-     "Form4"},
+    {.control = button("Command_ft_reference"),
+     .caption = "Les fonctions de references",
+     .rect = {kFrame2.left + 240, kFrame2.top + placeTop(3), 2415, 735},
+     .font = kBig,
+     .backColor = kYellow,
+     .handler = opens("Form4")},
+    {.control = button("Command16"),
+     .rect = {8340, 120, 975, 975},
+     .backColor = kBlue,
+     .picture = ":/quit.svg",
+     .accessibleName = "Quitter",
+     .handler = call(&W::fic_end_Click)},
+
+    {.control = menu("mnuFichier"), .caption = "Fichier"},
+    {.control = Ref<QAction>{"fic_reset"},
+     .parent = "mnuFichier",
+     .caption = "Tout effacer",
+     .handler = call(&W::fic_reset_Click)},
+    {.control = menuSeparator("mnuBar0"), .parent = "mnuFichier"},
+    {.control = Ref<QAction>{"fic_end"},
+     .parent = "mnuFichier",
+     .caption = "Quitter",
+     .handler = call(&W::fic_end_Click)},
+    {.control = menu("mnuAide"), .caption = "Aide"},
+    {.control = Ref<QAction>{"Programmes"},
+     .parent = "mnuAide",
+     .caption = "Programmes",
+     .handler = opens("Frm_Aide")},
+    {.control = Ref<QAction>{"Lexique"},
+     .parent = "mnuAide",
+     .caption = "Lexique",
+     .handler = opens("Frm_Lexique")},
 };
 
 // The windows "Tout effacer" hides, in this order.
@@ -83,64 +195,17 @@ constexpr const char* kResetOrder[] = {
     "d_Proba_comb", "d_Proba_cours", "Frm_Aide",    "Frm_Lexique",
 };
 
-Frame* makeFrame(QWidget* parent, const char* name, const char* caption, const twips::Rect& r,
-                 const QColor& fore) {
-    auto* f = new Frame(parent, QString::fromLatin1(name), QString::fromUtf8(caption), r, {8.25, true});
-    f->setBackColor(colors::frameBlue);
-    f->setForeColor(fore);
-    return f;
-}
-
 } // namespace
 
-MainMenu::MainMenu(Program& program)
-    : FormOf(program, formName) {}
-
-FormWindow* MainMenu::buildControls() {
-    auto* w = new FormWindow(formName, QStringLiteral("Niveau Seconde"), FormWindow::Border::FixedDialog,
-                             9435, 7170);
-    w->setBackColor(colors::lightBlue);
-    QWidget* c = w->client();
-    m_ui = std::make_unique<MainMenuUi>();
-    MainMenuUi& u = *m_ui;
-    u.Frame1 = makeFrame(c, "Frame1", "NOMBRES PREMIERS", kFrame1, colors::systemWindow());
-    u.Frame2 = makeFrame(c, "Frame2", "EQUATION, fonction", kFrame2, Qt::yellow);
-    u.Frame3 = makeFrame(c, "Frame3", "PROBABILITES", kFrame3, colors::systemWindow());
-
-    for (const MenuButton& b : kButtons) {
-        QWidget* owner = b.owner == Owner::Frame1   ? u.Frame1
-                         : b.owner == Owner::Frame2 ? u.Frame2
-                         : b.owner == Owner::Frame3 ? u.Frame3
-                                                    : c;
-        const FontSpec font = b.bigFont ? FontSpec{12, true} : FontSpec{};
-        auto* button =
-            new Button(owner, QString::fromLatin1(b.name), QString::fromUtf8(b.caption), b.rect, font);
-        button->setFaceColor(b.face == Face::Yellow ? colors::lightYellow : colors::lightBlue);
-        button->setVisible(b.visible);
-        if (b.opens)
-            QObject::connect(button, &QPushButton::clicked, this, [this, b] { showForm(b.opens, b.modal); });
-    }
-
-    u.Command16 = new Button(c, QStringLiteral("Command16"), QString(), {8340, 120, 975, 975});
-    u.Command16->setFaceColor(colors::lightBlue);
-    u.Command16->setPicture(QStringLiteral(":/quit.svg"));
-    u.Command16->setToolTip(QStringLiteral("Quitter"));
-    QObject::connect(u.Command16, &QPushButton::clicked, this, [this] { program().endProgram(); });
-
-    QMenuBar* bar = w->menuBar();
-    QMenu* fichier = addMenu(bar, QStringLiteral("mnuFichier"), QStringLiteral("Fichier"));
-    u.fic_reset = addMenuItem(fichier, QStringLiteral("fic_reset"), QStringLiteral("Tout effacer"));
-    addMenuSeparator(fichier, QStringLiteral("mnuBar0"));
-    u.fic_end = addMenuItem(fichier, QStringLiteral("fic_end"), QStringLiteral("Quitter"));
-    QMenu* aide = addMenu(bar, QStringLiteral("mnuAide"), QStringLiteral("Aide"));
-    u.Programmes = addMenuItem(aide, QStringLiteral("Programmes"), QStringLiteral("Programmes"));
-    u.Lexique = addMenuItem(aide, QStringLiteral("Lexique"), QStringLiteral("Lexique"));
-    QObject::connect(u.fic_reset, &QAction::triggered, this, [this] { fic_reset_Click(); });
-    QObject::connect(u.fic_end, &QAction::triggered, this, [this] { fic_end_Click(); });
-    QObject::connect(u.Programmes, &QAction::triggered, this, [this] { showForm("Frm_Aide", false); });
-    QObject::connect(u.Lexique, &QAction::triggered, this, [this] { showForm("Frm_Lexique", false); });
-    return w;
-}
+const WindowDescription MainMenu::description{
+    .name = "aa_Mainform",
+    .title = "Niveau Seconde",
+    .border = FormWindow::Border::FixedDialog,
+    .width = 9435,
+    .height = 7170,
+    .backColor = colors::lightBlue,
+    .controls = kControls,
+};
 
 void MainMenu::showForm(const char* name, bool modal) {
     Form* f = program().form(name);

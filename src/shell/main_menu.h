@@ -4,38 +4,20 @@
 
 #include "shell/form.h"
 
-#include <QString>
-
-class Button;
-class Frame;
-class QAction;
-
-struct MainMenuUi {
-    Frame* Frame1;
-    Frame* Frame2;
-    Frame* Frame3;
-    Button* Command16;
-    QAction* fic_reset;
-    QAction* fic_end;
-    QAction* Programmes;
-    QAction* Lexique;
-};
-
 // The main menu: a button or menu entry per window of the program.
-class MainMenu : public FormOf<MainMenuUi> {
+class MainMenu : public Form {
 public:
-    static constexpr const char* formName = "aa_Mainform";
-    explicit MainMenu(Program& program);
+    static const ui::WindowDescription description;
+    explicit MainMenu(Program& program)
+        : Form(program, description) {}
 
     // "Tout effacer": hides the exercise, course, help and glossary windows, keeping their contents.
     void fic_reset_Click();
     void fic_end_Click();
+    // Shows the window of that name, if the program has it.
+    void showForm(const char* name, bool modal);
 
 protected:
-    FormWindow* buildControls() override;
     // Closing the main menu ends the program, as "Quitter" does.
     void afterCloseByPupil() override;
-
-private:
-    void showForm(const char* name, bool modal);
 };

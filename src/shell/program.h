@@ -41,7 +41,7 @@ public:
 
     // The window of that name, made on first reference; nullptr for a name the program does not have yet.
     Form* form(std::string_view name);
-    template <class F> F& get() { return static_cast<F&>(*form(F::formName)); }
+    template <class F> F& get() { return static_cast<F&>(*form(F::description.name)); }
     // Closes every window at once and ends the process.
     void endProgram();
     bool ended() const { return m_ended; }

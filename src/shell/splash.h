@@ -6,33 +6,18 @@
 
 #include <cstdint>
 
-class Button;
-class Image;
-class Label;
-class Shape;
-class Timer;
-
-struct SplashUi {
-    Image* Image1;
-    Label* Label1;
-    Label* Label2;
-    Button* Command1;
-    Timer* Timer1;
-    Shape* Shape1;
-};
-
 // The splash window: a dot a tick, then the main menu.
-class Splash : public FormOf<SplashUi> {
+class Splash : public Form {
 public:
-    static constexpr const char* formName = "Form2";
-    explicit Splash(Program& program);
+    static const ui::WindowDescription description;
+    explicit Splash(Program& program)
+        : Form(program, description) {}
 
     void Timer1_Timer();
-    void Command1_Click();
+    void Command1_Click(); // "Passer"
     std::int16_t counter() const { return m_counter; }
 
 protected:
-    FormWindow* buildControls() override;
     void load() override;
 
 private:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string_view>
 
 class Form;
@@ -10,3 +11,5 @@ class Program;
 
 // Makes the window of that name, or returns nullptr when the program has none by that name yet.
 std::unique_ptr<Form> makeForm(std::string_view name, Program& program);
+// The names of all the program's windows, those still to be built included.
+std::span<const std::string_view> windowNames();

@@ -28,16 +28,11 @@ using Ends = std::array<int, 4>; // X1, Y1, X2, Y2 in twips
 class TestEqD2 : public QObject {
     Q_OBJECT
 
-    struct Window {
-        TestProgram tp;
-        Degree2Window& form;
+    struct Window : ShownForm<Degree2Window> {
         char sep;
         explicit Window(char separator = ',')
-            : tp(separator)
-            , form(tp->get<Degree2Window>())
-            , sep(separator) {
-            form.show();
-        }
+            : ShownForm(separator)
+            , sep(separator) {}
         QLineEdit* box(const char* name) { return control<QLineEdit>(form, name); }
         Label* label(const char* name) { return control<Label>(form, name); }
         Button* button(const char* name) { return control<Button>(form, name); }
@@ -463,8 +458,8 @@ private Q_SLOTS:
         QVERIFY(graph.isShown());
         const PlotState& state = graph.plotState();
         QCOMPARE(state.degre, std::int16_t(2));
-        QCOMPARE(state.coefficients[2].data(), w.box("Text3"));
-        QCOMPARE(state.ranges[3].data(), w.box("Text_range(3)"));
+        QCOMPARE(state.boxes.coefficients[2].data(), w.box("Text3"));
+        QCOMPARE(state.boxes.ranges[3].data(), w.box("Text_range(3)"));
         const auto picture = [&] { return control<DrawingSurface>(graph, "Picture1")->image(); };
         const QImage parabola = picture();
         int curveDots = 0;

@@ -234,13 +234,6 @@ private Q_SLOTS:
         QVERIFY(p.graph().isShown());
     }
 
-    void plotterWithoutItsWindowDoesNothing() {
-        TestProgram tp;
-        TracerCourbe(*tp, 3);
-        TracerCourbe(*tp, 0);
-        QVERIFY(!tp->form("Form1")->hasControls());
-    }
-
     void doubleClickOnTheBackgroundPicksItsColour() {
         Plotting p;
         p.plot();

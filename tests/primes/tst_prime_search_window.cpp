@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
-#include "shell/main_menu.h"
 #include "primes/prime_search_window.h"
 #include "primes/rules/primality.h"
+#include "shell/main_menu.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/list_box.h"
@@ -12,13 +12,7 @@
 class TestPremRech : public QObject {
     Q_OBJECT
 
-    struct Window {
-        TestProgram tp;
-        PrimeSearchWindow& form;
-        Window()
-            : form(tp->get<PrimeSearchWindow>()) {
-            form.show();
-        }
+    struct Window : ShownForm<PrimeSearchWindow> {
         QLineEdit* lower() { return control<QLineEdit>(form, "Text1"); }
         QLineEdit* upper() { return control<QLineEdit>(form, "Text2"); }
         ListBox* list() { return control<ListBox>(form, "List1"); }

@@ -9,8 +9,14 @@
 #include "shell/toolkit/decorations.h"
 #include "shell/toolkit/frame.h"
 
+#include "shell/window_registry.h"
+
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
+
+#include <algorithm>
+#include <functional>
 
 class TestMainMenu : public QObject {
     Q_OBJECT
@@ -145,6 +151,9 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QString, opens);
+        const auto names = windowNames();
+        QVERIFY2(std::find(names.begin(), names.end(), opens.toStdString()) != names.end(),
+                 qPrintable(opens));
         TestProgram tp;
         auto& menu = tp->get<MainMenu>();
         menu.show();
@@ -157,6 +166,31 @@ private Q_SLOTS:
             QVERIFY(f->isShown());
         QVERIFY(menu.isShown());
         QCOMPARE(tp.endCalls, 0);
+    }
+
+    // A screen reader, walking the window's accessible tree, reads every frame and button.
+    void everyCaptionIsReadByScreenReaders() {
+        TestProgram tp;
+        auto& menu = tp->get<MainMenu>();
+        menu.show();
+        QStringList read;
+        const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            if (!node)
+                return;
+            if (node->role() == QAccessible::Grouping || node->role() == QAccessible::Button)
+                read << node->text(QAccessible::Name);
+            for (int i = 0; i < node->childCount(); ++i)
+                walk(node->child(i));
+        };
+        walk(QAccessible::queryAccessibleInterface(&menu.window()));
+        QStringList expected{QStringLiteral("NOMBRES PREMIERS"), QStringLiteral("EQUATION, fonction"),
+                             QStringLiteral("PROBABILITES"), QStringLiteral("Quitter")};
+        for (Button* b : menu.window().findChildren<Button*>())
+            if (b->isVisibleTo(&menu.window()) && !b->caption().isEmpty())
+                expected << b->caption();
+        QCOMPARE(expected.size(), 19);
+        for (const QString& caption : expected)
+            QVERIFY2(read.contains(caption), qPrintable(caption));
     }
 
     void layoutOfTheMenu() {

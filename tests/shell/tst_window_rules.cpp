@@ -11,29 +11,27 @@
 #include <QTimer>
 
 namespace {
-struct ProbeUi {
-    TextBox* Text1;
-};
+const ui::Ref<TextBox> Text1{"Text1"};
+const ui::ControlRow kProbeControls[] = {{.control = Text1, .rect = {120, 120, 1500, 300}}};
+const ui::WindowDescription kProbe{.name = "Probe",
+                                   .title = "Probe",
+                                   .border = FormWindow::Border::FixedSingle,
+                                   .width = 3000,
+                                   .height = 2000,
+                                   .controls = kProbeControls};
 
 // A window with a window-level counter and a load step that counts its runs.
-class Probe : public FormOf<ProbeUi> {
+class Probe : public Form {
 public:
     explicit Probe(Program& p)
-        : FormOf(p, "Probe") {}
+        : Form(p, kProbe) {}
     int loads = 0;
     int clicks = 0; // a window-level value
 
 protected:
-    FormWindow* buildControls() override {
-        auto* w =
-            new FormWindow("Probe", QStringLiteral("Probe"), FormWindow::Border::FixedSingle, 3000, 2000);
-        m_ui = std::make_unique<ProbeUi>();
-        m_ui->Text1 = new TextBox(w->client(), QStringLiteral("Text1"), {120, 120, 1500, 300});
-        return w;
-    }
     void load() override {
         ++loads;
-        ui().Text1->setText(QStringLiteral("loaded"));
+        get(Text1).setText(QStringLiteral("loaded"));
     }
 };
 } // namespace
@@ -47,7 +45,7 @@ private Q_SLOTS:
         TestProgram tp;
         Probe probe(*tp);
         QVERIFY(!probe.hasControls());
-        QCOMPARE(probe.ui().Text1->text(), QStringLiteral("loaded"));
+        QCOMPARE(probe.get(Text1).text(), QStringLiteral("loaded"));
         QVERIFY(probe.hasControls());
         QVERIFY(!probe.isShown());
         QCOMPARE(probe.loads, 1);
@@ -61,35 +59,28 @@ private Q_SLOTS:
         TestProgram tp;
         Probe probe(*tp);
         probe.show();
-        probe.ui().Text1->setText(QStringLiteral("typed"));
+        probe.get(Text1).setText(QStringLiteral("typed"));
         probe.clicks = 3;
         probe.hide();
         QVERIFY(!probe.isShown());
         probe.show();
-        QCOMPARE(probe.ui().Text1->text(), QStringLiteral("typed"));
+        QCOMPARE(probe.get(Text1).text(), QStringLiteral("typed"));
         QCOMPARE(probe.loads, 1);
 
         probe.window().close(); // the title bar's close box
         QVERIFY(!probe.hasControls());
         QCOMPARE(probe.clicks, 3);
         probe.show();
-        QCOMPARE(probe.ui().Text1->text(), QStringLiteral("loaded"));
+        QCOMPARE(probe.get(Text1).text(), QStringLiteral("loaded"));
         QCOMPARE(probe.loads, 2);
     }
 
     void windowsOpenAtTheirLayoutSize() {
         TestProgram tp;
         for (auto border : {FormWindow::Border::FixedSingle, FormWindow::Border::Sizable}) {
-            struct Sized : FormOf<ProbeUi> {
-                FormWindow::Border border;
-                Sized(Program& p, FormWindow::Border b)
-                    : FormOf(p, "Sized")
-                    , border(b) {}
-                FormWindow* buildControls() override {
-                    m_ui = std::make_unique<ProbeUi>();
-                    return new FormWindow("Sized", QStringLiteral("Sized"), border, 9000, 6000);
-                }
-            } form(*tp, border);
+            const ui::WindowDescription sized{
+                .name = "Sized", .title = "Sized", .border = border, .width = 9000, .height = 6000};
+            Form form(*tp, sized);
             form.show();
             QCOMPARE(form.window().client()->size(), QSize(600, 400));
         }

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <QHash>
+
 #include <functional>
 
 class QMenuBar;
@@ -38,6 +40,9 @@ public:
     void setBackColor(const QColor& c) { m_client->setBackColor(c); }
     int clientWidthTwips() const { return m_clientWidth; }
     int clientHeightTwips() const { return m_clientHeight; }
+    // The window's controls by object name, for the handlers' typed access.
+    void addControl(const QString& name, QObject* control) { m_controls.insert(name, control); }
+    QObject* control(const QString& name) const { return m_controls.value(name); }
     // Runs when the pupil closes the window from its title bar.
     void onCloseByPupil(std::function<void()> f) { m_onClose = std::move(f); }
 
@@ -51,4 +56,5 @@ private:
     int m_clientWidth;
     int m_clientHeight;
     std::function<void()> m_onClose;
+    QHash<QString, QObject*> m_controls;
 };

@@ -4,13 +4,29 @@
 
 #include "shell/toolkit/controls.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
+
+namespace {
+// Screen readers see a frame as a group named by its caption.
+QAccessibleInterface* frameAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("Frame"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+    return nullptr;
+}
+} // namespace
 
 Frame::Frame(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& r,
              const FontSpec& font)
     : m_caption(caption)
     , m_fore(colors::systemWindowText()) {
     setupControl(this, parent, name, r, font);
+    setAccessibleName(caption);
+    static const bool installed = [] {
+        QAccessible::installFactory(frameAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 void Frame::setBackColor(const QColor& c) {

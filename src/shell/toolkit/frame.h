@@ -9,6 +9,7 @@
 // A frame: a coloured panel with an etched border and a caption on its top edge. Controls placed
 // in it are positioned relative to it.
 class Frame : public QWidget {
+    Q_OBJECT
 public:
     Frame(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& r,
           const FontSpec& font = {});

@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/rules/number_format.h"
+
+#include <string>
+#include <string_view>
+
+// The rules of the diophantine window, a·x + b·y = c in whole numbers, on the texts of its boxes
+// and labels. The pupil goes through three stages: divide the equation by a common divisor of a
+// and b, find one solution (x0, y0), then write every solution as x = b·k + x0, y = −a·k + y0.
+namespace diophantine {
+
+// The boxes of the equation, as typed.
+struct Boxes {
+    std::string a; // Text1
+    std::string b; // Text2
+    std::string c; // Text3
+};
+
+// The window's results and which of its controls are visible. The defaults are the window as it
+// is built.
+struct View {
+    std::string x0;                    // Label2
+    std::string y0;                    // Label3
+    std::string generalB;              // Label5, b in the general x line
+    std::string generalX0;             // Label9, x0 in the general x line
+    std::string minusA;                // Label6, −a in the general y line
+    std::string generalY0;             // Label10, y0 in the general y line
+    std::string xMultiplier = "*k";    // Label7: "*k", or "*k +" before a positive x0
+    std::string yMultiplier = "*k";    // Label8: the same for y0
+    bool particularShown = false;      // Command1 "Solutions particulieres"
+    bool particularLinesShown = false; // Label4(0) "x =" and Label4(1) "y ="
+    bool generalShown = false;         // Command2 "Solution générale"
+    bool generalLinesShown = false;    // Label4(3) "x =", Label4(2) "y =", Label7 and Label8
+};
+
+inline constexpr std::string_view kNoSolutionMessage = "L'équation n'admet pas de solutions";
+
+// Any change of a box's text: the results are cleared and the window goes back to its first
+// stage. The captions of the two multipliers stay as they are.
+void resetOnEdit(View& view);
+
+// "Simplifier(éventuellement)". Does nothing while a box is empty. Otherwise finds a divisor d of
+// a and b by Euclid's algorithm with nearest-integer quotients, started from a and b in the order
+// of their texts (by character code: "10" before "9"), so d is gcd(a, b) up to its sign. When a/d,
+// b/d and c/d are all whole, the boxes are rewritten with them, each box whose text changes
+// resetting the view as an edit would; then the particular-solution button is shown.
+// Returns d, 0 when a box is empty or there is no divisor (a = b = 0).
+//
+// The window writes the boxes first (their change handlers reset it) and then shows the view.
+double simplify(const NumberFormat& fmt, Boxes& boxes, View& view);
+
+enum class Particular {
+    Nothing,    // a box is empty or not a whole number from −32768 to 32767: nothing happens
+    Found,      // the pair is shown, with the general-solution button
+    NoSolution, // the window shows kNoSolutionMessage and nothing else changes
+};
+
+// "Solutions particulieres". For c = 0 the pair is (0, 0); for a = 0 it is (1, c) and for b = 0
+// (c, 1), each only when it solves the equation (the simplification has made the other
+// coefficient 1 whenever it divides c). Otherwise the pair with the largest x from −100 to 100
+// for which a y from −100 to 100 solves the equation; solutions outside that square are not found.
+Particular particularSolution(const NumberFormat& fmt, const Boxes& boxes, View& view);
+
+// "Solution générale". Does nothing while a box is empty. Shows the two general lines: b as typed,
+// −a, and x0 and y0 read back from their labels, each after "*k +" when positive, after "*k" when
+// negative (its text carries the minus sign) and left out when zero.
+void generalSolution(const NumberFormat& fmt, const Boxes& boxes, View& view);
+
+} // namespace diophantine

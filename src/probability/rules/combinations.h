@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/rules/number_format.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The rules of the factorials-and-combinations window, on the texts of its boxes and labels.
+
+// The factorial and combination routines. Numbers go in and out as texts: every value is read with the
+// strict number conversion and every result written as a plain number text, so each intermediate
+// product of the factorial is rounded to 15 significant digits. Nothing when a text is not a number or
+// a value leaves the range of a double (every factorial from 171 on).
+std::optional<std::string> Factoriel(const NumberFormat& fmt, std::string_view s);
+std::optional<std::string> Combinaison(const NumberFormat& fmt, std::string_view n, std::string_view k);
+
+// The whole number a box holds once "Calculer" has tidied it: the plain number text of the absolute value
+// of the integer part of its leading number ("-5.7" -> "5", "abc" -> "0"). Nothing when that leading
+// number lies beyond the doubles (the box then keeps its text).
+std::optional<std::string> normalisedEntry(const NumberFormat& fmt, std::string_view text);
+
+// The factorial half of the window as its "Calculer" button may change it.
+struct FactorialView {
+    std::string number; // Text1
+    std::string result; // Label3; any change of Text1 empties it
+};
+
+// The combinations half of the window as its "Calculer" button may change it.
+struct CombinationView {
+    std::string n;        // Text2, the upper box
+    std::string k;        // Text3, the lower box
+    std::string result;   // Label5
+    bool swapped = false; // the boxes were swapped: kSwapMessage is shown before the result is written
+};
+
+// The two "Calculer" buttons. Each statement may fail (a value beyond the doubles); a failed statement
+// changes nothing and the next one runs, so a factorial or count out of range leaves its label as it was.
+void computeFactorial(const NumberFormat& fmt, FactorialView& view);
+void computeCombinations(const NumberFormat& fmt, CombinationView& view);
+
+// The messages of the window, shown with the application title and no icon.
+inline constexpr const char* kSwapMessage =
+    "Vous vous etes trompés de sens, ceci a été rectifié automatiquement";
+inline constexpr const char* kFactorialExplanation =
+    "Les factoriels sont des outils de simplifications utilisés surtout avec les combinaisons, "
+    "factoriel n se note n! et n!=1*2*3*...*(n-1)*n [Explications factoriels]"; // Command1
+inline constexpr const char* kCombinationExplanation =
+    "La combinaison de k parmi n et le nombre de facons de choisir k elements de n. La combnaison de k parmi "
+    "n est égale à n!/(k!(n-k)!)"; // Command3
+// Command4 "?": the two messages, one after the other.
+inline constexpr const char* kFillInHelp[2] = {
+    "entrez au dessus le nombre d'elements de l'enssemble et en dessous le nombre d'elements choisis parmi "
+    "l'enssemble",
+    "EXEMPLE choisir k element parmi n mettre n au dessus et k en desous",
+};

@@ -1,0 +1,255 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "probability/rules/combinations.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+namespace {
+
+// The expected texts are written with a comma; under a point they read the same with a point.
+QString withSeparator(QString text, char sep) {
+    return text.replace(',', QChar(sep));
+}
+
+std::string str(const QString& text) {
+    return text.toStdString();
+}
+
+QString qstr(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+const char kSeparators[] = {',', '.'};
+
+// A text the window may show for a finite value: never an infinity, a NaN or a sign.
+bool plainNonNegative(const QString& text) {
+    return !text.contains("Infini") && !text.contains("NaN") && !text.contains('-') && !text.contains("inf");
+}
+
+} // namespace
+
+class TestCombinations : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The factorial button: the box is tidied, then the label reads n! =value. A factorial beyond the
+    // doubles leaves the label as it was, which is empty when the box had to be tidied.
+    void factorialButton_data() {
+        QTest::addColumn<char>("sep");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("label");
+        const QString before = "earlier result";
+        struct Row {
+            const char* name;
+            QString typed, box, label;
+        };
+        const Row rows[] = {
+            {"empty box", "", "0", "0! =1"},
+            {"0", "0", "0", "0! =1"},
+            {"1", "1", "1", "1! =1"},
+            {"5", "5", "5", "5! =120"},
+            {"negative", "-4", "4", "4! =24"},
+            {"decimal point", "3.9", "3", "3! =6"},
+            {"decimal comma stops the number", "3,5", "3", "3! =6"},
+            {"below one, negative", "-0.5", "0", "0! =1"},
+            {"letters", "abc", "0", "0! =1"},
+            {"digits then letters", "12abc", "12", "12! =479001600"},
+            {"blanks around", " 7 ", "7", "7! =5040"},
+            {"leading zeros", "007", "7", "7! =5040"},
+            {"exponent", "1e1", "10", "10! =3628800"},
+            {"20!", "20", "20", "20! =2,43290200817664E+18"},
+            {"23!: trailing zero dropped", "23", "23", "23! =2,5852016738885E+22"},
+            {"24!: drifts from 6,20448401733239E+23", "24", "24", "24! =6,2044840173324E+23"},
+            {"30!", "30", "30", "30! =2,65252859812192E+32"},
+            {"100!", "100", "100", "100! =9,33262154439446E+157"},
+            {"170!", "170", "170", "170! =7,25741561530814E+306"},
+            {"171 keeps the label", "171", "171", before},
+            {"172 keeps the label", "172", "172", before},
+            {"171 tidied empties the label", "0171", "171", ""},
+            {"32-bit maximum", "2147483647", "2147483647", before},
+            {"1e300 tidied", "1e300", "1E+300", ""},
+            {"beyond the doubles keeps box and label", "1e999", "1e999", before},
+            {"negative beyond the doubles", "-1e999", "-1e999", before},
+        };
+        for (char sep : kSeparators) {
+            for (const Row& row : rows) {
+                QTest::addRow("%s, '%c'", row.name, sep)
+                    << sep << row.typed << withSeparator(row.box, sep)
+                    << (row.label == before ? before : withSeparator(row.label, sep));
+            }
+        }
+    }
+    void factorialButton() {
+        QFETCH(char, sep);
+        QFETCH(QString, typed);
+        QFETCH(QString, box);
+        QFETCH(QString, label);
+        FactorialView view{str(typed), "earlier result"};
+        computeFactorial(NumberFormat(sep), view);
+        QCOMPARE(qstr(view.number), box);
+        QCOMPARE(qstr(view.result), label);
+    }
+
+    // The routine on its own, where the window never calls it: arguments that are not whole numbers pass
+    // through texts of their own, and texts that are not numbers give nothing.
+    void factorielRoutine_data() {
+        QTest::addColumn<char>("sep");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<bool>("computed");
+        QTest::addColumn<QString>("result");
+        for (char sep : kSeparators) {
+            const QString d(sep);
+            QTest::addRow("2%c5", sep) << sep << "2" + d + "5" << true << "3" + d + "75";
+            QTest::addRow("1%c5", sep) << sep << "1" + d + "5" << true << "1" + d + "5";
+            QTest::addRow("170%c5 is still a double", sep)
+                << sep << "170" + d + "5" << true << "1" + d + "07008343963145E+308";
+            QTest::addRow("170%c7 is not", sep) << sep << "170" + d + "7" << false << "";
+            QTest::addRow("negative, '%c'", sep) << sep << "-3" << true << "1";
+            QTest::addRow("just above one, '%c'", sep) << sep << "1" + d + "0000000000000002" << true << "1";
+            QTest::addRow("exponent form, '%c'", sep) << sep << "1E+300" << false << "";
+            QTest::addRow("not a number, '%c'", sep) << sep << "12abc" << false << "";
+            QTest::addRow("empty, '%c'", sep) << sep << "" << false << "";
+        }
+        QTest::newRow("other separator") << ',' << "2.5" << false << "";
+    }
+    void factorielRoutine() {
+        QFETCH(char, sep);
+        QFETCH(QString, argument);
+        QFETCH(bool, computed);
+        QFETCH(QString, result);
+        const auto value = Factoriel(NumberFormat(sep), str(argument));
+        QCOMPARE(value.has_value(), computed);
+        if (value)
+            QCOMPARE(qstr(*value), result);
+    }
+
+    // The combinations button: both boxes are tidied, swapped when the lower one holds more, then the
+    // label shows the count, or keeps what it showed when the count is beyond the doubles.
+    void combinationsButton_data() {
+        QTest::addColumn<char>("sep");
+        QTest::addColumn<QString>("typedN");
+        QTest::addColumn<QString>("typedK");
+        QTest::addColumn<QString>("n");
+        QTest::addColumn<QString>("k");
+        QTest::addColumn<bool>("swapped");
+        QTest::addColumn<QString>("label");
+        const QString before = "42";
+        struct Row {
+            const char* name;
+            QString typedN, typedK, n, k;
+            bool swapped;
+            QString label;
+        };
+        const Row rows[] = {
+            {"5 and 2", "5", "2", "5", "2", false, "10"},
+            {"2 and 5 are swapped", "2", "5", "5", "2", true, "10"},
+            {"10 and 3", "10", "3", "10", "3", false, "120"},
+            {"49 and 6", "49", "6", "49", "6", false, "13983816"},
+            {"52 and 5 keep a tail", "52", "5", "52", "5", false, "2598960,00000002"},
+            {"30 and 15 keep a tail", "30", "15", "30", "15", false, "155117520,000001"},
+            {"170 and 85", "170", "85", "170", "85", false, "9,1448418451316E+49"},
+            {"60 and 30", "60", "30", "60", "30", false, "1,18264581564862E+17"},
+            {"equal", "7", "7", "7", "7", false, "1"},
+            {"0 below", "7", "0", "7", "0", false, "1"},
+            {"both empty", "", "", "0", "0", false, "1"},
+            {"1 below", "1000", "1", "1000", "1", false, "1000"},
+            {"1000 and 999", "1000", "999", "1000", "999", false, "1000"},
+            {"999 and 1000 are swapped", "999", "1000", "1000", "999", true, "1000"},
+            {"200 and 2 keep the label", "200", "2", "200", "2", false, before},
+            {"32-bit maximum and 5", "2147483647", "5", "2147483647", "5", false, before},
+            {"32-bit maximum and one less", "2147483647", "2147483646", "2147483647", "2147483646", false,
+             "2147483647"},
+            {"negative and decimal", "-5", "2.7", "5", "2", false, "10"},
+            {"decimal comma", "5,9", "-2,1", "5", "2", false, "10"},
+            {"letters above are 0, then swapped", "abc", "3", "3", "0", true, "1"},
+            {"digits then letters", "6x", "3y", "6", "3", false, "20"},
+            {"large whole number", "150000000000000000000", "1", "1,5E+20", "1", false, "1,5E+20"},
+            {"large whole number is not swapped", "150000000000000000000", "5", "1,5E+20", "5", false,
+             before},
+            {"equal once written", "1e20", "99999999999999999999", "1E+20", "1E+20", false, "1"},
+            {"one less in exponent form", "1e15", "999999999999999", "1E+15", "999999999999999", false,
+             "1E+15"},
+            {"beyond the doubles above", "1e999", "1", "1e999", "1", false, before},
+            {"beyond the doubles below is swapped", "5", "1e999", "1e999", "5", true, before},
+            {"beyond the doubles, 0 below", "1e999", "0", "1e999", "0", false, "1"},
+        };
+        for (char sep : kSeparators) {
+            for (const Row& row : rows) {
+                QTest::addRow("%s, '%c'", row.name, sep)
+                    << sep << row.typedN << row.typedK << withSeparator(row.n, sep)
+                    << withSeparator(row.k, sep) << row.swapped
+                    << (row.label == before ? before : withSeparator(row.label, sep));
+            }
+        }
+    }
+    void combinationsButton() {
+        QFETCH(char, sep);
+        QFETCH(QString, typedN);
+        QFETCH(QString, typedK);
+        QFETCH(QString, n);
+        QFETCH(QString, k);
+        QFETCH(bool, swapped);
+        QFETCH(QString, label);
+        CombinationView view{str(typedN), str(typedK), "42"};
+        computeCombinations(NumberFormat(sep), view);
+        QCOMPARE(qstr(view.n), n);
+        QCOMPARE(qstr(view.k), k);
+        QCOMPARE(view.swapped, swapped);
+        QCOMPARE(qstr(view.result), label);
+    }
+
+    // The count returns the upper text itself when one element, or all but one, is chosen.
+    void combinaisonKeepsTheUpperText() {
+        const NumberFormat fmt(',');
+        QCOMPARE(Combinaison(fmt, "007", "1"), std::optional<std::string>("007"));
+        QCOMPARE(Combinaison(fmt, "5", "5"), std::optional<std::string>("1"));
+        QCOMPARE(Combinaison(fmt, "5", "abc"), std::nullopt);
+        QCOMPARE(Combinaison(fmt, "abc", "2"), std::nullopt);
+    }
+
+    // Around the end of the doubles no label ever shows an infinity, a NaN or a negative zero: a factorial
+    // or a count is either a plain non-negative number or leaves the label alone.
+    void noTextForValuesBeyondTheDoubles() {
+        for (char sep : kSeparators) {
+            const NumberFormat fmt(sep);
+            for (int n = 160; n <= 175; ++n) {
+                FactorialView factorial{std::to_string(n), "x"};
+                computeFactorial(fmt, factorial);
+                QVERIFY2(n <= 170 ? factorial.result != "x" : factorial.result == "x",
+                         qPrintable(qstr(factorial.result)));
+                QVERIFY(plainNonNegative(qstr(factorial.result)));
+            }
+            for (int n : {170, 171}) {
+                for (int k = 0; k <= n; ++k) {
+                    CombinationView view{std::to_string(n), std::to_string(k), "x"};
+                    computeCombinations(fmt, view);
+                    QVERIFY2(plainNonNegative(qstr(view.result)), qPrintable(qstr(view.result)));
+                    // Beyond 170 only the counts that need no factorial are written.
+                    const bool written = n == 170 || k <= 1 || k >= n - 1;
+                    QCOMPARE(view.result != "x", written);
+                }
+            }
+        }
+    }
+
+    // However large the argument, the answer comes at once and with no deep recursion (the test build
+    // would stop on a stack overflow).
+    void largeArgumentsReturnAtOnce() {
+        const NumberFormat fmt(',');
+        QElapsedTimer timer;
+        timer.start();
+        FactorialView factorial{"2147483647", "x"};
+        computeFactorial(fmt, factorial);
+        QCOMPARE(qstr(factorial.result), QString("x"));
+        CombinationView combinations{"2147483647", "1073741823", "x"};
+        computeCombinations(fmt, combinations);
+        QCOMPARE(qstr(combinations.result), QString("x"));
+        QCOMPARE(Factoriel(fmt, "1E+308"), std::nullopt);
+        QCOMPARE(Factoriel(fmt, "1" + std::string(300, '0')), std::nullopt);
+        QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCombinations)
+#include "tst_combinations.moc"

@@ -211,9 +211,9 @@ void Degree1Window::Text2_Change() {
 }
 
 void Degree1Window::Text3_Change() {
-    Mod_Verif::filterBox(program(), &get(Text3), Mod_Verif::VerifSigne);
+    Mod_Verif::filterBox(*this, Text3, Mod_Verif::VerifSigne);
 }
 
 void Degree1Window::Text4_Change() {
-    Mod_Verif::filterBox(program(), &get(Text4), Mod_Verif::VerifSigne);
+    Mod_Verif::filterBox(*this, Text4, Mod_Verif::VerifSigne);
 }

@@ -251,5 +251,5 @@ void Degree2Window::CoefficientBox_Change(int box) {
     get(Label4).setVisible(true);
     get(Command2).setVisible(false);
     get(Command3).setVisible(false);
-    Mod_Verif::filterBox(program(), &get(*kCoefficientBoxes[box]), Mod_Verif::VerifSigne);
+    Mod_Verif::filterBox(*this, *kCoefficientBoxes[box], Mod_Verif::VerifSigne);
 }

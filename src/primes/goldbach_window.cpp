@@ -121,5 +121,5 @@ void GoldbachWindow::Command1_Click() {
 }
 
 void GoldbachWindow::Text1_Change() {
-    Mod_Verif::filterBox(program(), &get(Text1), Mod_Verif::VerifEntier);
+    Mod_Verif::filterBox(*this, Text1, Mod_Verif::VerifEntier);
 }

@@ -94,5 +94,5 @@ void PrimeCheckWindow::Command2_Click() {
 
 void PrimeCheckWindow::Text1_Change() {
     get(Label1).setCaption(QString());
-    Mod_Verif::filterBox(program(), &get(Text1), Mod_Verif::VerifEntier);
+    Mod_Verif::filterBox(*this, Text1, Mod_Verif::VerifEntier);
 }

@@ -131,10 +131,10 @@ void PrimeSearchWindow::showCount() {
 
 void PrimeSearchWindow::Text1_Change() {
     get(List1).clear();
-    Mod_Verif::filterBox(program(), &get(Text1), Mod_Verif::VerifEntier);
+    Mod_Verif::filterBox(*this, Text1, Mod_Verif::VerifEntier);
 }
 
 void PrimeSearchWindow::Text2_Change() {
     get(List1).clear();
-    Mod_Verif::filterBox(program(), &get(Text2), Mod_Verif::VerifEntier);
+    Mod_Verif::filterBox(*this, Text2, Mod_Verif::VerifEntier);
 }

@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/input_filters.h"
 
-#include "shell/rules/filter_rules.h"
 #include "shell/program.h"
+#include "shell/rules/filter_rules.h"
 
-#include <QLineEdit>
+#include "shell/form.h"
+#include "shell/toolkit/controls.h"
 
 namespace Mod_Verif {
 
@@ -31,9 +32,9 @@ bool VerifSigne(Program& program, const QString& text) {
     return false;
 }
 
-void filterBox(Program& program, QLineEdit* box, Filter filter) {
-    if (!filter(program, box->text()))
-        box->setText(QString());
+void filterBox(Form& form, const ui::Ref<TextBox>& box, Filter filter) {
+    if (!filter(form.program(), form.get(box).text()))
+        form.get(box).setText(QString());
 }
 
 } // namespace Mod_Verif

@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/description.h"
+
 #include <QString>
 
+class Form;
 class Program;
-class QLineEdit;
+class TextBox;
 
 // The input filters of the filtered boxes: each takes the whole text of a box, shows its message
 // and returns false when that text may not stay in the box.
@@ -17,6 +20,7 @@ bool VerifSigne(Program& program, const QString& text);  // any number, or a lon
 using Filter = bool (*)(Program&, const QString&);
 // Runs the filter on the box's text and empties the box when it rejects. Emptying changes the
 // text again, and the change handler runs once more with the empty text, which every filter
-// accepts.
-void filterBox(Program& program, QLineEdit* box, Filter filter);
+// accepts. The box is reached again after the filter's message box, which lets events run: the
+// pupil may have closed its window meanwhile.
+void filterBox(Form& form, const ui::Ref<TextBox>& box, Filter filter);
 } // namespace Mod_Verif

@@ -5,7 +5,38 @@
 #include "shell/input_filters.h"
 #include "shell/toolkit/controls.h"
 
-// A box wired as the filtered boxes are: on every change, the filter, and the box emptied on rejection.
+#include <QPointer>
+
+namespace {
+const ui::Ref<TextBox> Text1{"Text1"};
+
+// A window with one box wired as the filtered boxes are: on every change, the filter, and the box
+// emptied on rejection.
+class FilteredBox : public Form {
+public:
+    FilteredBox(Program& p, Mod_Verif::Filter f)
+        : Form(p, description)
+        , filter(f) {}
+    void Text1_Change() {
+        ++changes;
+        Mod_Verif::filterBox(*this, Text1, filter);
+    }
+    TextBox& box() { return get(Text1); }
+    Mod_Verif::Filter filter;
+    int changes = 0;
+
+    static const ui::ControlRow controls[];
+    static const ui::WindowDescription description;
+};
+const ui::ControlRow FilteredBox::controls[] = {
+    {.control = Text1, .rect = {0, 0, 1500, 300}, .handler = ui::call(&FilteredBox::Text1_Change)}};
+const ui::WindowDescription FilteredBox::description{.name = "FilteredBox",
+                                                     .border = FormWindow::Border::FixedSingle,
+                                                     .width = 1500,
+                                                     .height = 300,
+                                                     .controls = controls};
+} // namespace
+
 class TestFiltersUi : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -43,14 +74,9 @@ private Q_SLOTS:
         const Mod_Verif::Filter filters[] = {Mod_Verif::VerifEntier, Mod_Verif::VerifBorne,
                                              Mod_Verif::VerifSigne};
         TestProgram tp(sep.toLatin1());
-        QLineEdit box;
-        int changes = 0;
-        connect(&box, &QLineEdit::textChanged, [&] {
-            ++changes;
-            Mod_Verif::filterBox(*tp, &box, filters[filter]);
-        });
-        typeInto(&box, typed);
-        QCOMPARE(box.text(), left);
+        FilteredBox form(*tp, filters[filter]);
+        typeInto(&form.box(), typed);
+        QCOMPARE(form.box().text(), left);
         QCOMPARE(int(tp.dialogs.shown.size()), messages);
         if (messages) {
             const auto& m = tp.dialogs.shown[0];
@@ -64,18 +90,40 @@ private Q_SLOTS:
                 QCOMPARE(m.icon, Dialogs::Icon::None);
             }
             // The emptying ran the change handler once more, silently.
-            QCOMPARE(changes, int(typed.size()) + messages);
+            QCOMPARE(form.changes, int(typed.size()) + messages);
         }
     }
 
     void pastedLongTextIsRejectedOnce() {
         TestProgram tp;
-        TextBox box(nullptr, QStringLiteral("Text1"), {0, 0, 1500, 300});
-        connect(&box, &QLineEdit::textChanged,
-                [&] { Mod_Verif::filterBox(*tp, &box, Mod_Verif::VerifEntier); });
-        box.setText(QString(100000, QLatin1Char('7')) + QLatin1Char('x'));
-        QCOMPARE(box.text(), QString());
+        FilteredBox form(*tp, Mod_Verif::VerifEntier);
+        form.box().setText(QString(100000, QLatin1Char('7')) + QLatin1Char('x'));
+        QCOMPARE(form.box().text(), QString());
         QCOMPARE(int(tp.dialogs.shown.size()), 1);
+    }
+
+    // The pupil closes the window while the filter's message box is open, and the closed window's
+    // widgets are deleted before the box returns: the filter must not write into the deleted box.
+    void windowClosedDuringTheMessage() {
+        TestProgram tp;
+        FilteredBox form(*tp, Mod_Verif::VerifSigne);
+        form.show();
+        QPointer<TextBox> typedInto = &form.box();
+        tp.dialogs.whileOpen = [&] {
+            form.window().close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        };
+        // The change handler as the typing runs it; the box's own key handling is left out, since
+        // the toolkit never deletes a widget under its own event handler.
+        form.box().blockSignals(true);
+        form.box().setText(QStringLiteral("5a"));
+        form.box().blockSignals(false);
+        form.Text1_Change();
+        QVERIFY(typedInto.isNull());
+        QCOMPARE(int(tp.dialogs.shown.size()), 1);
+        // The handler went on in the window rebuilt, hidden, as any access by code does.
+        QVERIFY(!form.isShown());
+        QCOMPARE(form.box().text(), QString());
     }
 };
 

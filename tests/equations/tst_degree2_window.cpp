@@ -3,7 +3,6 @@
 #include "test_program.h"
 
 #include "equations/degree2_window.h"
-#include "equations/rules/two_decimals.h"
 #include "graphs/graph_window.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
@@ -77,23 +76,6 @@ class TestEqD2 : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { setUpTestApplication(); }
-
-    void roundingToTwoDecimals_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<double>("rounded");
-        QTest::newRow("2/3") << 2.0 / 3 << 0.67;
-        QTest::newRow("tie down to even") << 0.125 << 0.12;
-        QTest::newRow("tie up to even") << 0.375 << 0.38;
-        QTest::newRow("negative tie") << -0.625 << -0.62;
-        QTest::newRow("2,675 is stored below the tie") << 2.675 << 2.67;
-        QTest::newRow("0,005 is stored above the tie") << 0.005 << 0.01;
-        QTest::newRow("large") << 1e300 << 1e300;
-    }
-    void roundingToTwoDecimals() {
-        QFETCH(double, value);
-        QFETCH(double, rounded);
-        QCOMPARE(roundToTwoDecimals(value), rounded);
-    }
 
     // The three steps pressed in order. A result written with a comma is checked under both
     // separators; fractional coefficients are pasted in exponent form, which the signed-number

@@ -30,8 +30,8 @@ inline constexpr Arrow kFallingArrow{1080, 3600, 3600, 4320};
 Arrow arrowFor(double a);
 
 // The longest leading part of the text that the strict number conversion reads (the whole text
-// when it is a number, an empty text when no beginning of it is). Linear in the text's length,
-// give or take a logarithm, however long the text.
+// when it is a number, an empty text when no beginning of it is): what the trim-to-number filter
+// of the coefficient boxes keeps.
 std::string longestNumberPrefix(const NumberFormat& fmt, std::string_view text);
 
 } // namespace affine

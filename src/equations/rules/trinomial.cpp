@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/rules/trinomial.h"
 
-#include "equations/rules/two_decimals.h"
+#include "shell/rules/rounding.h"
 #include "shell/rules/skip_on_error.h"
 
 namespace {

@@ -6,7 +6,7 @@ std::int32_t PlusGrandDiviseur(std::int32_t n) {
     if (n <= 0)
         return 0;
     // The rounded root may pass the true root by less than one half; no divisor lies in between.
-    const std::int32_t m = detail::roundHalfEven(std::sqrt(double(n)));
+    const auto m = std::int32_t(roundHalfEven(std::sqrt(double(n))));
     std::int32_t d = 0;
     for (std::int32_t i = 1; i <= m; ++i)
         if (n % i == 0)

@@ -2,15 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/rules/rounding.h"
+
 #include <cmath>
 #include <cstdint>
-
-namespace detail {
-// Nearest whole number, halves to the even one (the program's integer rounding).
-inline std::int32_t roundHalfEven(double v) {
-    return std::int32_t(v - std::remainder(v, 1.0));
-}
-} // namespace detail
 
 // True when n is prime. Divides by 2, 3 and the numbers 6i - 1 and 6i + 1, and calls pump() once
 // per pass of its loop so that pending events may run during a long test. Negative numbers are
@@ -20,7 +15,7 @@ template <class PumpFn> bool Premier(std::int32_t n, PumpFn&& pump) {
         return false;
     if (n == 2 || n == 3 || n == 5 || n == 7 || n == 11 || n == 13)
         return true;
-    const std::int32_t passes = detail::roundHalfEven(std::sqrt(double(n)) / 6 + 1);
+    const auto passes = std::int32_t(roundHalfEven(std::sqrt(double(n)) / 6 + 1));
     for (std::int32_t i = 1; i <= passes; ++i) {
         pump();
         if (n % 2 == 0 || n % 3 == 0 || n % (6 * i - 1) == 0 || n % (6 * i + 1) == 0)

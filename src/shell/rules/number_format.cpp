@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/rules/number_format.h"
 
+#include "shell/rules/rounding.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -18,10 +20,13 @@ struct Decimal {
     std::int64_t exponent = 0;
 };
 
-// What a scan found at the start of a text.
+// What a scan found at the start of a text; positions are lengths of beginnings of the text.
 struct Scan {
-    std::size_t end = 0;            // length of the number's text
-    std::size_t mantissaDigits = 0; // digits before the exponent; no digit means no number
+    std::size_t firstDigitEnd = 0;         // just past the first digit; 0 when there is none: no number
+    std::size_t mantissaEnd = 0;           // just past the digits and the separator
+    std::size_t firstExponentDigitEnd = 0; // just past the exponent's first digit; 0 without exponent
+    bool exponentNegative = false;
+    std::size_t end = 0; // just past the number: its mantissa, or its exponent when it has one
     Decimal value;
 };
 
@@ -35,6 +40,11 @@ constexpr std::size_t kKeptDigits = 800;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// The blanks that may surround a number in a box.
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
 // Reads the longest beginning of `text` of the form: optional sign, digits with at most one `sep`,
@@ -56,7 +66,9 @@ Scan scanNumber(std::string_view text, char sep) {
             if (!digits.empty() || c != '0') {
                 digits += c;
             }
-            ++scan.mantissaDigits;
+            if (scan.firstDigitEnd == 0) {
+                scan.firstDigitEnd = pos + 1;
+            }
             if (seenSeparator) {
                 ++fractionDigits;
             }
@@ -66,9 +78,10 @@ Scan scanNumber(std::string_view text, char sep) {
             break;
         }
     }
-    if (scan.mantissaDigits == 0) {
+    if (scan.firstDigitEnd == 0) {
         return scan;
     }
+    scan.mantissaEnd = pos;
     std::int64_t exponent = 0;
     if (pos < size && (text[pos] == 'e' || text[pos] == 'E')) {
         std::size_t p = pos + 1;
@@ -86,6 +99,8 @@ Scan scanNumber(std::string_view text, char sep) {
         }
         if (p > firstDigit) {
             exponent = exponentNegative ? -magnitude : magnitude;
+            scan.firstExponentDigitEnd = firstDigit + 1;
+            scan.exponentNegative = exponentNegative;
             pos = p;
         }
     }
@@ -105,10 +120,6 @@ Scan scanNumber(std::string_view text, char sep) {
     return scan;
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // The number of the whole text, blanks around it aside; nothing when the text is not a number.
 std::optional<Decimal> readStrict(std::string_view text, char sep) {
     while (!text.empty() && isBlank(text.front())) {
@@ -118,7 +129,7 @@ std::optional<Decimal> readStrict(std::string_view text, char sep) {
         text.remove_suffix(1);
     }
     Scan scan = scanNumber(text, sep);
-    if (scan.mantissaDigits == 0 || scan.end != text.size()) {
+    if (scan.firstDigitEnd == 0 || scan.end != text.size()) {
         return std::nullopt;
     }
     return std::move(scan.value);
@@ -186,13 +197,18 @@ std::optional<std::int64_t> roundedInteger(const Decimal& d) {
         for (std::int64_t i = 0; i < integerDigits; ++i) {
             magnitude = magnitude * 10 + (d.digits[static_cast<std::size_t>(i)] - '0');
         }
-        // The fraction is not empty here. When it starts with hidden zeros it is below one half.
+        // The fraction is not empty here. When it starts with hidden zeros it is below one half;
+        // otherwise its first digit tells, unless it is a 5 that ends the digits: then it is a half.
+        std::partial_ordering excessOverHalf = std::partial_ordering::less;
         if (integerDigits >= 0) {
             const char first = d.digits[static_cast<std::size_t>(integerDigits)];
             const bool moreFollow = integerDigits + 1 < count; // digits end with a non-zero one
-            if (first > '5' || (first == '5' && (moreFollow || magnitude % 2 == 1))) {
-                ++magnitude;
-            }
+            excessOverHalf = first != '5' ? first <=> '5'
+                             : moreFollow ? std::partial_ordering::greater
+                                          : std::partial_ordering::equivalent;
+        }
+        if (roundsUp(excessOverHalf, magnitude % 2 == 1)) {
+            ++magnitude;
         }
     }
     return d.negative ? -magnitude : magnitude;
@@ -214,11 +230,7 @@ template <typename Int> std::optional<Int> roundDouble(double value) {
     if (!std::isfinite(value)) {
         return std::nullopt;
     }
-    double whole = std::floor(value);
-    const double fraction = value - whole; // exact for every double
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
-        whole += 1.0;
-    }
+    const double whole = roundHalfEven(value);
     if (whole < static_cast<double>(std::numeric_limits<Int>::min()) ||
         whole > static_cast<double>(std::numeric_limits<Int>::max())) {
         return std::nullopt;
@@ -326,10 +338,62 @@ double NumberFormat::leadingNumber(std::string_view text) {
         }
     }
     const Scan scan = scanNumber(packed, '.');
-    if (scan.mantissaDigits == 0) {
+    if (scan.firstDigitEnd == 0) {
         return 0.0;
     }
     return nearestDouble(scan.value);
+}
+
+std::size_t NumberFormat::longestDoublePrefix(std::string_view text) const {
+    // The beginnings that have the form of a number lie in three runs: those ending within the
+    // mantissa (from its first digit on), within the digits of the exponent, and in the blanks that
+    // follow the number. Which of them converts then depends only on the size of their value, which
+    // grows steadily along each run (it shrinks along the digits of a negative exponent), so a
+    // binary search finds the longest.
+    std::size_t start = 0;
+    while (start < text.size() && isBlank(text[start])) {
+        ++start;
+    }
+    const Scan scan = scanNumber(text.substr(start), m_sep);
+    if (scan.firstDigitEnd == 0) {
+        return 0;
+    }
+    const auto converts = [&](std::size_t length) { return toDouble(text.substr(0, length)).has_value(); };
+    // The longest length from first to last that converts, 0 when none does; the lengths that
+    // convert come before the others.
+    const auto lastConverting = [&](std::size_t first, std::size_t last) -> std::size_t {
+        if (!converts(first)) {
+            return 0;
+        }
+        while (first < last) {
+            const std::size_t mid = first + (last - first + 1) / 2;
+            if (converts(mid)) {
+                first = mid;
+            } else {
+                last = mid - 1;
+            }
+        }
+        return first;
+    };
+
+    const std::size_t end = start + scan.end;
+    std::size_t blanksEnd = end;
+    while (blanksEnd < text.size() && isBlank(text[blanksEnd])) {
+        ++blanksEnd;
+    }
+    if (blanksEnd > end && converts(blanksEnd)) {
+        return blanksEnd;
+    }
+    if (scan.firstExponentDigitEnd != 0) {
+        if (scan.exponentNegative) {
+            if (converts(end)) {
+                return end;
+            }
+        } else if (const std::size_t length = lastConverting(start + scan.firstExponentDigitEnd, end)) {
+            return length;
+        }
+    }
+    return lastConverting(start + scan.firstDigitEnd, start + scan.mantissaEnd);
 }
 
 std::optional<std::int16_t> NumberFormat::roundToInt16(double value) {

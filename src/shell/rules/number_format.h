@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,11 +19,15 @@ public:
     std::optional<std::int32_t> toInt32(std::string_view text) const;
     // Strict number conversion: nearest double; nullopt when not a number or outside the double range.
     std::optional<double> toDouble(std::string_view text) const;
+    // The length of the longest beginning of the text that toDouble accepts: the whole length when it
+    // accepts the text, 0 when it accepts no beginning. Linear in the text's length, give or take a
+    // logarithm.
+    std::size_t longestDoublePrefix(std::string_view text) const;
     // Leading-number conversion: never fails, always uses '.' (blanks/tabs/line feeds removed everywhere
     // first). A value beyond the double range gives plus or minus infinity; one too small for it gives a
     // (signed) zero.
     static double leadingNumber(std::string_view text);
-    // Integer rounding, halves to even; nullopt on overflow or a non-finite value.
+    // Integer rounding, halves to even (roundHalfEven); nullopt on overflow or a non-finite value.
     static std::optional<std::int16_t> roundToInt16(double value);
     static std::optional<std::int32_t> roundToInt32(double value);
     // Plain number text of an integer ("0", "-3", "2147483647").

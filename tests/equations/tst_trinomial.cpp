@@ -1,0 +1,253 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "equations/rules/trinomial.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+// Rows are written with a decimal comma; under the point separator every comma becomes a point.
+std::string under(char sep, const QString& commaText) {
+    QString text = commaText;
+    if (sep == '.')
+        text.replace(u',', u'.');
+    return text.toStdString();
+}
+
+QString shown(const std::optional<std::string>& text) {
+    return text ? QString::fromStdString(*text) : QStringLiteral("unchanged");
+}
+
+} // namespace
+
+class TestTrinomial : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The three steps in order, on a fresh memory and fresh labels, under both separators.
+    void solverSteps_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("c");
+        QTest::addColumn<QString>("k");
+        QTest::addColumn<QString>("texteC");
+        QTest::addColumn<QString>("delta");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("secondShown");
+        QTest::addColumn<QString>("factorised");
+        // clang-format off
+        QTest::newRow("two solutions") << "1" << "-3" << "2" << "0" << "2" << "1" << "2" << "1" << true << "1( x -2)( x -1)";
+        QTest::newRow("double solution") << "1" << "2" << "1" << "0" << "1" << "0" << "-1" << "-1" << false << "1( x +1)( x +1)";
+        QTest::newRow("rounded roots") << "1" << "0" << "-2" << "0" << "-2" << "8" << "1,41" << "-1,41" << true << "1( x -1,41)( x +1,41)";
+        QTest::newRow("a negative, first solution negative") << "-2" << "0" << "8" << "0" << "8" << "64" << "-2" << "2" << true << "-2( x +2)( x -2)";
+        QTest::newRow("both negative") << "1" << "5" << "6" << "0" << "6" << "1" << "-2" << "-3" << true << "1( x +2)( x +3)";
+        QTest::newRow("fractional coefficients, copied as typed") << "0,5" << "-1,5" << "1" << "0" << "1" << "0,25" << "2" << "1" << true << "0,5( x -2)( x -1)";
+        QTest::newRow("roots on a tie go to even") << "64" << "-48" << "5" << "0" << "5" << "1024" << "0,62" << "0,12" << true << "64( x -0,62)( x -0,12)";
+        // The true discriminant 0,125 would give the roots ±0,18; the one shown gives ±0,17.
+        QTest::newRow("roots from the discriminant shown") << "1" << "0" << "-0,03125" << "0" << "-0,03125" << "0,12" << "0,17" << "-0,17" << true << "1( x -0,17)( x +0,17)";
+        QTest::newRow("discriminant shown as 0") << "1" << "0,1" << "0,0024" << "0" << "0,0024" << "0" << "-0,05" << "-0,05" << false << "1( x +0,05)( x +0,05)";
+        QTest::newRow("right-hand side") << "1" << "0" << "0" << "4" << "-4" << "16" << "2" << "-2" << true << "1( x -2)( x +2)";
+        // 0,1 - 0,3 is -0,19999999999999998 as a double; its text has 15 digits.
+        QTest::newRow("c - k kept as its text") << "1" << "0" << "0,1" << "0,3" << "-0,2" << "0,8" << "0,45" << "-0,45" << true << "1( x -0,45)( x +0,45)";
+        QTest::newRow("complex") << "1" << "2" << "5" << "0" << "5" << "-16" << "-1 - i* 2" << "-1 + i* 2" << true << "1( x --1 - i* 2)( x --1 + i* 2)";
+        QTest::newRow("complex, real part -0") << "1" << "0" << "1" << "0" << "1" << "-4" << "0 - i* 1" << "0 + i* 1" << true << "1( x -0 - i* 1)( x -0 + i* 1)";
+        QTest::newRow("complex, negative a") << "-1" << "0" << "-1" << "0" << "-1" << "-4" << "0 - i* -1" << "0 + i* -1" << true << "-1( x -0 - i* -1)( x -0 + i* -1)";
+        QTest::newRow("complex, fractional parts") << "2" << "1" << "1" << "0" << "1" << "-7" << "-0,25 - i* 0,66" << "-0,25 + i* 0,66" << true << "2( x --0,25 - i* 0,66)( x --0,25 + i* 0,66)";
+        QTest::newRow("a solution is 0") << "1" << "-1" << "0" << "0" << "0" << "1" << "1" << "0" << true << "";
+        // Every division by 2a fails; the factorisation copies the empty solutions.
+        QTest::newRow("a = 0") << "0" << "2" << "1" << "0" << "1" << "4" << "" << "" << true << "0( x -)( x -)";
+        QTest::newRow("a = 0, discriminant 0") << "0" << "0" << "1" << "0" << "1" << "0" << "" << "" << false << "0( x -)( x -)";
+        // No discriminant: every test of the solutions fails and so every group runs.
+        QTest::newRow("a empty") << "" << "2" << "1" << "0" << "1" << "" << "" << "" << false << "( x -)( x -)";
+        QTest::newRow("b a lone minus") << "1" << "-" << "1" << "0" << "1" << "" << "" << "" << false << "1( x -)( x -)";
+        QTest::newRow("k not a number, nothing stored") << "1" << "-3" << "2" << "abc" << "" << "" << "" << "" << false << "1( x -)( x -)";
+        QTest::newRow("beyond the doubles") << "1e300" << "1e300" << "0" << "0" << "0" << "" << "" << "" << false << "1e300( x -)( x -)";
+        // clang-format on
+    }
+    void solverSteps() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, c);
+        QFETCH(QString, k);
+        QFETCH(QString, texteC);
+        QFETCH(QString, delta);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(bool, secondShown);
+        QFETCH(QString, factorised);
+        for (char sep : {',', '.'}) {
+            const NumberFormat fmt(sep);
+            const TrinomialBoxes boxes{under(sep, a), under(sep, b), under(sep, c), under(sep, k)};
+            TrinomialMemory memory;
+            SolverView view;
+
+            Discriminant(fmt, boxes, memory, view);
+            QCOMPARE(memory.texteA, boxes.a);
+            QCOMPARE(memory.texteB, boxes.b);
+            QCOMPARE(memory.texteC, under(sep, texteC));
+            QCOMPARE(view.discriminant, under(sep, delta));
+            QVERIFY(view.solutionsShown);
+            QVERIFY(!view.factorisationShown);
+
+            Solutions(fmt, boxes, memory, view);
+            QCOMPARE(memory.texteDelta, view.discriminant);
+            QCOMPARE(view.first, under(sep, first));
+            QCOMPARE(view.second, under(sep, second));
+            QCOMPARE(view.secondShown, secondShown);
+            QVERIFY(view.factorisationShown);
+
+            Factorisation(fmt, boxes.a, view);
+            QCOMPARE(view.factorisation, under(sep, factorised));
+        }
+    }
+
+    // c - k comes from the last press that could compute it.
+    void constantTermFromTheLastSuccessfulPress() {
+        const NumberFormat fmt(',');
+        TrinomialMemory memory;
+        SolverView view;
+        Discriminant(fmt, {"1", "-3", "", "0"}, memory, view);
+        QCOMPARE(view.discriminant, std::string());
+        Discriminant(fmt, {"1", "-3", "2", "0"}, memory, view);
+        QCOMPARE(view.discriminant, std::string("1"));
+        Discriminant(fmt, {"1", "-5", "", "0"}, memory, view);
+        QCOMPARE(memory.texteC, std::string("2"));
+        QCOMPARE(view.discriminant, std::string("17"));
+        Discriminant(fmt, {"1", "-5", "-6", "abc"}, memory, view);
+        QCOMPARE(view.discriminant, std::string("17"));
+        Solutions(fmt, {"1", "-5", "-6", "-7"}, memory, view);
+        QCOMPARE(memory.texteC, std::string("1"));
+        Discriminant(fmt, {"1", "-5", "-6", "-7"}, memory, view);
+        QCOMPARE(view.discriminant, std::string("21"));
+    }
+
+    // The solutions read the discriminant as it is shown, and the coefficients as they are now.
+    void solutionsReadTheDiscriminantShown() {
+        const NumberFormat fmt('.');
+        TrinomialMemory memory;
+        SolverView view;
+        view.discriminant = "2.25";
+        Solutions(fmt, {"1", "-0.5", "7", "0"}, memory, view);
+        QCOMPARE(memory.texteDelta, std::string("2.25"));
+        QCOMPARE(view.first, std::string("1"));
+        QCOMPARE(view.second, std::string("-0.5"));
+        // A discriminant that is not a number: Label4 is hidden, and the solutions keep their texts.
+        view.discriminant = "";
+        Solutions(fmt, {"1", "-0.5", "7", "0"}, memory, view);
+        QCOMPARE(view.first, std::string("1"));
+        QCOMPARE(view.second, std::string("-0.5"));
+        QVERIFY(!view.secondShown);
+    }
+
+    // s1 and s2 are copied as shown where subtracted; the opposite of a negative one is written anew.
+    void factorisation_data() {
+        QTest::addColumn<QString>("s1");
+        QTest::addColumn<QString>("s2");
+        QTest::addColumn<QString>("factorised");
+        // clang-format off
+        QTest::newRow("+ +") << "2,50" << "1" << "3( x -2,50)( x -1)";
+        QTest::newRow("+ -") << "2" << "-1,50" << "3( x -2)( x +1,5)";
+        QTest::newRow("- +") << "-0,5" << "4" << "3( x +0,5)( x -4)";
+        QTest::newRow("- -") << "-1E-05" << "-2" << "3( x +1E-05)( x +2)";
+        QTest::newRow("first is 0") << "0" << "-1" << "unchanged";
+        QTest::newRow("second is 0") << "1" << "0" << "unchanged";
+        QTest::newRow("second is -0") << "1" << "-0" << "unchanged";
+        QTest::newRow("complex") << "-1 - i* 2" << "-1 + i* 2" << "3( x --1 - i* 2)( x --1 + i* 2)";
+        QTest::newRow("second not a number") << "2" << "x" << "3( x -2)( x -x)";
+        // clang-format on
+    }
+    void factorisation() {
+        QFETCH(QString, s1);
+        QFETCH(QString, s2);
+        QFETCH(QString, factorised);
+        for (char sep : {',', '.'}) {
+            SolverView view;
+            view.first = under(sep, s1);
+            view.second = under(sep, s2);
+            view.factorisation = "unchanged";
+            Factorisation(NumberFormat(sep), "3", view);
+            QCOMPARE(view.factorisation, under(sep, factorised));
+            QCOMPARE(view.first, under(sep, s1));
+            QCOMPARE(view.second, under(sep, s2));
+        }
+    }
+
+    void valueAtX0_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("c");
+        QTest::addColumn<QString>("x0");
+        QTest::addColumn<double>("value"); // NaN: no value
+        const double none = std::numeric_limits<double>::quiet_NaN();
+        // clang-format off
+        QTest::newRow("root") << "1" << "-3" << "2" << "2" << 0.0;
+        QTest::newRow("a = 0 is allowed") << "0" << "2" << "1" << "3" << 7.0;
+        QTest::newRow("fractional") << "0,5" << "-1" << "0,25" << "-1,5" << 2.875;
+        QTest::newRow("x0 a lone minus") << "1" << "0" << "0" << "-" << none;
+        QTest::newRow("c empty") << "1" << "0" << "" << "1" << none;
+        QTest::newRow("beyond the doubles") << "1e300" << "0" << "0" << "1e300" << none;
+        // clang-format on
+    }
+    void valueAtX0() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, c);
+        QFETCH(QString, x0);
+        QFETCH(double, value);
+        for (char sep : {',', '.'}) {
+            const auto got = trinomialValue(NumberFormat(sep), under(sep, a), under(sep, b), under(sep, c),
+                                            under(sep, x0));
+            QCOMPARE(got.has_value(), !std::isnan(value));
+            if (got)
+                QCOMPARE(*got, value);
+        }
+        // The separator that is not the user's makes no number.
+        QVERIFY(!trinomialValue(NumberFormat(','), "1", "0", "0", "0.5"));
+    }
+
+    void tableOfVariation_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("c");
+        QTest::addColumn<QString>("arrows"); // "down-up", "up-down" or "unchanged"
+        QTest::addColumn<QString>("vertex"); // "unchanged": the label keeps its text
+        // clang-format off
+        QTest::newRow("a > 0") << "1" << "-2" << "0" << "down-up" << "1";
+        QTest::newRow("a < 0") << "-1" << "2" << "0" << "up-down" << "1";
+        QTest::newRow("vertex not rounded") << "4" << "1" << "0" << "down-up" << "-0,125";
+        QTest::newRow("fractional a") << "-0,5" << "1,5" << "7" << "up-down" << "1,5";
+        QTest::newRow("a = 0") << "0" << "1" << "0" << "unchanged" << "unchanged";
+        QTest::newRow("a = -0") << "-0" << "1" << "0" << "unchanged" << "unchanged";
+        // An a that is not a number fails the test of the table, which then counts as passed, and
+        // the test of its sign likewise.
+        QTest::newRow("a empty") << "" << "1" << "0" << "down-up" << "unchanged";
+        QTest::newRow("a a lone minus") << "-" << "1" << "0" << "down-up" << "unchanged";
+        QTest::newRow("b empty") << "1" << "" << "0" << "unchanged" << "unchanged";
+        QTest::newRow("c empty") << "1" << "1" << "" << "unchanged" << "unchanged";
+        QTest::newRow("b a lone minus") << "1" << "-" << "0" << "down-up" << "unchanged";
+        // clang-format on
+    }
+    void tableOfVariation() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, c);
+        QFETCH(QString, arrows);
+        QFETCH(QString, vertex);
+        for (char sep : {',', '.'}) {
+            const Variation v = variationOf(NumberFormat(sep), under(sep, a), under(sep, b), under(sep, c));
+            const QString gotArrows = !v.arrows ? QStringLiteral("unchanged")
+                                      : *v.arrows == Variation::Arrows::DownThenUp
+                                          ? QStringLiteral("down-up")
+                                          : QStringLiteral("up-down");
+            QCOMPARE(gotArrows, arrows);
+            QCOMPARE(shown(v.vertex), QString::fromStdString(under(sep, vertex)));
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTrinomial)
+#include "tst_trinomial.moc"

@@ -207,8 +207,10 @@ private Q_SLOTS:
                                           << "-" << 0;
         QTest::newRow("negative") << "-25"
                                   << "-25" << 0;
-        QTest::newRow("decimal comma refused") << "2,5"
-                                               << "" << 1;
+        QTest::newRow("decimal comma") << "-0,25"
+                                       << "-0,25" << 0;
+        QTest::newRow("decimal point under comma settings") << "2.5"
+                                                            << "5" << 1;
         QTest::newRow("letter empties") << "4a"
                                         << "" << 1;
         QTest::newRow("letter then digits") << "4a5"

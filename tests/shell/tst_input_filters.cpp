@@ -51,7 +51,14 @@ private Q_SLOTS:
         QTest::newRow("digit -12") << 0 << QChar(',') << "-12"
                                    << "12" << 1;
         QTest::newRow("bound 2,5") << 1 << QChar(',') << "2,5"
+                                   << "2,5" << 0;
+        QTest::newRow("digit 2,5") << 0 << QChar(',') << "2,5"
                                    << "" << 1;
+        QTest::newRow("signed -0,25") << 2 << QChar(',') << "-0,25"
+                                      << "-0,25" << 0;
+        // The point is refused at once, and the digits typed after it start afresh.
+        QTest::newRow("signed -0.25 under comma") << 2 << QChar(',') << "-0.25"
+                                                  << "25" << 1;
         QTest::newRow("bound 2.5 point") << 1 << QChar('.') << "2.5"
                                          << "2.5" << 0;
         QTest::newRow("digit 2.5 point") << 0 << QChar('.') << "2.5"

@@ -535,7 +535,9 @@ void TestNumbers::filters_data() {
         {',', "1e3", true, true, true},
         {',', "-", false, false, true},
         {',', "-5", false, false, true},
-        {',', "5,5", false, false, false},
+        // A decimal comma is read by both readings, so a fraction passes the bound and signed
+        // filters under French settings as it does with a point under English ones.
+        {',', "5,5", false, true, true},
         {',', "5.5", false, false, false},
         {',', "abc", false, false, false},
         {',', "5a", false, false, false},
@@ -543,8 +545,11 @@ void TestNumbers::filters_data() {
         {',', "007", true, true, true},
         {',', "12345678901", true, true, true},
         {',', "5,0", true, true, true},
-        {',', ",5", false, false, false},
-        {',', "-5,5", false, false, false},
+        {',', ",5", false, true, true},
+        {',', "-5,5", false, false, true},
+        {',', "2,5e1", true, true, true},
+        {',', "1,5e-5", false, true, true},
+        {',', "-5.5", false, false, false},
         {',', "5.", false, false, false},
         {',', "+", false, false, false},
         {',', "1 2", false, false, false},
@@ -599,7 +604,11 @@ void TestNumbers::typingIntoFilteredBoxes() {
     QVERIFY(!digitFilterAccepts(comma, "-"));
     QVERIFY(boundFilterAccepts(comma, "2"));
     QVERIFY(boundFilterAccepts(comma, "2,"));
-    QVERIFY(!boundFilterAccepts(comma, "2,5"));
+    QVERIFY(boundFilterAccepts(comma, "2,5"));
+    QVERIFY(!digitFilterAccepts(comma, "2,5"));
+    for (const char* prefix : {"-", "-0", "-0,", "-0,2", "-0,25"}) {
+        QVERIFY2(signedFilterAccepts(comma, prefix), prefix);
+    }
 
     const NumberFormat point('.');
     for (const char* prefix : {"-", "-2", "-2.", "-2.5", "-2.5e", "-2.5e-", "-2.5e-3"}) {

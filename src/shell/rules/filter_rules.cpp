@@ -6,8 +6,9 @@
 
 // Each filter reads the text twice: leniently, by its leading number, and strictly, as a whole number
 // text. The text passes when the strict reading equals the lenient one, taken as is (signed filter),
-// made non-negative (bound filter), or made non-negative and whole (digit filter). Since the lenient
-// reading never takes a comma, a decimal comma with a non-zero fraction is always refused.
+// made non-negative (bound filter), or made non-negative and whole (digit filter). Both readings take
+// the user's decimal separator, so that «5,5» can be typed under French settings as «5.5» under
+// English ones; a number written with the other separator stays refused.
 
 namespace {
 
@@ -23,19 +24,19 @@ bool digitFilterAccepts(const NumberFormat& fmt, std::string_view text) {
     if (text.empty()) {
         return true;
     }
-    return sameNumber(fmt, std::trunc(std::fabs(NumberFormat::leadingNumber(text))), text);
+    return sameNumber(fmt, std::trunc(std::fabs(NumberFormat::leadingNumber(text, fmt.decimalSeparator()))), text);
 }
 
 bool boundFilterAccepts(const NumberFormat& fmt, std::string_view text) {
     if (text.empty()) {
         return true;
     }
-    return sameNumber(fmt, std::fabs(NumberFormat::leadingNumber(text)), text);
+    return sameNumber(fmt, std::fabs(NumberFormat::leadingNumber(text, fmt.decimalSeparator())), text);
 }
 
 bool signedFilterAccepts(const NumberFormat& fmt, std::string_view text) {
     if (text.empty() || text == "-") {
         return true;
     }
-    return sameNumber(fmt, NumberFormat::leadingNumber(text), text);
+    return sameNumber(fmt, NumberFormat::leadingNumber(text, fmt.decimalSeparator()), text);
 }

@@ -329,7 +329,7 @@ std::optional<double> NumberFormat::toDouble(std::string_view text) const {
     return value;
 }
 
-double NumberFormat::leadingNumber(std::string_view text) {
+double NumberFormat::leadingNumber(std::string_view text, char decimalMark) {
     std::string packed;
     packed.reserve(text.size());
     for (char c : text) {
@@ -337,7 +337,7 @@ double NumberFormat::leadingNumber(std::string_view text) {
             packed += c;
         }
     }
-    const Scan scan = scanNumber(packed, '.');
+    const Scan scan = scanNumber(packed, decimalMark);
     if (scan.firstDigitEnd == 0) {
         return 0.0;
     }

@@ -26,7 +26,10 @@ public:
     // Leading-number conversion: never fails, always uses '.' (blanks/tabs/line feeds removed everywhere
     // first). A value beyond the double range gives plus or minus infinity; one too small for it gives a
     // (signed) zero.
-    static double leadingNumber(std::string_view text);
+    static double leadingNumber(std::string_view text) { return leadingNumber(text, '.'); }
+    // The same reading with another decimal mark: the input filters read a box's leading number with
+    // the user's separator, so that a decimal comma can be typed under French settings.
+    static double leadingNumber(std::string_view text, char decimalMark);
     // Integer rounding, halves to even (roundHalfEven); nullopt on overflow or a non-finite value.
     static std::optional<std::int16_t> roundToInt16(double value);
     static std::optional<std::int32_t> roundToInt32(double value);

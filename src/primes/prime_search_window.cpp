@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primes/prime_search_window.h"
 
+#include "primes/prime_input.h"
 #include "primes/rules/primality.h"
 #include "shell/input_filters.h"
 #include "shell/program.h"
@@ -78,8 +79,17 @@ void PrimeSearchWindow::Command1_Click() {
     Pump& pump = program().pump();
     SkipOnError run;
     run.step([&] { startCount(); });
-    // A bound that cannot be read stays 0: an unreadable upper bound finds nothing, an
-    // unreadable lower bound starts the search at 0.
+    // The filter lets only whole numbers in, so a bound that does not convert is beyond 32 bits:
+    // the pupil is told, as in the other prime windows, and nothing is searched.
+    for (const Ref<TextBox>* bound : {&Text2, &Text1}) {
+        const QString text = get(*bound).text();
+        if (!text.isEmpty() && !primeInput(program(), text)) {
+            showCount();
+            return;
+        }
+    }
+    // An empty bound stays 0: an empty upper bound finds nothing, an empty lower bound starts
+    // the search at 0.
     std::int32_t upper = 0;
     std::int32_t lower = 0;
     run.step([&] { upper = need(numbers.toInt32(get(Text2).text().toStdString())); });

@@ -7,7 +7,10 @@
 #include "graphs/graph_window.h"
 #include "primes/goldbach_window.h"
 #include "primes/prime_check_window.h"
+#include "primes/prime_course_window.h"
 #include "primes/prime_search_window.h"
+#include "primes/program_listing_window.h"
+#include "primes/sieve_window.h"
 #include "shell/main_menu.h"
 #include "shell/splash.h"
 
@@ -40,6 +43,9 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<PrimeCheckWindow>(),
         entry<PrimeSearchWindow>(),
         entry<GoldbachWindow>(),
+        entry<SieveWindow>(),
+        entry<ProgramListingWindow>(),
+        entry<PrimeCourseWindow>(),
         entry<Degree1Window>(),
         entry<Degree2Window>(),
         entry<GraphWindow>(),

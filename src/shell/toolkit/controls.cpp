@@ -54,6 +54,12 @@ void TextBox::setTextKeepingCursorAtEnd(const QString& t) {
     setCursorPosition(int(t.size()));
 }
 
+void TextBox::setBackColor(const QColor& c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Base, c);
+    setPalette(p);
+}
+
 MultiLineTextBox::MultiLineTextBox(QWidget* parent, const QString& name, const twips::Rect& r,
                                    const FontSpec& font, bool readOnly) {
     setupControl(this, parent, name, r, font);

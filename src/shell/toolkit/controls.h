@@ -46,6 +46,7 @@ class TextBox : public QLineEdit {
 public:
     TextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
     void setTextKeepingCursorAtEnd(const QString& t);
+    void setBackColor(const QColor& c);
 };
 
 // A multi-line, word-wrapped text box, usually read-only.

@@ -4,6 +4,8 @@
 
 #include "equations/degree1_window.h"
 #include "equations/degree2_window.h"
+#include "equations/diophantine_window.h"
+#include "equations/equations_course_window.h"
 #include "graphs/graph_window.h"
 #include "primes/goldbach_window.h"
 #include "primes/prime_check_window.h"
@@ -49,6 +51,8 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<Degree1Window>(),
         entry<Degree2Window>(),
         entry<GraphWindow>(),
+        entry<DiophantineWindow>(),
+        entry<EquationsCourseWindow>(),
     };
     // clang-format on
     for (const auto& [formName, make] : factories)

@@ -19,10 +19,20 @@ void tightenToFit(Label& label) {
 
 void placeSentenceAroundBoxes(Label& sentence, const QWidget& lowerBox, const QWidget& upperBox) {
     const QString text = sentence.caption();
-    const qsizetype last = text.lastIndexOf(u' ') + 1;
+    // The last words follow the last run of blanks (or the last blank); blanks that end the
+    // sentence are not part of them.
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    if (end == 0)
+        return;
+    const qsizetype run = text.lastIndexOf(QStringLiteral("  "), end - 1);
+    const qsizetype last = run >= 0 ? run + 2 : text.lastIndexOf(u' ', end - 1) + 1;
+    if (last == 0)
+        return;
     QFont font = sentence.font();
     const QFontMetricsF metrics(font);
-    const double lastWidth = metrics.horizontalAdvance(text.mid(last));
+    const double lastWidth = metrics.horizontalAdvance(text.mid(last, end - last));
     const double gapMiddle = (lowerBox.geometry().right() + 1 + upperBox.geometry().left()) / 2.0;
     const double wanted = gapMiddle - lastWidth / 2 - sentence.x();
     const double now = metrics.horizontalAdvance(text.left(last));

@@ -10,7 +10,7 @@ class QWidget;
 // A caption slightly wider than its label is drawn a little tighter rather than cut off.
 void tightenToFit(Label& label);
 
-// A sentence whose run of blanks lies under one box and whose last word stands between that box
-// and the next: the letters are spaced so that the last word shows in the middle of the gap,
-// whatever the widths of the font's letters and blanks.
+// A sentence whose run of blanks lies under one box and whose last words (after that run) stand
+// between that box and the next: the letters are spaced so that the last words show in the middle
+// of the gap, whatever the widths of the font's letters and blanks.
 void placeSentenceAroundBoxes(Label& sentence, const QWidget& lowerBox, const QWidget& upperBox);

@@ -8,6 +8,8 @@
 #include "primes/goldbach_window.h"
 #include "primes/prime_check_window.h"
 #include "primes/prime_search_window.h"
+#include "probability/combinations_window.h"
+#include "probability/probability_course_window.h"
 #include "shell/main_menu.h"
 #include "shell/splash.h"
 
@@ -43,6 +45,8 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<Degree1Window>(),
         entry<Degree2Window>(),
         entry<GraphWindow>(),
+        entry<CombinationsWindow>(),
+        entry<ProbabilityCourseWindow>(),
     };
     // clang-format on
     for (const auto& [formName, make] : factories)

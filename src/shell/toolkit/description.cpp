@@ -152,12 +152,16 @@ private:
         case Kind::Line: {
             auto* l = new Line(parentOf(row), name, row.ends.x1, row.ends.y1, row.ends.x2, row.ends.y2);
             l->setPenWidth(row.penWidth);
+            if (row.foreColor.isValid())
+                l->setColor(row.foreColor.resolve());
             l->setVisible(row.visible);
             return l;
         }
         case Kind::Shape: {
             auto* s = new Shape(parentOf(row), name, row.shape, row.rect);
             s->setPenWidth(row.penWidth);
+            if (row.foreColor.isValid())
+                s->setColor(row.foreColor.resolve());
             if (row.backColor.isValid())
                 s->setFillColor(row.backColor.resolve());
             s->setVisible(row.visible);

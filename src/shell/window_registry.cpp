@@ -13,6 +13,8 @@
 #include "primes/prime_search_window.h"
 #include "primes/program_listing_window.h"
 #include "primes/sieve_window.h"
+#include "probability/combinations_window.h"
+#include "probability/probability_course_window.h"
 #include "shell/main_menu.h"
 #include "shell/splash.h"
 
@@ -53,6 +55,8 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<GraphWindow>(),
         entry<DiophantineWindow>(),
         entry<EquationsCourseWindow>(),
+        entry<CombinationsWindow>(),
+        entry<ProbabilityCourseWindow>(),
     };
     // clang-format on
     for (const auto& [formName, make] : factories)

@@ -202,8 +202,8 @@ struct ControlRow {
     twips::Rect rect = {};
     LineEnds ends = {}; // lines only
     FontSpec font = {};
-    Colour foreColor = {}; // none: the system's text colour; a line's or a shape's outline colour
-    Colour backColor = {}; // none: a transparent label, the system's face for the others
+    Colour foreColor = {}; // none: the system's text colour; the outline of a line or shape
+    Colour backColor = {}; // none: a transparent label or shape, the system's face for the others
     QString picture = {};  // a resource, for an image or a picture button
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     Shape::Kind shape = Shape::Kind::Rectangle;

@@ -1,0 +1,284 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "test_program.h"
+
+#include "probability/combinations_window.h"
+#include "shell/toolkit/button.h"
+#include "shell/toolkit/controls.h"
+
+#include <QElapsedTimer>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Korrin1");
+const QString kSwap = QStringLiteral("Vous vous etes trompés de sens, ceci a été rectifié automatiquement");
+
+// A text the window may show: never an infinity, a NaN or a negative zero.
+bool plain(const QString& text) {
+    for (const char* bad : {"inf", "nan", "-0"})
+        if (text.contains(QLatin1String(bad), Qt::CaseInsensitive))
+            return false;
+    return true;
+}
+
+} // namespace
+
+class TestCombinationsWindow : public QObject {
+    Q_OBJECT
+
+    struct Window : ShownForm<CombinationsWindow> {
+        using ShownForm::ShownForm;
+        QLineEdit* box(const char* name) { return control<QLineEdit>(form, name); }
+        QString label(const char* name) { return control<Label>(form, name)->caption(); }
+        void press(const char* name) { QTest::mouseClick(control<Button>(form, name), Qt::LeftButton); }
+        // Empties a box and types the text into it, key by key.
+        void retype(const char* name, const QString& text) {
+            box(name)->clear();
+            typeInto(box(name), text);
+        }
+    };
+
+private Q_SLOTS:
+    void initTestCase() { setUpTestApplication(); }
+
+    // "Calculer" of the factorial tidies the box, then writes n! =value; a factorial beyond the doubles
+    // leaves the label as the typing left it: empty.
+    void factorial_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("20") << "20"
+                            << "20"
+                            << "20! =2,43290200817664E+18";
+        QTest::newRow("30 drifts in its last digit") << "30"
+                                                     << "30"
+                                                     << "30! =2,65252859812192E+32";
+        QTest::newRow("170") << "170"
+                             << "170"
+                             << "170! =7,25741561530814E+306";
+        QTest::newRow("171 is beyond the doubles") << "171"
+                                                   << "171"
+                                                   << "";
+        QTest::newRow("32-bit maximum") << "2147483647"
+                                        << "2147483647"
+                                        << "";
+        QTest::newRow("beyond the doubles keeps the box") << "1e999"
+                                                          << "1e999"
+                                                          << "";
+        QTest::newRow("empty") << ""
+                               << "0"
+                               << "0! =1";
+        QTest::newRow("negative") << "-4"
+                                  << "4"
+                                  << "4! =24";
+        QTest::newRow("decimal point") << "3.9"
+                                       << "3"
+                                       << "3! =6";
+        QTest::newRow("decimal comma") << "3,5"
+                                       << "3"
+                                       << "3! =6";
+        QTest::newRow("letters") << "abc"
+                                 << "0"
+                                 << "0! =1";
+        QTest::newRow("negative below one") << "-0.5"
+                                            << "0"
+                                            << "0! =1";
+        QTest::newRow("negative zero") << "-0"
+                                       << "0"
+                                       << "0! =1";
+    }
+    void factorial() {
+        QFETCH(QString, typed);
+        QFETCH(QString, box);
+        QFETCH(QString, label);
+        Window w;
+        typeInto(w.box("Text1"), typed);
+        w.press("Command2");
+        QCOMPARE(w.box("Text1")->text(), box);
+        QCOMPARE(w.label("Label3"), label);
+        QVERIFY(plain(w.box("Text1")->text()));
+        QVERIFY(plain(w.label("Label3")));
+        QVERIFY(w.tp.dialogs.shown.empty());
+        // A second press finds a tidy box and gives the same answer.
+        w.press("Command2");
+        QCOMPARE(w.box("Text1")->text(), box);
+        QCOMPARE(w.label("Label3"), label);
+    }
+
+    // Any edit of the number, by the pupil or by the tidying, empties the result.
+    void editingTheNumberEmptiesTheResult() {
+        Window w;
+        typeInto(w.box("Text1"), QStringLiteral("5"));
+        w.press("Command2");
+        QCOMPARE(w.label("Label3"), QStringLiteral("5! =120"));
+        typeInto(w.box("Text1"), QStringLiteral("x"));
+        QCOMPARE(w.label("Label3"), QString());
+        w.press("Command2");
+        QCOMPARE(w.box("Text1")->text(), QStringLiteral("5"));
+        QCOMPARE(w.label("Label3"), QStringLiteral("5! =120"));
+        w.box("Text1")->setText(QStringLiteral("6"));
+        QCOMPARE(w.label("Label3"), QString());
+    }
+
+    // "Calculer" of the combinations tidies both boxes, swaps them when the lower one holds more, then
+    // writes the count; a count beyond the doubles leaves the previous one.
+    void combinations_data() {
+        QTest::addColumn<QString>("typedN");
+        QTest::addColumn<QString>("typedK");
+        QTest::addColumn<QString>("n");
+        QTest::addColumn<QString>("k");
+        QTest::addColumn<bool>("swapped");
+        QTest::addColumn<QString>("label");
+        const QString previous = QStringLiteral("15"); // 6 and 2, computed first
+        QTest::newRow("52 and 5 keep a tail") << "52"
+                                              << "5"
+                                              << "52"
+                                              << "5" << false << "2598960,00000002";
+        QTest::newRow("200 and 2 keep the previous count") << "200"
+                                                           << "2"
+                                                           << "200"
+                                                           << "2" << false << previous;
+        QTest::newRow("1000 and 999 need no factorial") << "1000"
+                                                        << "999"
+                                                        << "1000"
+                                                        << "999" << false << "1000";
+        QTest::newRow("5 and 2") << "5"
+                                 << "2"
+                                 << "5"
+                                 << "2" << false << "10";
+        QTest::newRow("2 and 5 are swapped") << "2"
+                                             << "5"
+                                             << "5"
+                                             << "2" << true << "10";
+        QTest::newRow("equal") << "7"
+                               << "7"
+                               << "7"
+                               << "7" << false << "1";
+        QTest::newRow("both empty") << ""
+                                    << ""
+                                    << "0"
+                                    << "0" << false << "1";
+        QTest::newRow("negative and decimal") << "-5"
+                                              << "2.7"
+                                              << "5"
+                                              << "2" << false << "10";
+        QTest::newRow("letters above are 0, then swapped") << "abc"
+                                                           << "3"
+                                                           << "3"
+                                                           << "0" << true << "1";
+        QTest::newRow("negative zero below") << "4"
+                                             << "-0.2"
+                                             << "4"
+                                             << "0" << false << "1";
+    }
+    void combinations() {
+        QFETCH(QString, typedN);
+        QFETCH(QString, typedK);
+        QFETCH(QString, n);
+        QFETCH(QString, k);
+        QFETCH(bool, swapped);
+        QFETCH(QString, label);
+        Window w;
+        typeInto(w.box("Text2"), QStringLiteral("6"));
+        typeInto(w.box("Text3"), QStringLiteral("2"));
+        w.press("Command5");
+        QCOMPARE(w.label("Label5"), QStringLiteral("15"));
+        w.retype("Text2", typedN);
+        w.retype("Text3", typedK);
+        // While the swap message is open, the boxes are already swapped and the count not yet written.
+        QStringList seenWhileOpen;
+        w.tp.dialogs.whileOpen = [&] {
+            seenWhileOpen = {w.box("Text2")->text(), w.box("Text3")->text(), w.label("Label5")};
+        };
+        w.press("Command5");
+        QCOMPARE(w.box("Text2")->text(), n);
+        QCOMPARE(w.box("Text3")->text(), k);
+        QCOMPARE(w.label("Label5"), label);
+        QVERIFY(plain(w.label("Label5")));
+        if (swapped) {
+            QCOMPARE(int(w.tp.dialogs.shown.size()), 1);
+            QCOMPARE(w.tp.dialogs.shown[0].text, kSwap);
+            QCOMPARE(w.tp.dialogs.shown[0].title, kTitle);
+            QCOMPARE(w.tp.dialogs.shown[0].icon, Dialogs::Icon::None);
+            QCOMPARE(seenWhileOpen, (QStringList{n, k, QStringLiteral("15")}));
+        } else {
+            QVERIFY(w.tp.dialogs.shown.empty());
+        }
+    }
+
+    // Under a point as decimal separator the count is written with a point.
+    void countWithAPoint() {
+        Window w('.');
+        typeInto(w.box("Text2"), QStringLiteral("52"));
+        typeInto(w.box("Text3"), QStringLiteral("5,9"));
+        w.press("Command5");
+        QCOMPARE(w.box("Text3")->text(), QStringLiteral("5"));
+        QCOMPARE(w.label("Label5"), QStringLiteral("2598960.00000002"));
+    }
+
+    // Editing n or k leaves the count as it was until the next press.
+    void editingTheBoxesKeepsTheCount() {
+        Window w;
+        typeInto(w.box("Text2"), QStringLiteral("5"));
+        typeInto(w.box("Text3"), QStringLiteral("2"));
+        w.press("Command5");
+        typeInto(w.box("Text2"), QStringLiteral("0"));
+        w.retype("Text3", QStringLiteral("abc"));
+        QCOMPARE(w.label("Label5"), QStringLiteral("10"));
+        w.press("Command5");
+        QCOMPARE(w.label("Label5"), QStringLiteral("1"));
+    }
+
+    // The explanation buttons show their messages, in order, with the application title and no icon.
+    void explanations_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("factorials")
+            << "Command1"
+            << QStringList{"Les factoriels sont des outils de simplifications utilisés surtout "
+                           "avec les combinaisons, factoriel n se note n! et n!=1*2*3*...*(n-1)*n "
+                           "[Explications factoriels]"};
+        QTest::newRow("combinations")
+            << "Command3"
+            << QStringList{"La combinaison de k parmi n et le nombre de facons de "
+                           "choisir k elements de n. La combnaison de k parmi n est "
+                           "égale à n!/(k!(n-k)!)"};
+        QTest::newRow("how to fill the boxes")
+            << "Command4"
+            << QStringList{"entrez au dessus le nombre d'elements de l'enssemble et en dessous le nombre "
+                           "d'elements choisis parmi l'enssemble",
+                           "EXEMPLE choisir k element parmi n mettre n au dessus et k en desous"};
+    }
+    void explanations() {
+        QFETCH(QString, button);
+        QFETCH(QStringList, messages);
+        Window w;
+        w.press(qPrintable(button));
+        QStringList shown;
+        for (const auto& m : w.tp.dialogs.shown) {
+            shown << m.text;
+            QCOMPARE(m.title, kTitle);
+            QCOMPARE(m.icon, Dialogs::Icon::None);
+        }
+        QCOMPARE(shown, messages);
+    }
+
+    // However large the numbers, the answers come at once and with no deep recursion (the test build
+    // stops on a stack overflow).
+    void largeNumbersAnswerAtOnce() {
+        Window w;
+        w.box("Text1")->setText(QStringLiteral("2147483647"));
+        w.box("Text2")->setText(QStringLiteral("2147483647"));
+        w.box("Text3")->setText(QStringLiteral("1073741823"));
+        QElapsedTimer timer;
+        timer.start();
+        w.press("Command2");
+        w.press("Command5");
+        QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(w.label("Label3"), QString());
+        QCOMPARE(w.label("Label5"), QString());
+    }
+};
+
+QTEST_MAIN(TestCombinationsWindow)
+#include "tst_combinations_window.moc"

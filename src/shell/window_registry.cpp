@@ -5,6 +5,8 @@
 #include "equations/degree1_window.h"
 #include "equations/degree2_window.h"
 #include "graphs/graph_window.h"
+#include "help/glossary_window.h"
+#include "help/help_window.h"
 #include "primes/goldbach_window.h"
 #include "primes/prime_check_window.h"
 #include "primes/prime_search_window.h"
@@ -43,6 +45,8 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<Degree1Window>(),
         entry<Degree2Window>(),
         entry<GraphWindow>(),
+        entry<HelpWindow>(),
+        entry<GlossaryWindow>(),
     };
     // clang-format on
     for (const auto& [formName, make] : factories)

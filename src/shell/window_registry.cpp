@@ -7,6 +7,8 @@
 #include "equations/diophantine_window.h"
 #include "equations/equations_course_window.h"
 #include "graphs/graph_window.h"
+#include "help/glossary_window.h"
+#include "help/help_window.h"
 #include "primes/goldbach_window.h"
 #include "primes/prime_check_window.h"
 #include "primes/prime_course_window.h"
@@ -57,6 +59,8 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<EquationsCourseWindow>(),
         entry<CombinationsWindow>(),
         entry<ProbabilityCourseWindow>(),
+        entry<HelpWindow>(),
+        entry<GlossaryWindow>(),
     };
     // clang-format on
     for (const auto& [formName, make] : factories)

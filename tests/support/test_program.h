@@ -32,7 +32,7 @@ private:
 
 // The control of that name in a window, built if absent; fails the test when there is none.
 template <class T = QWidget> T* control(Form& form, const char* name) {
-    T* c = form.window().findChild<T*>(QString::fromLatin1(name));
+    T* c = form.window().findChild<T*>(QString::fromUtf8(name));
     if (!c)
         qFatal("no control %s in %s", name, form.name());
     return c;

@@ -50,6 +50,15 @@ private:
     std::function<void()> m_f;
 };
 
+// Whether a point of a window's client area lies on one of its visible controls.
+bool onControl(const QWidget* area, QPoint at) {
+    for (QObject* o : area->children())
+        if (auto* child = qobject_cast<QWidget*>(o);
+            child && !child->isHidden() && child->geometry().contains(at))
+            return true;
+    return false;
+}
+
 // Builds the controls of one window, row by row.
 class Builder {
 public:
@@ -255,6 +264,18 @@ FormWindow* build(Form& form, const WindowDescription& description) {
         builder.add(row);
     if (description.onDblClick)
         new BackgroundDoubleClick(window->client(), [&form, h = description.onDblClick] { h(form); });
+    if (description.onMouseMove) {
+        // A move over a control that the control leaves alone comes to the background as well.
+        ClientArea* client = window->client();
+        client->setMouseTracking(true);
+        QObject::connect(
+            new MouseTwips(client), &MouseTwips::mouseMove, &form,
+            [&form, client, h = description.onMouseMove](int button, int shift, double x, double y) {
+                const QPoint at = QPointF(x / twips::perPixel, y / twips::perPixel).toPoint();
+                if (!onControl(client, at))
+                    h(form, button, shift, x, y);
+            });
+    }
     return window;
 }
 

@@ -234,6 +234,8 @@ struct WindowDescription {
     std::span<const ControlRow> controls = {};
     // A double-click on the window's own background, not on one of its controls.
     Handler onDblClick = {};
+    // A move of the pointer over the window's own background, not over one of its controls.
+    MouseHandler onMouseMove = {};
 };
 
 // Builds the window and every control of its description, and connects their handlers to form.

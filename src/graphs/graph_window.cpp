@@ -11,6 +11,10 @@ namespace {
 using namespace ui;
 using W = GraphWindow;
 
+const QColor kMarker{255, 255, 0};
+const QColor kMarkerOutline{64, 64, 64};
+constexpr int kMarkerWidth = 5;
+
 const Ref<DrawingSurface> Picture1{"Picture1"};
 const Ref<ListBox> List1{"List1"};
 
@@ -73,11 +77,14 @@ void GraphWindow::Picture1_MouseUp(int, int, double x, double) {
 
     DrawingSurface* surface = &get(Picture1);
     const int width = surface->drawWidth();
-    surface->setDrawWidth(5);
     get(List1).addItem(
         QStringLiteral("x(antécédant) = ") + QString::fromStdString(NumberFormat::signedSpaceText(point->u)) +
         QStringLiteral("   y(image) = ") + QString::fromStdString(NumberFormat::signedSpaceText(point->y)));
-    surface->pset(x, point->surfaceY, QColor(255, 255, 0));
+    // A yellow dot five pixels wide, ringed with a thin dark line so that it shows on white too.
+    surface->setDrawWidth(kMarkerWidth + 2);
+    surface->pset(x, point->surfaceY, kMarkerOutline);
+    surface->setDrawWidth(kMarkerWidth);
+    surface->pset(x, point->surfaceY, kMarker);
     surface->setDrawWidth(width);
 }
 

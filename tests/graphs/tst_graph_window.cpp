@@ -10,11 +10,13 @@
 #include "shell/toolkit/list_box.h"
 
 #include <QElapsedTimer>
+#include <QScrollBar>
 
 namespace {
 const QColor kBlue(0, 0, 255);
 const QColor kYellow(255, 255, 0);
 const QColor kBlack(0, 0, 0);
+const QColor kMarkerRing(64, 64, 64);
 const QColor kWhite(255, 255, 255);
 const QString kSlopeLine = QStringLiteral("Coefficient directeur (y2-y1)/(x2-x1) = ");
 } // namespace
@@ -131,13 +133,35 @@ private Q_SLOTS:
         QCOMPARE(p.lines(), (QStringList{kSlopeLine + a, line, line}));
         if (dotY >= 0) {
             QCOMPARE(p.at(X, dotY), kYellow);
-            // A large dot: five pixels wide.
+            // A large dot: five pixels wide, ringed by one dark pixel on each side.
             QCOMPARE(p.at(X + 30, dotY), kYellow);
-            QCOMPARE(p.at(X + 45, dotY) == kYellow, false);
+            QCOMPARE(p.at(X + 45, dotY), kMarkerRing);
+            QCOMPARE(p.at(X - 45, dotY), kMarkerRing);
+            QCOMPARE(p.at(X + 60, dotY) == kMarkerRing, false);
         } else {
             QCOMPARE(p.pixelsOf(kYellow), 0);
         }
         QCOMPARE(p.surface()->drawWidth(), 1);
+    }
+
+    // A read-out wider than the list is shown whole: the list scrolls sideways, and the line is its
+    // own tooltip.
+    void longReadOutsAreShownWhole() {
+        Plotting p;
+        p.box("Text1")->setText(QStringLiteral("0,123456789012345"));
+        p.box("Text2")->setText(QStringLiteral("-9876543,21012345"));
+        p.plot();
+        // The click reads the ranges as they are now.
+        p.box("Text_range(0)")->setText(QStringLiteral("-0,333333333333333"));
+        p.clickAt(3000);
+        ListBox* list = p.list();
+        QTRY_COMPARE(list->model().rowCount(), 2);
+        const QModelIndex last = list->model().index(1);
+        const QString line = p.lines().last();
+        QCOMPARE(last.data(Qt::ToolTipRole).toString(), line);
+        QVERIFY(list->fontMetrics().horizontalAdvance(line) > list->viewport()->width());
+        QVERIFY(list->visualRect(last).width() >= list->fontMetrics().horizontalAdvance(line));
+        QVERIFY(list->horizontalScrollBar()->maximum() > 0);
     }
 
     void clickUsesTheBoxesAsTheyAreNow() {

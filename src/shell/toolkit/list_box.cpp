@@ -58,7 +58,9 @@ int LeanListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant LeanListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_published)
+    // A line is also its own tooltip, so a line cut by a narrow list can still be read whole.
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid() ||
+        index.row() >= m_published)
         return {};
     return at(index.row());
 }
@@ -73,6 +75,12 @@ ListBox::ListBox(QWidget* parent, const QString& name, const twips::Rect& r, con
     // A line picked by the pupil becomes the selected one.
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { m_selected = current.row(); });
+}
+
+void ListBox::showWholeLines() {
+    setUniformItemSizes(false);
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void ListBox::addItem(const QString& line) {

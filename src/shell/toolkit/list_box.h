@@ -56,6 +56,9 @@ public:
     int listIndex() const { return m_selected; }
     void selectLast();
     const LeanListModel& model() const { return *m_model; }
+    // Lines wider than the list are shown whole, with a sideways scroll bar, rather than cut. Each
+    // line is then measured, so this suits short lists only.
+    void showWholeLines();
 
 private:
     void schedulePublish();

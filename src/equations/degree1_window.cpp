@@ -149,6 +149,7 @@ const WindowDescription Degree1Window::description{
     .width = kWidth,
     .height = 7305,
     .backColor = colors::lightBlue,
+    .centred = true,
     .controls = kControls,
 };
 

@@ -167,6 +167,7 @@ const WindowDescription Degree2Window::description{
     .width = kClientWidth,
     .height = kClientHeight,
     .backColor = colors::lightBlue,
+    .centred = true,
     .controls = kControls,
 };
 

@@ -40,7 +40,7 @@ void TracerCourbe(Program& program, PlotSource& source) {
     const auto& coefficients = boxes.coefficients;
 
     graph.surface().cls();
-    graph.show();
+    graph.showBeside(source.plotForm());
 
     DrawingSurface* surface = &graph.surface();
     const twips::Rect outer = twips::placeOf(surface);

@@ -3,11 +3,16 @@
 #include "shell/form.h"
 
 #include "shell/program.h"
+#include "shell/rules/placement.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
+
+namespace {
+constexpr int kGapBetweenWindows = 8; // pixels
+} // namespace
 
 Form::Form(Program& program, const ui::WindowDescription& description)
     : m_program(program)
@@ -26,14 +31,15 @@ void Form::ensureControls() {
         return;
     m_window = ui::build(*this, m_description);
     m_window->onCloseByPupil([this] { closeByPupil(); });
-    // Each window starts centred on the screen.
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        // Settles a fixed window's size (client area plus menu bar); a sizable one keeps its own.
-        m_window->layout()->activate();
-        const QRect avail = screen->availableGeometry();
-        const QSize size = m_window->size();
-        m_window->move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
-    }
+    // Settles a fixed window's size (client area plus menu bar); a sizable one keeps its own.
+    m_window->layout()->activate();
+    // Windows open where the window manager puts them, unless their layout centres them.
+    if (m_description.centred)
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect avail = screen->availableGeometry();
+            const QSize size = m_window->size();
+            m_window->move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
+        }
     arrange();
     load();
 }
@@ -52,6 +58,24 @@ void Form::show() {
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+}
+
+void Form::showBeside(Form& anchor) {
+    ensureControls();
+    if (!m_window->isVisible() && anchor.isShown()) {
+        const FormWindow& other = anchor.window();
+        const QRect frame = other.frameGeometry();
+        // This window has no frame yet: it will get one like the other's.
+        const QSize decoration = frame.size() - other.geometry().size();
+        const QSize size = m_window->size() + decoration;
+        const QScreen* screen = other.screen() ? other.screen() : QGuiApplication::primaryScreen();
+        const QRect avail = screen->availableGeometry();
+        const placement::Box at = placement::beside(
+            {frame.x(), frame.y(), frame.width(), frame.height()}, size.width(), size.height(),
+            {avail.x(), avail.y(), avail.width(), avail.height()}, kGapBetweenWindows);
+        m_window->move(at.left, at.top);
+    }
+    show();
 }
 
 void Form::showModal() {

@@ -25,6 +25,9 @@ public:
 
     // Shows the window (building its controls first if needed) and brings it to the front.
     void show();
+    // Shows the window beside another one, on the screen and clear of it where there is room; a
+    // window already shown stays where the pupil has put it.
+    void showBeside(Form& anchor);
     // Shows the window and returns when it is hidden or closed; the other windows take no input meanwhile.
     void showModal();
     // Hides the window, building its controls first if needed; its contents stay.

@@ -233,6 +233,8 @@ struct WindowDescription {
     int width; // client area, twips
     int height;
     Colour backColor = {};
+    // Centred on the screen each time its controls are built; otherwise the window manager places it.
+    bool centred = false;
     std::span<const ControlRow> controls = {};
     // A double-click on the window's own background, not on one of its controls.
     Handler onDblClick = {};

@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 void installFonts() {
     for (const char* file :
@@ -14,6 +16,17 @@ void installFonts() {
           ":/fonts/LiberationSans-Italic.ttf", ":/fonts/ComicNeue-Regular.otf", ":/fonts/ComicNeue-Bold.otf"})
         QFontDatabase::addApplicationFont(QString::fromLatin1(file));
     QApplication::setFont(FontSpec{}.toFont());
+}
+
+bool installFrenchTranslations() {
+    auto* qt = new QTranslator(qApp);
+    if (!qt->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete qt;
+        return false;
+    }
+    QCoreApplication::installTranslator(qt);
+    return true;
 }
 
 char decimalSeparatorOf(const QLocale& locale) {

@@ -6,6 +6,10 @@ class QLocale;
 
 // Loads the program's bundled fonts and makes the ordinary sans-serif face the default one.
 void installFonts();
+// Makes Qt's own dialogs and buttons (colour chooser, input boxes, "OK"/"Annuler") speak French,
+// whatever the desktop's language: the whole program is French. Returns false when Qt's French
+// translations are not installed, in which case they stay in English.
+bool installFrenchTranslations();
 // The user's decimal separator; a comma where the locale names none (C/POSIX), which suits the
 // program's French texts.
 char decimalSeparatorOf(const QLocale& locale);

@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Niveau Seconde"));
     QApplication::setQuitOnLastWindowClosed(false);
     installFonts();
+    installFrenchTranslations();
 
     auto pump = std::make_unique<EventPump>();
     EventPump* pumpPtr = pump.get();

@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QMenu>
+#include <QPainter>
 
 #include <algorithm>
 #include <functional>
@@ -76,6 +77,43 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitFor([&] { return tp->get<MainMenu>().isShown(); }, 2000));
         QCOMPARE(control<Label>(splash, "Label2")->caption(), QStringLiteral("Modifié le 15 mars 2006."));
         QVERIFY(!splash.isShown());
+    }
+
+    // The credit and the date are drawn with the bundled bold face: as much ink as the bold face
+    // leaves, clearly more than the regular one.
+    void splashTextsAreBold_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("credit") << "Label1";
+        QTest::newRow("date") << "Label2";
+    }
+    void splashTextsAreBold() {
+        QFETCH(QString, name);
+        TestProgram tp;
+        tp->start();
+        auto* label = control<Label>(tp->get<Splash>(), qPrintable(name));
+        const auto ink = [](const QImage& img) {
+            int dark = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    dark += qGray(img.pixel(x, y)) < 100;
+            return dark;
+        };
+        const auto drawn = [&](const QFont& font) {
+            QImage img(label->size(), QImage::Format_RGB32);
+            img.fill(Qt::white);
+            QPainter p(&img);
+            p.setFont(font);
+            p.drawText(img.rect(), int(label->alignment()) | Qt::TextWordWrap, label->caption());
+            return ink(img);
+        };
+        QFont regular = label->font();
+        regular.setBold(false);
+        const int shown = ink(label->grab().toImage());
+        const int bold = drawn(label->font());
+        QVERIFY(label->font().bold());
+        QVERIFY2(bold > drawn(regular) * 5 / 4,
+                 qPrintable(QStringLiteral("%1 %2").arg(bold).arg(drawn(regular))));
+        QVERIFY2(qAbs(shown - bold) < bold / 10, qPrintable(QStringLiteral("%1 %2").arg(shown).arg(bold)));
     }
 
     void splashLayout() {

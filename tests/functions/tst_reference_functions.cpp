@@ -115,7 +115,8 @@ private Q_SLOTS:
         QVERIFY(!drag.release(Inverse, kLeft, {.left = 300, .top = 8500}, kCurves[Inverse]));
         QVERIFY(drag.dragging());
         // Dropped far outside the window: back at the first start.
-        const auto drop = drag.release(SquareRoot, kLeft, {.left = -40000, .top = 90000}, kCurves[SquareRoot]);
+        const auto drop =
+            drag.release(SquareRoot, kLeft, {.left = -40000, .top = 90000}, kCurves[SquareRoot]);
         QVERIFY(drop && !drop->placed);
         QCOMPARE(drop->position, start);
         // A cancelled drag also goes back; with no drag there is nothing to cancel.

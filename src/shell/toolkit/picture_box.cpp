@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/toolkit/picture_box.h"
+
+#include "shell/toolkit/controls.h"
+#include "shell/toolkit/mouse_twips.h"
+
+#include <QPainter>
+
+namespace {
+const QColor kLine(0, 0, 0);
+// The raised edge: light from the top left, shadow to the bottom right, two pixels deep.
+const QColor kLightOuter(255, 255, 255);
+const QColor kLightInner(200, 215, 235);
+const QColor kShadowInner(90, 90, 110);
+const QColor kShadowOuter(0, 0, 40);
+
+// A ring one pixel wide, `inset` pixels inside r, lit on the top and left sides.
+void ring(QPainter& p, const QRectF& r, qreal inset, const QColor& topLeft, const QColor& bottomRight) {
+    const QRectF in = r.adjusted(inset, inset, -inset, -inset);
+    p.fillRect(QRectF(in.left(), in.top(), in.width(), 1), topLeft);
+    p.fillRect(QRectF(in.left(), in.top(), 1, in.height()), topLeft);
+    p.fillRect(QRectF(in.left(), in.bottom() - 1, in.width(), 1), bottomRight);
+    p.fillRect(QRectF(in.right() - 1, in.top(), 1, in.height()), bottomRight);
+}
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent, const QString& name, const twips::Rect& r, const QString& resource)
+    : m_renderer(resource)
+    , m_mouse(new MouseTwips(this)) {
+    setupControl(this, parent, name, r);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setBorder(Border b) {
+    if (b == m_border)
+        return;
+    m_border = b;
+    if (m_autoSize)
+        fitToPicture();
+    update();
+}
+
+void PictureBox::setAutoSize(bool on) {
+    m_autoSize = on;
+    if (on)
+        fitToPicture();
+}
+
+void PictureBox::fitToPicture() {
+    const int edge = 2 * borderWidth(m_border);
+    twips::Rect r = twips::placeOf(this);
+    r.width = twips::fromPx(pictureSize().width() + edge);
+    r.height = twips::fromPx(pictureSize().height() + edge);
+    twips::place(this, r);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    const int b = borderWidth(m_border);
+    // Painted straight onto the window at its density: the vector picture is never scaled as pixels.
+    m_renderer.render(&p, QRectF(QPointF(b, b), QSizeF(pictureSize())));
+    const QRectF all(rect());
+    if (m_border == Border::Flat) {
+        ring(p, all, 0, kLine, kLine);
+    } else {
+        ring(p, all, 0, kLightOuter, kShadowOuter);
+        ring(p, all, 1, kLightInner, kShadowInner);
+    }
+}

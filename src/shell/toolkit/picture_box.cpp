@@ -9,11 +9,12 @@
 
 namespace {
 const QColor kLine(0, 0, 0);
-// The raised edge: light from the top left, shadow to the bottom right, two pixels deep.
-const QColor kLightOuter(255, 255, 255);
-const QColor kLightInner(200, 215, 235);
-const QColor kShadowInner(90, 90, 110);
-const QColor kShadowOuter(0, 0, 40);
+// The raised frame: a golden face, lit from the top left, between an outer and an inner edge.
+const QColor kOuterLight(255, 255, 255);
+const QColor kOuterShadow(70, 45, 0);
+const QColor kFace(255, 176, 0);
+const QColor kInnerLight(255, 232, 160);
+const QColor kInnerShadow(150, 95, 0);
 
 // A ring one pixel wide, `inset` pixels inside r, lit on the top and left sides.
 void ring(QPainter& p, const QRectF& r, qreal inset, const QColor& topLeft, const QColor& bottomRight) {
@@ -33,39 +34,32 @@ PictureBox::PictureBox(QWidget* parent, const QString& name, const twips::Rect& 
 }
 
 void PictureBox::setBorder(Border b) {
-    if (b == m_border)
-        return;
     m_border = b;
-    if (m_autoSize)
-        fitToPicture();
     update();
 }
 
 void PictureBox::setAutoSize(bool on) {
     m_autoSize = on;
-    if (on)
-        fitToPicture();
-}
-
-void PictureBox::fitToPicture() {
-    const int edge = 2 * borderWidth(m_border);
+    if (!on)
+        return;
     twips::Rect r = twips::placeOf(this);
-    r.width = twips::fromPx(pictureSize().width() + edge);
-    r.height = twips::fromPx(pictureSize().height() + edge);
+    r.width = twips::fromPx(pictureSize().width() + 2 * kBorder);
+    r.height = twips::fromPx(pictureSize().height() + 2 * kBorder);
     twips::place(this, r);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    const int b = borderWidth(m_border);
     // Painted straight onto the window at its density: the vector picture is never scaled as pixels.
-    m_renderer.render(&p, QRectF(QPointF(b, b), QSizeF(pictureSize())));
+    m_renderer.render(&p, QRectF(QPointF(kBorder, kBorder), QSizeF(pictureSize())));
     const QRectF all(rect());
     if (m_border == Border::Flat) {
         ring(p, all, 0, kLine, kLine);
     } else {
-        ring(p, all, 0, kLightOuter, kShadowOuter);
-        ring(p, all, 1, kLightInner, kShadowInner);
+        ring(p, all, 0, kOuterLight, kOuterShadow);
+        ring(p, all, 1, kFace, kFace);
+        ring(p, all, 2, kFace, kFace);
+        ring(p, all, 3, kInnerShadow, kInnerLight);
     }
 }

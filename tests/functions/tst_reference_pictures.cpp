@@ -193,6 +193,21 @@ private Q_SLOTS:
         QVERIFY(inkBelow > 500);
     }
 
+    // The frame that marks the picked table covers the outer three pixels of its picture: the
+    // value tables leave them blank.
+    void valueTablesLeaveRoomForTheFrame() {
+        for (const char* name : {"values_square", "values_cube", "values_square_root", "values_inverse"}) {
+            const QImage img = render(QStringLiteral(":/functions/%1.svg").arg(QLatin1String(name)), 1);
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x) {
+                    const bool margin = x < 3 || y < 3 || x >= img.width() - 3 || y >= img.height() - 3;
+                    if (margin && img.pixelColor(x, y).lightness() < 235)
+                        QFAIL(qPrintable(
+                            QStringLiteral("%1: ink at %2, %3").arg(QLatin1String(name)).arg(x).arg(y)));
+                }
+        }
+    }
+
     void variationTables_data() {
         QTest::addColumn<QString>("resource");
         QTest::addColumn<QStringList>("texts"); // every text, sorted

@@ -149,6 +149,7 @@ private Q_SLOTS:
             QVERIFY(e.table(i)->isVisible() && e.curve(i)->isVisible());
             QVERIFY(e.variation(i)->isHidden() && e.label(i)->isHidden());
             QCOMPARE(e.label(i)->text(), captions[i]);
+            QVERIFY(e.label(i)->fontMetrics().horizontalAdvance(captions[i]) <= e.label(i)->width());
             QCOMPARE(e.table(i)->border(), PictureBox::Border::Flat);
             // Every picture box has a name a screen reader can say.
             for (QWidget* p : {(QWidget*)e.table(i), (QWidget*)e.curve(i), (QWidget*)e.variation(i)})

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/app_setup.h"
 
+#include "shell/production_services.h"
+#include "shell/program.h"
 #include "shell/toolkit/twips.h"
 
 #include <QApplication>
@@ -9,6 +11,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
 
 void installFonts() {
     for (const char* file :
@@ -33,4 +38,27 @@ char decimalSeparatorOf(const QLocale& locale) {
     if (locale.language() == QLocale::C)
         return ',';
     return locale.decimalPoint() == QStringLiteral(".") ? '.' : ',';
+}
+
+std::unique_ptr<Program> startProgram() {
+    QApplication::setApplicationName(QStringLiteral("Niveau Seconde"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFonts();
+    installFrenchTranslations();
+
+    auto pump = std::make_unique<EventPump>();
+    EventPump* pumpPtr = pump.get();
+    auto program = std::make_unique<Program>(Program::Services{
+        NumberFormat(decimalSeparatorOf(QLocale::system())), std::make_unique<QtDialogs>(), std::move(pump),
+        std::make_unique<ClockDraws>(), [pumpPtr] {
+            // From inside a long computation the process ends at once; otherwise the main loop
+            // returns and everything is released in order.
+            if (pumpPtr->depth() > 0) {
+                std::fflush(nullptr);
+                std::_Exit(0);
+            }
+            QCoreApplication::exit(0);
+        }});
+    program->start();
+    return program;
 }

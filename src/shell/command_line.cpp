@@ -5,6 +5,9 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <iterator>
+
 #ifndef NS_VERSION
 #define NS_VERSION "0"
 #endif
@@ -21,6 +24,43 @@ QString helpText(const QString& command) {
                           "  -h, --help     affiche cette aide et s'arrête\n"
                           "  -v, --version  affiche la version du programme et s'arrête\n")
         .arg(command);
+}
+
+// The options QGuiApplication and QApplication take for themselves, as their documentation lists
+// them, and whether each takes a value (as the next argument or after '=').
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qmljsdebugger", true}, {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true},
+    {"session", true}, {"display", true}, {"geometry", true}, {"name", true}, {"title", true},
+    {"visual", true}, {"style", true}, {"stylesheet", true}, {"reverse", false}, {"widgetcount", false},
+    {"nograb", false}, {"dograb", false}, {"sync", false}, {"testability", false},
+};
+
+// The arguments without Qt's own options and their values.
+QStringList withoutQtOptions(const QStringList& arguments) {
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--")) {
+            kept << arguments.mid(i);
+            break;
+        }
+        const QString name = a.startsWith(QLatin1String("--")) ? a.mid(2) : a.startsWith(u'-') ? a.mid(1) : QString();
+        const QString bare = name.section(u'=', 0, 0);
+        const auto known = std::find_if(std::begin(kQtOptions), std::end(kQtOptions),
+                                        [&](const QtOption& o) { return bare == QLatin1String(o.name); });
+        if (i == 0 || name.isEmpty() || known == std::end(kQtOptions)) {
+            kept << a;
+            continue;
+        }
+        if (known->takesValue && !name.contains(u'='))
+            ++i; // its value
+    }
+    return kept;
 }
 
 // The first option as the user typed it (without a value given with '='), for the refusal.
@@ -46,7 +86,8 @@ QString programVersion() {
     return QStringLiteral(NS_VERSION);
 }
 
-CommandLineAnswer readCommandLine(const QStringList& arguments, bool qtOptionsRemoved) {
+CommandLineAnswer readCommandLine(const QStringList& allArguments) {
+    const QStringList arguments = withoutQtOptions(allArguments);
     const QString command =
         arguments.isEmpty() ? QStringLiteral("niveau-seconde") : QFileInfo(arguments.first()).fileName();
     QCommandLineParser parser;
@@ -62,8 +103,6 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, bool qtOptionsRe
         return {CommandLineAnswer::Action::Stop, 0, helpText(command), {}};
     if (parser.isSet(version))
         return {CommandLineAnswer::Action::Stop, 0, QStringLiteral("Niveau Seconde %1\n").arg(programVersion()), {}};
-    if (!qtOptionsRemoved)
-        return {};
     if (!parsed) {
         const QString option = firstUnknownOption(arguments);
         const QString what = option.isEmpty() ? QStringLiteral("option mal formée")

@@ -15,11 +15,10 @@ struct CommandLineAnswer {
     QString err; // for standard error
 };
 
-// The answer to `arguments` (the program's name first). When `qtOptionsRemoved` is false, the
-// arguments still hold the options Qt takes for itself (-platform, -style…), which this program
-// cannot tell from mistakes: only --help and --version are answered then, so that they work with no
-// display at all, and everything else waits for the second reading once Qt has taken its own.
-CommandLineAnswer readCommandLine(const QStringList& arguments, bool qtOptionsRemoved);
+// The answer to `arguments` (the program's name first), read before Qt starts so that it needs no
+// display. The options Qt documents for every application (-platform, -style, -reverse…) are
+// left to Qt.
+CommandLineAnswer readCommandLine(const QStringList& arguments);
 
 // The program's version, as `--version` prints it.
 QString programVersion();

@@ -25,13 +25,11 @@ bool answered(const CommandLineAnswer& answer) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // --help and --version are answered before Qt looks for a display, so they work anywhere.
-    if (const CommandLineAnswer first = readCommandLine(argumentList(argc, argv), false); answered(first))
-        return first.exitStatus;
+    // Answered before Qt looks for a display, so that --help, --version and mistakes need none.
+    if (const CommandLineAnswer answer = readCommandLine(argumentList(argc, argv)); answered(answer))
+        return answer.exitStatus;
 
     QApplication app(argc, argv);
-    if (const CommandLineAnswer second = readCommandLine(QCoreApplication::arguments(), true); answered(second))
-        return second.exitStatus;
     const std::unique_ptr<Program> program = startProgram();
     return QApplication::exec();
 }

@@ -11,7 +11,6 @@ class TestCommandLine : public QObject {
 private Q_SLOTS:
     void answers_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("qtOptionsRemoved");
         QTest::addColumn<bool>("stops");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
@@ -19,31 +18,32 @@ private Q_SLOTS:
         const QString help = QStringLiteral("Utilisation : niveau-seconde [option]");
         const QString version = QStringLiteral("Niveau Seconde %1\n").arg(programVersion());
         // clang-format off
-        QTest::newRow("nothing") << QStringList{} << true << false << 0 << "" << "";
-        QTest::newRow("help") << QStringList{"--help"} << false << true << 0 << help << "";
-        QTest::newRow("-h") << QStringList{"-h"} << false << true << 0 << help << "";
-        QTest::newRow("version") << QStringList{"--version"} << false << true << 0 << version << "";
-        QTest::newRow("-v") << QStringList{"-v"} << true << true << 0 << version << "";
-        QTest::newRow("help beside a mistake") << QStringList{"--nope", "--help"} << true << true << 0 << help << "";
-        QTest::newRow("help beside Qt's options") << QStringList{"-platform", "xcb", "--help"} << false << true << 0 << help << "";
-        QTest::newRow("Qt's options wait for Qt") << QStringList{"-platform", "xcb"} << false << false << 0 << "" << "";
-        QTest::newRow("unknown long") << QStringList{"--plein-ecran"} << true << true << 2 << "" << "option inconnue « --plein-ecran »";
-        QTest::newRow("unknown with value") << QStringList{"--taille=3"} << true << true << 2 << "" << "option inconnue « --taille »";
-        QTest::newRow("unknown short") << QStringList{"-x"} << true << true << 2 << "" << "option inconnue « -x »";
-        QTest::newRow("a file") << QStringList{"devoir.txt"} << true << true << 2 << "" << "argument inattendu « devoir.txt »";
-        QTest::newRow("after --") << QStringList{"--", "--help"} << true << true << 2 << "" << "argument inattendu « --help »";
+        QTest::newRow("nothing") << QStringList{} << false << 0 << "" << "";
+        QTest::newRow("help") << QStringList{"--help"} << true << 0 << help << "";
+        QTest::newRow("-h") << QStringList{"-h"} << true << 0 << help << "";
+        QTest::newRow("version") << QStringList{"--version"} << true << 0 << version << "";
+        QTest::newRow("-v") << QStringList{"-v"} << true << 0 << version << "";
+        QTest::newRow("help beside a mistake") << QStringList{"--nope", "--help"} << true << 0 << help << "";
+        QTest::newRow("help beside Qt's options") << QStringList{"-platform", "xcb", "--help"} << true << 0 << help << "";
+        QTest::newRow("Qt's options are Qt's") << QStringList{"-platform", "xcb", "-reverse", "--style=fusion", "-qwindowtitle", "x y"} << false << 0 << "" << "";
+        QTest::newRow("a Qt option without its value") << QStringList{"-style"} << false << 0 << "" << "";
+        QTest::newRow("unknown long") << QStringList{"--plein-ecran"} << true << 2 << "" << "option inconnue « --plein-ecran »";
+        QTest::newRow("unknown with value") << QStringList{"--taille=3"} << true << 2 << "" << "option inconnue « --taille »";
+        QTest::newRow("unknown short") << QStringList{"-x"} << true << 2 << "" << "option inconnue « -x »";
+        QTest::newRow("unknown beside Qt's options") << QStringList{"-platform", "offscreen", "-x"} << true << 2 << "" << "option inconnue « -x »";
+        QTest::newRow("a file") << QStringList{"devoir.txt"} << true << 2 << "" << "argument inattendu « devoir.txt »";
+        QTest::newRow("after --") << QStringList{"--", "--help"} << true << 2 << "" << "argument inattendu « --help »";
         // clang-format on
     }
 
     void answers() {
         QFETCH(QStringList, arguments);
-        QFETCH(bool, qtOptionsRemoved);
         QFETCH(bool, stops);
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
         arguments.prepend(QStringLiteral("/usr/bin/niveau-seconde"));
-        const CommandLineAnswer answer = readCommandLine(arguments, qtOptionsRemoved);
+        const CommandLineAnswer answer = readCommandLine(arguments);
         QCOMPARE(answer.action == CommandLineAnswer::Action::Stop, stops);
         QCOMPARE(answer.exitStatus, status);
         QVERIFY2(out.isEmpty() ? answer.out.isEmpty() : answer.out.startsWith(out), qPrintable(answer.out));

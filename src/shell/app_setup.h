@@ -2,7 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
+
+class Program;
 class QLocale;
+
+// Everything the program does at start once the application object exists: names the application,
+// loads the fonts and Qt's French translations, makes the program with its production services
+// and shows the splash. The program runs until the returned object is released.
+std::unique_ptr<Program> startProgram();
 
 // Loads the program's bundled fonts and makes the ordinary sans-serif face the default one.
 void installFonts();

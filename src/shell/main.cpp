@@ -1,34 +1,35 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/app_setup.h"
-#include "shell/production_services.h"
+#include "shell/command_line.h"
 #include "shell/program.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <cstdio>
-#include <cstdlib>
+
+namespace {
+QStringList argumentList(int argc, char* argv[]) {
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+// Prints what the command line asked for; true when the program stops there.
+bool answered(const CommandLineAnswer& answer) {
+    std::fputs(answer.out.toUtf8().constData(), stdout);
+    std::fputs(answer.err.toUtf8().constData(), stderr);
+    return answer.action == CommandLineAnswer::Action::Stop;
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Niveau Seconde"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    installFonts();
-    installFrenchTranslations();
+    // Answered before Qt looks for a display, so that --help, --version and mistakes need none.
+    if (const CommandLineAnswer answer = readCommandLine(argumentList(argc, argv)); answered(answer))
+        return answer.exitStatus;
 
-    auto pump = std::make_unique<EventPump>();
-    EventPump* pumpPtr = pump.get();
-    Program program({NumberFormat(decimalSeparatorOf(QLocale::system())), std::make_unique<QtDialogs>(),
-                     std::move(pump), std::make_unique<ClockDraws>(), [pumpPtr] {
-                         // From inside a long computation the process ends at once; otherwise
-                         // the main loop returns and everything is released in order.
-                         if (pumpPtr->depth() > 0) {
-                             std::fflush(nullptr);
-                             std::_Exit(0);
-                         }
-                         QCoreApplication::exit(0);
-                     }});
-    program.start();
+    QApplication app(argc, argv);
+    const std::unique_ptr<Program> program = startProgram();
     return QApplication::exec();
 }

@@ -22,5 +22,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    void paintFlatFace(QPainter& p) const;
+
     QString m_picture;
+    QColor m_face; // invalid: the style's own face
 };

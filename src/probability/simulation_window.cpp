@@ -223,6 +223,12 @@ void SimulationWindow::arrange() {
 void SimulationWindow::load() {
     // The die's tab is in front when the window opens.
     get(epreuve).setCurrentIndex(1);
+    // The histories keep one byte an outcome: its code, whose text is made when a line is shown.
+    get(List1).setCodeTexts({text(coinText(Coin::Pile)), text(coinText(Coin::Face))});
+    QStringList faces;
+    for (int face = 1; face <= 6; ++face)
+        faces << text(faceText(face));
+    get(List2).setCodeTexts(faces);
 }
 
 void SimulationWindow::afterCloseByPupil() {
@@ -244,13 +250,13 @@ ListBox& SimulationWindow::history(bool die) {
 
 void SimulationWindow::addToCoinHistory(Coin outcome) {
     ListBox& list = history(false);
-    list.addItem(coinText(outcome));
+    list.addCode(std::uint8_t(outcome));
     list.selectLast();
 }
 
 void SimulationWindow::addToDieHistory(int face) {
     ListBox& list = history(true);
-    list.addItem(faceText(face));
+    list.addCode(std::uint8_t(face - 1));
     list.selectLast();
 }
 

@@ -51,6 +51,9 @@ constexpr twips::Rect kHistory{5160, 960, 2295, 2760};
 constexpr twips::Rect kHistoryClear{5700, 3840, 1215, 375};
 const FontSpec kHeading{.points = 12};
 const QColor kRule = colors::rgb(128, 128, 128);
+// The pips' colour: the window-frame colour of the usual desktop themes. Qt names no such role,
+// and the die stands on the window's fixed light grey whatever the theme.
+const QColor kWindowFrame = colors::rgb(0, 0, 0);
 constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
 
 ControlRow rule(const QString& page, int index, LineEnds ends) {
@@ -164,8 +167,8 @@ const std::vector<ControlRow> kControls = [] {
         rows.push_back({.control = kPips[i],
                         .parent = die,
                         .rect = {kPipCorners[i].first, kPipCorners[i].second, 255, 255},
-                        .foreColor = Colour::system(QPalette::Shadow),
-                        .backColor = Colour::system(QPalette::Shadow),
+                        .foreColor = kWindowFrame,
+                        .backColor = kWindowFrame,
                         .shape = Shape::Kind::Circle});
     rows.push_back({.control = label("Label16"),
                     .parent = die,

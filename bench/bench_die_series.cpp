@@ -63,6 +63,23 @@ public:
     QString answer;
 };
 
+// The program's pump, timing each time it runs events: on a machine shared with other work the
+// timer's gaps include the time other programs took, which the pump's processor time leaves out.
+class TimedPump : public EventPump {
+public:
+    double longestCpu = 0;  // seconds
+    double longestWall = 0; // seconds
+
+protected:
+    void runPending() override {
+        const double cpu = threadSeconds();
+        const auto wall = Clock::now();
+        EventPump::runPending();
+        longestCpu = std::max(longestCpu, threadSeconds() - cpu);
+        longestWall = std::max(longestWall, seconds(Clock::now() - wall));
+    }
+};
+
 // The draws alone: no window, no pump.
 double plainRun(ClockDraws& draws, double& cpu, std::size_t& sixes) {
     const double cpuStart = threadSeconds();
@@ -89,8 +106,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     auto dialogs = std::make_unique<AnsweringDialogs>();
     AnsweringDialogs& answers = *dialogs;
-    Program program({NumberFormat(','), std::move(dialogs), std::make_unique<EventPump>(),
-                     std::make_unique<ClockDraws>(), [] {}});
+    auto timedPump = std::make_unique<TimedPump>();
+    TimedPump& pump = *timedPump;
+    Program program(
+        {NumberFormat(','), std::move(dialogs), std::move(timedPump), std::make_unique<ClockDraws>(), [] {}});
     auto& window = program.get<SimulationWindow>();
     window.show();
     QCoreApplication::processEvents();
@@ -102,11 +121,14 @@ int main(int argc, char* argv[]) {
     ticker.setTimerType(Qt::PreciseTimer);
     Clock::time_point lastTick;
     Clock::duration largestGap{};
+    Clock::duration runGap{};
     bool throwing = false;
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         const auto now = Clock::now();
-        if (throwing)
+        if (throwing) {
             largestGap = std::max(largestGap, now - lastTick);
+            runGap = std::max(runGap, now - lastTick);
+        }
         lastTick = now;
     });
     ticker.start(5);
@@ -117,6 +139,8 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents();
         answers.answer = QString::number(n);
         lastTick = Clock::now();
+        runGap = {};
+        pump.longestCpu = pump.longestWall = 0;
         throwing = true;
         const double cpuStart = threadSeconds();
         const auto start = Clock::now();
@@ -140,6 +164,7 @@ int main(int argc, char* argv[]) {
     std::vector<double> plain, windowed, plainCpu, windowedCpu;
     long addedKiB = 0;
     std::size_t historyBytes = 0;
+    double longestPumpCpu = 0;
     for (int run = 0; run < kRuns; ++run) {
         double cpu = 0;
         std::size_t sixes = 0;
@@ -154,8 +179,11 @@ int main(int argc, char* argv[]) {
             addedKiB = residentKiB() - before;
             historyBytes = find<ListBox>(window, "List2")->model().bytesUsed();
         }
-        std::printf("run %d: plain %.3f s (%.2f %% sixes), window %.3f s\n", run + 1, plain.back(),
-                    100.0 * double(sixes) / kThrows, windowed.back());
+        std::printf("run %d: plain %.3f s (%.2f %% sixes), window %.3f s; largest gap of the timer %.1f ms, "
+                    "longest pump %.1f ms (processor time %.1f ms)\n",
+                    run + 1, plain.back(), 100.0 * double(sixes) / kThrows, windowed.back(),
+                    seconds(runGap) * 1000, pump.longestWall * 1000, pump.longestCpu * 1000);
+        longestPumpCpu = std::max(longestPumpCpu, pump.longestCpu);
     }
 
     const double p = median(plain);
@@ -166,6 +194,7 @@ int main(int argc, char* argv[]) {
     std::printf("processor time of the user-interface thread, ratio of the medians: %.3f\n",
                 median(windowedCpu) / median(plainCpu));
     std::printf("largest gap of a 5 ms timer: %.1f ms (target <= 20)\n", seconds(largestGap) * 1000);
+    std::printf("longest run of events inside a series, in processor time: %.1f ms\n", longestPumpCpu * 1000);
     std::printf("history of %d throws: %.2f bytes a throw (resident memory added: %.2f MB)\n", kThrows,
                 double(historyBytes) / kThrows, addedKiB / 1024.0);
     bool met = w / p <= 3 && largestGap <= std::chrono::milliseconds(20) && historyBytes <= 2u * kThrows;

@@ -88,6 +88,10 @@ private Q_SLOTS:
         QCOMPARE(w.pips(), kEveryPip);
         QCOMPARE(w.caption(37), QStringLiteral("0"));
         QCOMPARE(w.percentages(), QStringList(6, QString()));
+        // A page's controls are placed from the tabbed control's top-left corner, under the headers.
+        QCOMPARE(control<Button>(w.form, "Command5")->mapTo(w.tabs(), QPoint(0, 0)),
+                 QPoint(240 / 15, 720 / 15));
+        QVERIFY(w.tabs()->tabBar()->height() < 720 / 15);
         // A click on the other header brings the coin to the front.
         QTabBar* bar = w.tabs()->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());

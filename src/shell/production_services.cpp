@@ -51,13 +51,30 @@ void EventPump::runPending() {
     --m_depth;
 }
 
+namespace {
+std::mt19937_64 seededFromEntropy() {
+    std::random_device entropy;
+    std::seed_seq seed{entropy(), entropy(), entropy(), entropy(),
+                       entropy(), entropy(), entropy(), entropy()};
+    return std::mt19937_64(seed);
+}
+
+// Spreads the clock's few changing low bits over the whole word (the finaliser of SplitMix64).
+std::uint64_t spread(std::uint64_t x) {
+    x ^= x >> 30;
+    x *= 0xbf58476d1ce4e5b9ULL;
+    x ^= x >> 27;
+    x *= 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
+}
+} // namespace
+
+ClockDraws::ClockDraws()
+    : m_generator(seededFromEntropy()) {}
+
 float ClockDraws::draw() {
-    // The clock alone could give two draws made within one tick the same seed; the counter
-    // keeps every seed distinct.
-    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-    ++m_count;
-    std::seed_seq seed{std::uint32_t(now), std::uint32_t(std::uint64_t(now) >> 32), std::uint32_t(m_count),
-                       std::uint32_t(m_count >> 32)};
-    std::mt19937 gen(seed);
-    return float(gen() >> 8) * (1.0f / 16777216.0f);
+    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    const std::uint64_t bits = m_generator() ^ spread(std::uint64_t(now));
+    // The 24 high bits: every single-precision value k / 2^24, 0 included and 1 excluded.
+    return float(bits >> 40) * 0x1p-24f;
 }

@@ -19,6 +19,8 @@
 #include "primes/sieve_window.h"
 #include "probability/combinations_window.h"
 #include "probability/probability_course_window.h"
+#include "probability/random_numbers_window.h"
+#include "probability/simulation_window.h"
 #include "shell/main_menu.h"
 #include "shell/splash.h"
 
@@ -61,6 +63,8 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<EquationsCourseWindow>(),
         entry<IntroductionWindow>(),
         entry<ReferenceFunctionsWindow>(),
+        entry<RandomNumbersWindow>(),
+        entry<SimulationWindow>(),
         entry<CombinationsWindow>(),
         entry<ProbabilityCourseWindow>(),
         entry<HelpWindow>(),

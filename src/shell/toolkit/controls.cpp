@@ -17,7 +17,8 @@ void setupControl(QWidget* w, QWidget* parent, const QString& name, const twips:
     twips::place(w, r);
 }
 
-Label::Label(QWidget* parent, const Setup& setup) {
+Label::Label(QWidget* parent, const Setup& setup)
+    : m_breakLongWords(setup.breakLongWords) {
     setupControl(this, parent, setup.name, setup.rect, setup.font);
     setTextFormat(Qt::PlainText);
     setWordWrap(setup.wordWrap);
@@ -26,6 +27,18 @@ Label::Label(QWidget* parent, const Setup& setup) {
     if (setup.foreColor.isValid())
         setForeColor(setup.foreColor);
     setBackColor(setup.backColor);
+}
+
+void Label::paintEvent(QPaintEvent* e) {
+    if (!m_breakLongWords) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    QTextOption option(alignment());
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    p.drawText(QRectF(contentsRect()), text(), option);
 }
 
 void Label::setForeColor(const QColor& c) {

@@ -28,6 +28,8 @@ public:
         twips::Rect rect;
         FontSpec font = {};
         bool wordWrap = false;
+        // Breaks a word wider than the label (a long number) where the line ends, rather than cut it.
+        bool breakLongWords = false;
         QColor foreColor = {}; // invalid: the system text colour
         QColor backColor = {}; // invalid: transparent
         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
@@ -38,6 +40,12 @@ public:
     void setCaption(const QString& c) { setText(c); }
     void setForeColor(const QColor& c);
     void setBackColor(const QColor& c); // an invalid colour makes the label transparent
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    bool m_breakLongWords = false;
 };
 
 // A single-line text box. textChanged fires on every change of its text, also a change made by

@@ -10,6 +10,7 @@
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/mouse_twips.h"
 #include "shell/toolkit/picture_box.h"
+#include "shell/toolkit/tab_control.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -103,6 +104,7 @@ private:
                                              .rect = row.rect,
                                              .font = row.font,
                                              .wordWrap = row.wordWrap,
+                                             .breakLongWords = row.breakLongWords,
                                              .foreColor = row.foreColor.resolve(),
                                              .backColor = row.backColor.resolve(),
                                              .alignment = row.alignment});
@@ -200,6 +202,13 @@ private:
             a->setObjectName(name);
             connect(a, &QAction::triggered, row);
             return a;
+        }
+        case Kind::TabControl:
+            return new TabControl(parentOf(row), name, row.rect, row.font);
+        case Kind::TabPage: {
+            auto* tabs = dynamic_cast<TabControl*>(m_window->control(row.parent));
+            Q_ASSERT_X(tabs, "ui::build", "a tab page's tabbed control comes before it");
+            return tabs->addPage(name, row.caption);
         }
         case Kind::MenuSeparator: {
             QAction* a = menuOf(row)->addSeparator();

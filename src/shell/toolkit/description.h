@@ -25,6 +25,8 @@ class PictureBox;
 class QAction;
 class QMenu;
 class TextBox;
+class TabControl;
+class TabPage;
 class Timer;
 
 // A window is described as data: the window itself, then one row per control in reading order.
@@ -49,6 +51,8 @@ enum class Kind {
     Menu,
     MenuItem,
     MenuSeparator,
+    TabControl,
+    TabPage,
 };
 
 template <class T> constexpr Kind kindOf();
@@ -90,6 +94,12 @@ template <> constexpr Kind kindOf<Shape>() {
 }
 template <> constexpr Kind kindOf<Timer>() {
     return Kind::Timer;
+}
+template <> constexpr Kind kindOf<TabControl>() {
+    return Kind::TabControl;
+}
+template <> constexpr Kind kindOf<TabPage>() {
+    return Kind::TabPage;
 }
 template <> constexpr Kind kindOf<QMenu>() {
     return Kind::Menu;
@@ -200,7 +210,8 @@ struct LineEnds {
 // One control of a window. Fields a row leaves out keep these defaults.
 struct ControlRow {
     Control control;
-    // The frame a control stands in, or the menu an entry belongs to; empty: the window itself.
+    // The frame or tab page a control stands in, the tabbed control a page belongs to, or the menu an
+    // entry belongs to; empty: the window itself.
     QString parent = {};
     // Caption of a label, button, frame or menu; first text of a text box.
     QString caption = {};
@@ -216,6 +227,8 @@ struct ControlRow {
     int intervalMs = 0; // timers
     bool visible = true;
     bool wordWrap = false;
+    // A word wider than its label (a long number) is broken where the line ends, not cut off.
+    bool breakLongWords = false;
     bool readOnly = false;
     // A list that is only read takes no focus when its window opens, so no line looks picked.
     bool clickFocusOnly = false;

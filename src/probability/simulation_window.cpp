@@ -1,0 +1,392 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "probability/simulation_window.h"
+
+#include "shell/program.h"
+#include "shell/toolkit/button.h"
+#include "shell/toolkit/controls.h"
+#include "shell/toolkit/list_box.h"
+#include "shell/toolkit/tab_control.h"
+
+#include <QTimer>
+
+#include <numeric>
+#include <vector>
+
+namespace {
+using namespace ui;
+using W = SimulationWindow;
+
+const Ref<TabControl> epreuve{"epreuve"};
+const QString kCoinPage = QStringLiteral("epreuve(0)");
+const QString kDiePage = QStringLiteral("epreuve(1)");
+
+// Coin
+const Ref<Label> Label1{"Label1"}; // the outcome, inside the coin
+const Ref<ListBox> List1{"List1"};
+const Ref<Label> Label12{"Label12"}; // tosses
+const Ref<Label> Label13{"Label13"}; // piles
+const Ref<Label> Label14{"Label14"}; // faces
+const Ref<Label> Label8{"Label8"};   // piles, per cent
+const Ref<Label> Label9{"Label9"};   // faces, per cent
+
+// Die
+const Ref<ListBox> List2{"List2"};
+const Ref<Label> Label37{"Label37"}; // throws
+// The percentage of face k is Label(28 + k); the pips are Shape3 to Shape9.
+Ref<Label> percentLabel(int face) {
+    return {QStringLiteral("Label%1").arg(28 + face)};
+}
+// In the order of the bits of a pip set.
+const std::array<Ref<Shape>, 7> kPips{
+    {{"Shape5"}, {"Shape4"}, {"Shape8"}, {"Shape9"}, {"Shape7"}, {"Shape3"}, {"Shape6"}}};
+constexpr std::array<std::pair<int, int>, 7> kPipCorners{
+    {{1920, 840}, {1920, 1200}, {1920, 1560}, {2280, 1200}, {2640, 840}, {2640, 1200}, {2640, 1560}}};
+
+// Both tabs: the buttons on the left, the history on the right.
+constexpr twips::Rect kUpperButton{240, 720, 1215, 435};
+constexpr twips::Rect kLowerButton{240, 1320, 1215, 435};
+constexpr twips::Rect kHistoryHeading{5160, 570, 2295, 330};
+constexpr twips::Rect kHistory{5160, 960, 2295, 2760};
+constexpr twips::Rect kHistoryClear{5700, 3840, 1215, 375};
+const FontSpec kHeading{.points = 12};
+const QColor kRule = colors::rgb(128, 128, 128);
+// The pips' colour: the window-frame colour of the usual desktop themes. Qt names no such role,
+// and the die stands on the window's fixed light grey whatever the theme.
+const QColor kWindowFrame = colors::rgb(0, 0, 0);
+constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
+
+ControlRow rule(const QString& page, int index, LineEnds ends) {
+    return {.control = {Kind::Line, QStringLiteral("Line%1").arg(index)},
+            .parent = page,
+            .ends = ends,
+            .foreColor = kRule};
+}
+
+// A cell of a statistics table: a caption centred in a column.
+ControlRow cell(const QString& page, const QString& name, const QString& caption, int columnLeft, int top,
+                int height = 255) {
+    return {.control = {Kind::Label, name},
+            .parent = page,
+            .caption = caption,
+            .rect = {columnLeft + 30, top, 660, height},
+            .alignment = kCentred};
+}
+ControlRow percentCell(const QString& page, const QString& name, int columnLeft, int top, int height) {
+    ControlRow row = cell(page, name, {}, columnLeft, top, height);
+    row.wordWrap = true;
+    row.breakLongWords = true;
+    return row;
+}
+
+const std::vector<ControlRow> kControls = [] {
+    const QString& coin = kCoinPage;
+    const QString& die = kDiePage;
+    std::vector<ControlRow> rows = {
+        {.control = epreuve, .rect = {240, 240, 7815, 4335}},
+        {.control = {Kind::TabPage, coin}, .parent = epreuve.name, .caption = "Pile ou face"},
+        {.control = {Kind::TabPage, die}, .parent = epreuve.name, .caption = "Lancé d'un dé"},
+
+        // The coin
+        {.control = button("Command1"),
+         .parent = coin,
+         .caption = "Lancé",
+         .rect = kUpperButton,
+         .handler = call(&W::Command1_Click)},
+        {.control = button("Command2"),
+         .parent = coin,
+         .caption = "Auto",
+         .rect = kLowerButton,
+         .handler = call(&W::Command2_Click)},
+        {.control = shape("Shape1"),
+         .parent = coin,
+         .rect = {1620, 720, 1575, 1575},
+         .shape = Shape::Kind::Circle},
+        {.control = Label1,
+         .parent = coin,
+         .rect = {1680, 1215, 1455, 585},
+         .font = {.points = 24},
+         .alignment = Qt::AlignCenter,
+         .accessibleName = "Résultat du lancer"},
+        {.control = label("Label2"),
+         .parent = coin,
+         .caption = "Historique",
+         .rect = kHistoryHeading,
+         .font = kHeading,
+         .alignment = kCentred},
+        {.control = List1, .parent = coin, .rect = kHistory},
+        {.control = button("Command3"),
+         .parent = coin,
+         .caption = "Effacer",
+         .rect = kHistoryClear,
+         .handler = call(&W::Command3_Click)},
+        rule(coin, 1, {0, 2880, 4680, 2880}),
+        rule(coin, 2, {3240, 3360, 4680, 3360}),
+        rule(coin, 3, {3240, 2880, 3240, 4320}),
+        rule(coin, 4, {3960, 2880, 3960, 4320}),
+        rule(coin, 5, {4680, 2880, 4680, 4320}),
+        {.control = label("Label3"),
+         .parent = coin,
+         .caption = "Nombre de lancés",
+         .rect = {120, 3000, 1545, 255}},
+        {.control = Label12, .parent = coin, .rect = {1680, 3000, 1500, 255}},
+        {.control = label("Label4"),
+         .parent = coin,
+         .caption = "Nombre de piles",
+         .rect = {120, 3360, 1545, 255}},
+        {.control = Label13, .parent = coin, .rect = {1680, 3360, 1500, 255}},
+        {.control = label("Label5"),
+         .parent = coin,
+         .caption = "Nombres de faces",
+         .rect = {120, 3720, 1545, 255}},
+        {.control = Label14, .parent = coin, .rect = {1680, 3720, 1500, 255}},
+        cell(coin, "Label6", "Piles", 3240, 3030),
+        percentCell(coin, "Label8", 3240, 3420, 585),
+        cell(coin, "Label11", "%", 3240, 4020),
+        cell(coin, "Label7", "Faces", 3960, 3030),
+        percentCell(coin, "Label9", 3960, 3420, 585),
+        cell(coin, "Label10", "%", 3960, 4020),
+
+        // The die
+        {.control = button("Command5"),
+         .parent = die,
+         .caption = "Lancé",
+         .rect = kUpperButton,
+         .handler = call(&W::Command5_Click)},
+        {.control = button("Command4"),
+         .parent = die,
+         .caption = "Auto",
+         .rect = kLowerButton,
+         .handler = call(&W::Command4_Click)},
+        {.control = shape("Shape2"),
+         .parent = die,
+         .rect = {1800, 720, 1215, 1215},
+         .shape = Shape::Kind::Square},
+    };
+    for (std::size_t i = 0; i < kPips.size(); ++i)
+        rows.push_back({.control = kPips[i],
+                        .parent = die,
+                        .rect = {kPipCorners[i].first, kPipCorners[i].second, 255, 255},
+                        .foreColor = kWindowFrame,
+                        .backColor = kWindowFrame,
+                        .shape = Shape::Kind::Circle});
+    rows.push_back({.control = label("Label16"),
+                    .parent = die,
+                    .caption = "Historique",
+                    .rect = kHistoryHeading,
+                    .font = kHeading,
+                    .alignment = kCentred});
+    rows.push_back({.control = List2, .parent = die, .rect = kHistory});
+    rows.push_back({.control = button("Command6"),
+                    .parent = die,
+                    .caption = "Effacer",
+                    .rect = kHistoryClear,
+                    .handler = call(&W::Command6_Click)});
+    int line = 6;
+    for (int y : {2280, 2760, 3120})
+        rows.push_back(rule(die, line++, {0, y, 4320, y}));
+    for (int x = 720; x <= 3600; x += 720)
+        rows.push_back(rule(die, line++, {x, 2760, x, 4320}));
+    rows.push_back(rule(die, line++, {4320, 2280, 4320, 4320}));
+    rows.push_back({.control = label("Label15"),
+                    .parent = die,
+                    .caption = "Nombre de lancés",
+                    .rect = {120, 2400, 1545, 255}});
+    rows.push_back({.control = Label37, .parent = die, .caption = "0", .rect = {1800, 2400, 255, 255}});
+    for (int face = 1; face <= 6; ++face) {
+        const int left = 720 * (face - 1);
+        rows.push_back(
+            cell(die, QStringLiteral("Label%1").arg(22 + face), QString::number(face), left, 2850));
+        rows.push_back(percentCell(die, percentLabel(face).name, left, 3210, 705));
+        rows.push_back(cell(die, QStringLiteral("Label%1").arg(16 + face), QStringLiteral("%"), left, 3990));
+    }
+    return rows;
+}();
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+} // namespace
+
+const WindowDescription SimulationWindow::description{
+    .name = "d_Proba_sim",
+    .title = "Proba_sim",
+    .border = FormWindow::Border::FixedSingle,
+    .width = 8250,
+    .height = 4875,
+    .backColor = colors::grey,
+    .controls = kControls,
+};
+
+void SimulationWindow::arrange() {
+    get(Label37).adjustSize();
+}
+
+void SimulationWindow::load() {
+    // The die's tab is in front when the window opens.
+    get(epreuve).setCurrentIndex(1);
+    // The histories keep one byte an outcome: its code, whose text is made when a line is shown.
+    get(List1).setCodeTexts({text(coinText(Coin::Pile)), text(coinText(Coin::Face))});
+    QStringList faces;
+    for (int face = 1; face <= 6; ++face)
+        faces << text(faceText(face));
+    get(List2).setCodeTexts(faces);
+}
+
+void SimulationWindow::afterCloseByPupil() {
+    // What had still to be shown went with the closed window; the rebuilt one shows its layout
+    // until the next toss or throw.
+    m_coinShowPending = false;
+    m_pipsShowPending = false;
+}
+
+ListBox& SimulationWindow::history(bool die) {
+    FormWindow* shown = &window();
+    if (m_historiesOf != shown) {
+        m_historiesOf = shown;
+        m_coinHistory = &get(List1);
+        m_dieHistory = &get(List2);
+    }
+    return die ? *m_dieHistory : *m_coinHistory;
+}
+
+void SimulationWindow::addToCoinHistory(Coin outcome) {
+    ListBox& list = history(false);
+    list.addCode(std::uint8_t(outcome));
+    list.selectLast();
+}
+
+void SimulationWindow::addToDieHistory(int face) {
+    ListBox& list = history(true);
+    list.addCode(std::uint8_t(face - 1));
+    list.selectLast();
+}
+
+void SimulationWindow::showLater() {
+    if (m_showQueued)
+        return;
+    m_showQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_showQueued = false;
+        showNow();
+    });
+}
+
+void SimulationWindow::showNow() {
+    if (m_coinShowPending) {
+        m_coinShowPending = false;
+        const NumberFormat& numbers = program().numbers();
+        const std::int64_t total = m_pileCount + m_faceCount;
+        get(Label1).setCaption(text(coinText(m_coinResult)));
+        get(Label12).setCaption(text(NumberFormat::integerText(total)));
+        get(Label13).setCaption(text(NumberFormat::integerText(m_pileCount)));
+        get(Label14).setCaption(text(NumberFormat::integerText(m_faceCount)));
+        if (const auto piles = coinPercent(m_pileCount, total))
+            get(Label8).setCaption(text(numbers.numberText(*piles)));
+        if (const auto faces = coinPercent(m_faceCount, total))
+            get(Label9).setCaption(text(numbers.numberText(*faces)));
+    }
+    if (m_pipsShowPending) {
+        m_pipsShowPending = false;
+        const std::uint8_t shown = pipsOf(m_lastFace);
+        for (std::size_t i = 0; i < kPips.size(); ++i)
+            get(kPips[i]).setVisible((shown >> i) & 1U);
+    }
+}
+
+void SimulationWindow::toss() {
+    const Coin outcome = coinToss(program().draws().draw());
+    m_coinResult = outcome;
+    addToCoinHistory(outcome);
+    ++(outcome == Coin::Face ? m_faceCount : m_pileCount);
+    m_coinShowPending = true;
+    showLater();
+}
+
+void SimulationWindow::Command1_Click() {
+    toss();
+    showNow();
+}
+
+void SimulationWindow::Command2_Click() {
+    const QString answer =
+        program().dialogs().input(QStringLiteral("Combien de lancés ?"), QStringLiteral("nombre de lancés"));
+    // A cancelled box, or an answer that is not a whole number, tosses nothing.
+    const std::optional<std::int32_t> length = program().numbers().toInt32(answer.toStdString());
+    if (!length)
+        return;
+    m_seriesLength = *length;
+    Pump& pump = program().pump();
+    for (std::int64_t i = 1; i <= *length; ++i) {
+        pump();
+        if (program().ended())
+            return;
+        toss();
+    }
+    showNow();
+}
+
+void SimulationWindow::Command3_Click() {
+    // The labels keep what the last toss showed.
+    showNow();
+    history(false).clear();
+    m_pileCount = 0;
+    m_faceCount = 0;
+}
+
+void SimulationWindow::Dé(std::int32_t n) {
+    Pump& pump = program().pump();
+    Draws& draws = program().draws();
+    for (std::int64_t i = 1; i <= n; ++i) {
+        pump();
+        if (program().ended())
+            return;
+        const int face = dieFace(draws.draw());
+        addToDieHistory(face);
+        ++m_faceCounts[std::size_t(face - 1)];
+        m_lastFace = face;
+        m_pipsShowPending = true;
+        showLater();
+    }
+}
+
+void SimulationWindow::showDieStatistics() {
+    showNow();
+    m_dieTotal = std::accumulate(m_faceCounts.begin(), m_faceCounts.end(), std::int64_t{0});
+    // With no throw counted the percentages keep what they show.
+    for (int face = 1; face <= 6; ++face)
+        if (const auto percent = diePercent(m_faceCounts[std::size_t(face - 1)], m_dieTotal))
+            get(percentLabel(face)).setCaption(text(program().numbers().numberText(*percent)));
+    Label& total = get(Label37);
+    total.setCaption(text(NumberFormat::integerText(m_dieTotal)));
+    total.adjustSize();
+}
+
+void SimulationWindow::Command5_Click() {
+    Dé(1);
+    if (!program().ended())
+        showDieStatistics();
+}
+
+void SimulationWindow::Command4_Click() {
+    const QString answer = program().dialogs().input(QStringLiteral("Entrer le nombre de lancés"),
+                                                     QStringLiteral("Nombre de lancés"));
+    const std::optional<std::int32_t> n = program().numbers().toInt32(answer.toStdString());
+    if (!n)
+        return;
+    Dé(*n);
+    if (!program().ended())
+        showDieStatistics();
+}
+
+void SimulationWindow::Command6_Click() {
+    // The pips and the percentages keep what they show.
+    showNow();
+    history(true).clear();
+    m_faceCounts = {};
+    m_dieTotal = 0;
+    Label& total = get(Label37);
+    total.setCaption(QStringLiteral("0"));
+    total.adjustSize();
+}

@@ -1,0 +1,400 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "test_program.h"
+
+#include "probability/simulation_window.h"
+#include "shell/toolkit/button.h"
+#include "shell/toolkit/controls.h"
+#include "shell/toolkit/list_box.h"
+#include "shell/toolkit/tab_control.h"
+
+#include <QTabBar>
+
+namespace {
+// The pips in the order top left, middle left, bottom left, centre, top right, middle right,
+// bottom right.
+const char* const kPips[] = {"Shape5", "Shape4", "Shape8", "Shape9", "Shape7", "Shape3", "Shape6"};
+const QString kEveryPip = QStringLiteral("1111111");
+// Which pips show each face, in the order above.
+const QString kFacePips[] = {"", "0001000", "0010100", "0011100", "1010101", "1011101", "1110111"};
+// A draw that gives the face.
+float drawOf(int face) {
+    return (float(face) - 0.5f) / 6.0f;
+}
+} // namespace
+
+class TestSimulationWindow : public QObject {
+    Q_OBJECT
+
+    struct Window : ShownForm<SimulationWindow> {
+        using ShownForm::ShownForm;
+        TabControl* tabs() { return control<TabControl>(form, "epreuve"); }
+        Label* label(int n) { return control<Label>(form, qPrintable(QStringLiteral("Label%1").arg(n))); }
+        QString caption(int n) { return label(n)->caption(); }
+        ListBox* list(int n) { return control<ListBox>(form, n == 1 ? "List1" : "List2"); }
+        QStringList history(int n) {
+            QStringList l;
+            for (int i = 0; i < list(n)->count(); ++i)
+                l << list(n)->item(i);
+            return l;
+        }
+        // The pips shown, as seven digits.
+        QString pips() {
+            QString s;
+            for (const char* name : kPips)
+                s += form.window().findChild<Shape*>(name)->isVisible() ? u'1' : u'0';
+            return s;
+        }
+        // The die's six percentages.
+        QStringList percentages() {
+            QStringList l;
+            for (int face = 1; face <= 6; ++face)
+                l << caption(28 + face);
+            return l;
+        }
+        QStringList coinTable() {
+            return {caption(1), caption(12), caption(13), caption(14), caption(8), caption(9)};
+        }
+        // Brings the button's tab to the front with a click on its header, then presses it.
+        void press(const char* name) {
+            auto* button = control<Button>(form, name);
+            QTabBar* bar = tabs()->tabBar();
+            for (int i = 0; i < tabs()->count(); ++i)
+                if (tabs()->page(i) == button->parentWidget() && bar->currentIndex() != i)
+                    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+            QVERIFY(button->isVisible());
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        void draws(std::initializer_list<float> values) {
+            tp.draws.values.insert(tp.draws.values.end(), values);
+        }
+        void dieFaces(std::initializer_list<int> faces) {
+            for (int face : faces)
+                tp.draws.values.push_back(drawOf(face));
+        }
+    };
+
+private Q_SLOTS:
+    void initTestCase() { setUpTestApplication(); }
+
+    void opensOnTheDieTab() {
+        Window w;
+        QCOMPARE(w.tabs()->count(), 2);
+        QCOMPARE(w.tabs()->tabBar()->tabText(0), QStringLiteral("Pile ou face"));
+        QCOMPARE(w.tabs()->tabBar()->tabText(1), QStringLiteral("Lancé d'un dé"));
+        QCOMPARE(w.tabs()->currentIndex(), 1);
+        QVERIFY(control<Button>(w.form, "Command5")->isVisible());
+        QVERIFY(!control<Button>(w.form, "Command1")->isVisible());
+        QCOMPARE(w.pips(), kEveryPip);
+        QCOMPARE(w.caption(37), QStringLiteral("0"));
+        QCOMPARE(w.percentages(), QStringList(6, QString()));
+        // A page's controls are placed from the tabbed control's top-left corner, under the headers.
+        QCOMPARE(control<Button>(w.form, "Command5")->mapTo(w.tabs(), QPoint(0, 0)),
+                 QPoint(240 / 15, 720 / 15));
+        QVERIFY(w.tabs()->tabBar()->height() < 720 / 15);
+        // A click on the other header brings the coin to the front.
+        QTabBar* bar = w.tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+        QVERIFY(control<Button>(w.form, "Command1")->isVisible());
+        QVERIFY(!control<Button>(w.form, "Command5")->isVisible());
+    }
+
+    // Caption of the coin, tosses, piles, faces, pile and face percentages.
+    void coinTosses_data() {
+        QTest::addColumn<char>("sep");
+        QTest::addColumn<QList<float>>("draws");
+        QTest::addColumn<QStringList>("history");
+        QTest::addColumn<QStringList>("table");
+        QTest::newRow("0.5 is face") << ',' << QList<float>{0.5f} << QStringList{"FACE"}
+                                     << QStringList{"FACE", "1", "0", "1", "0", "100"};
+        QTest::newRow("above 0.5 is pile") << ',' << QList<float>{0.5000001f} << QStringList{" PILE"}
+                                           << QStringList{" PILE", "1", "1", "0", "100", "0"};
+        QTest::newRow("one pile in three, comma")
+            << ',' << QList<float>{0.75f, 0.25f, 0.5f} << QStringList{" PILE", "FACE", "FACE"}
+            << QStringList{"FACE", "3", "1", "2", "33,3333333333333", "66,6666666666667"};
+        QTest::newRow("one pile in three, point")
+            << '.' << QList<float>{0.25f, 0.9f, 0.0f} << QStringList{"FACE", " PILE", "FACE"}
+            << QStringList{"FACE", "3", "1", "2", "33.3333333333333", "66.6666666666667"};
+    }
+    void coinTosses() {
+        QFETCH(char, sep);
+        QFETCH(QList<float>, draws);
+        QFETCH(QStringList, history);
+        QFETCH(QStringList, table);
+        Window w(sep);
+        for (float r : draws) {
+            w.tp.draws.values.push_back(r);
+            w.press("Command1");
+        }
+        QCOMPARE(w.history(1), history);
+        QCOMPARE(w.coinTable(), table);
+        // The die is untouched.
+        QCOMPARE(w.caption(37), QStringLiteral("0"));
+        QCOMPARE(w.list(2)->count(), 0);
+    }
+
+    // The answer to "Auto": how many tosses it makes. Nothing happens for an answer that is not a
+    // whole number once rounded, nor for a cancelled box.
+    void coinSeries_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("tosses");
+        QTest::newRow("3") << "3" << 3;
+        QTest::newRow("2,5 rounds to 2") << "2,5" << 2;
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("negative") << "-4" << 0;
+        QTest::newRow("cancelled") << "" << 0;
+        QTest::newRow("not a number") << "trois" << 0;
+        QTest::newRow("beyond 32 bits") << "3000000000" << 0;
+    }
+    void coinSeries() {
+        QFETCH(QString, answer);
+        QFETCH(int, tosses);
+        Window w;
+        w.draws({0.75f, 0.25f, 0.75f});
+        w.tp.dialogs.inputAnswers = {answer};
+        w.press("Command2");
+        QCOMPARE(int(w.tp.dialogs.shown.size()), 1);
+        QCOMPARE(w.tp.dialogs.shown[0].text, QStringLiteral("Combien de lancés ?"));
+        QCOMPARE(w.tp.dialogs.shown[0].title, QStringLiteral("nombre de lancés"));
+        QCOMPARE(w.list(1)->count(), tosses);
+        QCOMPARE(w.caption(12), tosses ? QString::number(tosses) : QString());
+        QCOMPARE(w.tp.pump.calls, tosses);
+    }
+
+    // During a series the coin's labels follow each toss, and the pupil sees them when events run.
+    void coinSeriesShowsEachToss() {
+        Window w;
+        w.draws({0.75f, 0.25f, 0.75f, 0.75f});
+        QStringList seen;
+        w.tp.pump.onPump = [&](int) { seen << w.caption(12) + u'/' + w.caption(13) + u' ' + w.caption(1); };
+        w.tp.dialogs.inputAnswers = {QStringLiteral("4")};
+        w.press("Command2");
+        QCOMPARE(seen, (QStringList{"/ ", "1/1  PILE", "2/1 FACE", "3/2  PILE"}));
+        QCOMPARE(w.coinTable(), (QStringList{" PILE", "4", "3", "1", "75", "25"}));
+    }
+
+    void coinClear() {
+        Window w;
+        w.draws({0.75f, 0.25f, 0.25f});
+        w.press("Command1");
+        w.press("Command1");
+        const QStringList before = w.coinTable();
+        w.press("Command3");
+        QCOMPARE(w.list(1)->count(), 0);
+        QCOMPARE(w.coinTable(), before);
+        w.press("Command1");
+        QCOMPARE(w.coinTable(), (QStringList{"FACE", "1", "0", "1", "0", "100"}));
+        QCOMPARE(w.history(1), QStringList{"FACE"});
+    }
+
+    void dieThrowOnAFreshWindow_data() {
+        QTest::addColumn<int>("face");
+        for (int face = 1; face <= 6; ++face)
+            QTest::newRow(qPrintable(QString::number(face))) << face;
+    }
+    void dieThrowOnAFreshWindow() {
+        QFETCH(int, face);
+        Window w;
+        w.dieFaces({face});
+        w.press("Command5");
+        QStringList expected(6, QStringLiteral("0"));
+        expected[face - 1] = QStringLiteral("100");
+        QCOMPARE(w.percentages(), expected);
+        QCOMPARE(w.caption(37), QStringLiteral("1"));
+        QCOMPARE(w.pips(), kFacePips[face]);
+        QCOMPARE(w.history(2), QStringList{QString::number(face)});
+        // The coin is untouched.
+        QCOMPARE(w.coinTable(), (QStringList{"", "", "", "", "", ""}));
+    }
+
+    void dieSeriesOf600() {
+        Window w;
+        for (int i = 0; i < 600; ++i)
+            w.tp.draws.values.push_back(drawOf(1 + (i * 5) % 6));
+        // The pips and the history follow each throw; the total and percentages wait for the end.
+        int checked = 0;
+        w.tp.pump.onPump = [&](int call) {
+            if (call > 1 && call % 50 == 0) {
+                QCOMPARE(w.list(2)->count(), call - 1);
+                QCOMPARE(w.pips(), kFacePips[1 + ((call - 2) * 5) % 6]);
+                QCOMPARE(w.caption(37), QStringLiteral("0"));
+                ++checked;
+            }
+        };
+        w.tp.dialogs.inputAnswers = {QStringLiteral("600")};
+        w.press("Command4");
+        QCOMPARE(checked, 12);
+        QCOMPARE(w.tp.dialogs.shown[0].text, QStringLiteral("Entrer le nombre de lancés"));
+        QCOMPARE(w.tp.dialogs.shown[0].title, QStringLiteral("Nombre de lancés"));
+        QCOMPARE(w.list(2)->count(), 600);
+        QCOMPARE(w.list(2)->item(599), QStringLiteral("2"));
+        QCOMPARE(w.pips(), kFacePips[2]);
+        QCOMPARE(w.caption(37), QStringLiteral("600"));
+        QCOMPARE(w.percentages(), QStringList(6, QStringLiteral("16,6666666666667")));
+        QTRY_COMPARE(w.list(2)->currentIndex().row(), 599);
+    }
+
+    void dieSeriesWithUnevenFaces() {
+        Window w('.');
+        w.dieFaces({6, 6, 1});
+        w.tp.dialogs.inputAnswers = {QStringLiteral("3")};
+        w.press("Command4");
+        QCOMPARE(w.percentages(), (QStringList{"33.3333333333333", "0", "0", "0", "0", "66.6666666666667"}));
+        QCOMPARE(w.pips(), kFacePips[1]);
+    }
+
+    // No throw counted: the percentages keep what they show rather than show 0 ÷ 0.
+    void dieSeriesOfNothing_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("0") << "0";
+        QTest::newRow("cancelled") << "";
+        QTest::newRow("not a number") << "abc";
+    }
+    void dieSeriesOfNothing() {
+        QFETCH(QString, answer);
+        Window w;
+        w.dieFaces({3});
+        w.press("Command5");
+        w.press("Command6");
+        w.tp.dialogs.inputAnswers = {answer};
+        w.press("Command4");
+        QCOMPARE(w.percentages(), (QStringList{"0", "0", "100", "0", "0", "0"}));
+        QCOMPARE(w.caption(37), QStringLiteral("0"));
+        QCOMPARE(w.list(2)->count(), 0);
+    }
+
+    void dieClear() {
+        Window w;
+        w.dieFaces({2, 5, 5});
+        w.press("Command5");
+        w.press("Command5");
+        const QStringList percentages = w.percentages();
+        w.press("Command6");
+        QCOMPARE(w.caption(37), QStringLiteral("0"));
+        QCOMPARE(w.list(2)->count(), 0);
+        QCOMPARE(w.percentages(), percentages);
+        QCOMPARE(w.pips(), kFacePips[5]);
+        w.press("Command5");
+        QCOMPARE(w.percentages(), (QStringList{"0", "0", "0", "0", "100", "0"}));
+        QCOMPARE(w.caption(37), QStringLiteral("1"));
+    }
+
+    // A click during a series runs between two throws, and its throws count like the others.
+    void throwDuringADieSeries() {
+        Window w;
+        w.dieFaces({1, 1, 1, 1, 6, 1, 1, 1, 1, 1, 1});
+        bool pressed = false;
+        w.tp.pump.onPump = [&](int call) {
+            if (call == 5 && !pressed) {
+                pressed = true;
+                w.press("Command5");
+                QCOMPARE(w.caption(37), QStringLiteral("5"));
+            }
+        };
+        w.tp.dialogs.inputAnswers = {QStringLiteral("10")};
+        w.press("Command4");
+        QCOMPARE(w.list(2)->count(), 11);
+        QCOMPARE(w.list(2)->item(4), QStringLiteral("6"));
+        QCOMPARE(w.caption(37), QStringLiteral("11"));
+        QCOMPARE(w.caption(34), QStringLiteral("9,09090909090909"));
+    }
+
+    // "Effacer" during a coin series empties the history, and the series counts on from zero.
+    void clearDuringACoinSeries() {
+        Window w;
+        w.draws({0.75f, 0.75f, 0.75f, 0.25f, 0.25f, 0.25f, 0.75f});
+        w.tp.pump.onPump = [&](int call) {
+            if (call == 4)
+                w.press("Command3");
+        };
+        w.tp.dialogs.inputAnswers = {QStringLiteral("7")};
+        w.press("Command2");
+        QCOMPARE(w.history(1), (QStringList{"FACE", "FACE", "FACE", " PILE"}));
+        QCOMPARE(w.coinTable(), (QStringList{" PILE", "4", "1", "3", "25", "75"}));
+    }
+
+    // Closed during a series, the window is built again hidden at the next throw; the rest of the
+    // series is counted and shown there, and the window shows it when next shown.
+    void closeDuringADieSeries() {
+        Window w;
+        QPointer<FormWindow> first = &w.form.window();
+        for (int i = 0; i < 10; ++i)
+            w.dieFaces({i < 2 ? 1 : 3});
+        w.tp.pump.onPump = [&](int call) {
+            if (call == 3)
+                first->close();
+        };
+        w.tp.dialogs.inputAnswers = {QStringLiteral("10")};
+        w.press("Command4");
+        w.tp.pump.onPump = nullptr;
+        QVERIFY(!w.form.isShown());
+        QVERIFY(&w.form.window() != first.data());
+        QCOMPARE(w.history(2), QStringList(8, QStringLiteral("3")));
+        QCOMPARE(w.caption(37), QStringLiteral("10"));
+        QCOMPARE(w.percentages(), (QStringList{"20", "0", "80", "0", "0", "0"}));
+        QCOMPARE(w.pips(), kFacePips[3]);
+        w.form.show();
+        QVERIFY(w.form.isShown());
+        QCOMPARE(w.caption(37), QStringLiteral("10"));
+        QTest::qWait(1);
+        QVERIFY(first.isNull());
+    }
+
+    void closeDuringACoinSeries() {
+        Window w;
+        w.draws({0.75f, 0.75f, 0.25f, 0.25f, 0.25f});
+        w.tp.pump.onPump = [&](int call) {
+            if (call == 3)
+                w.form.window().close();
+        };
+        w.tp.dialogs.inputAnswers = {QStringLiteral("5")};
+        w.press("Command2");
+        QVERIFY(!w.form.isShown());
+        QCOMPARE(w.history(1), QStringList(3, QStringLiteral("FACE")));
+        QCOMPARE(w.coinTable(), (QStringList{"FACE", "5", "2", "3", "40", "60"}));
+    }
+
+    // The counts are the window's own: a closed window comes back as first laid out, and the next
+    // throw counts the earlier ones.
+    void countsOutliveAClose() {
+        Window w;
+        // Drawn in the order of the presses: two throws, a toss, a throw and a toss.
+        w.dieFaces({4, 4});
+        w.draws({0.75f});
+        w.dieFaces({2});
+        w.draws({0.25f});
+        w.press("Command5");
+        w.press("Command5");
+        w.press("Command1");
+        w.form.window().close();
+        w.form.show();
+        QCOMPARE(w.tabs()->currentIndex(), 1);
+        QCOMPARE(w.list(1)->count(), 0);
+        QCOMPARE(w.list(2)->count(), 0);
+        QCOMPARE(w.pips(), kEveryPip);
+        QCOMPARE(w.caption(37), QStringLiteral("0"));
+        QCOMPARE(w.coinTable(), (QStringList{"", "", "", "", "", ""}));
+        w.press("Command5");
+        QCOMPARE(w.caption(37), QStringLiteral("3"));
+        QCOMPARE(w.percentages()[1], QStringLiteral("33,3333333333333"));
+        QCOMPARE(w.percentages()[3], QStringLiteral("66,6666666666667"));
+        w.press("Command1");
+        QCOMPARE(w.coinTable(), (QStringList{"FACE", "2", "1", "1", "50", "50"}));
+    }
+
+    void endingDuringASeriesStopsIt() {
+        Window w;
+        w.tp.pump.onPump = [&](int call) {
+            if (call == 5)
+                w.tp->endProgram();
+        };
+        w.tp.dialogs.inputAnswers = {QStringLiteral("1000")};
+        w.press("Command4");
+        QCOMPARE(w.tp.endCalls, 1);
+        QVERIFY(!w.form.hasControls());
+        QCOMPARE(w.tp.pump.calls, 5);
+    }
+};
+
+QTEST_MAIN(TestSimulationWindow)
+#include "tst_simulation_window.moc"

@@ -3,6 +3,7 @@
 #include "primes/prime_search_window.h"
 
 #include "primes/prime_input.h"
+#include "primes/rules/parallel_search.h"
 #include "primes/rules/primality.h"
 #include "shell/input_filters.h"
 #include "shell/program.h"
@@ -13,6 +14,8 @@
 #include "shell/toolkit/list_box.h"
 
 #include <QTimer>
+
+#include <thread>
 
 namespace {
 using namespace ui;
@@ -69,6 +72,17 @@ void PrimeSearchWindow::arrange() {
     tightenToFit(get(Label2));
 }
 
+PrimeSearchWindow::PrimeSearchWindow(Program& program)
+    : Form(program, description) {
+    const int cores = int(std::thread::hardware_concurrency());
+    m_threads = cores >= 2 ? cores : 0;
+}
+
+void PrimeSearchWindow::setSearchThreads(int threads, int blockSize) {
+    m_threads = std::max(0, threads);
+    m_blockSize = std::max(1, blockSize);
+}
+
 bool PrimeSearchWindow::searchStopped(std::uint64_t search) const {
     return search != m_search || program().ended();
 }
@@ -76,7 +90,6 @@ bool PrimeSearchWindow::searchStopped(std::uint64_t search) const {
 void PrimeSearchWindow::Command1_Click() {
     const std::uint64_t search = ++m_search;
     const NumberFormat& numbers = program().numbers();
-    Pump& pump = program().pump();
     SkipOnError run;
     run.step([&] { startCount(); });
     // The filter lets only whole numbers in, so a bound that does not convert is beyond 32 bits:
@@ -94,22 +107,66 @@ void PrimeSearchWindow::Command1_Click() {
     std::int32_t lower = 0;
     run.step([&] { upper = need(numbers.toInt32(get(Text2).text().toStdString())); });
     run.step([&] { lower = need(numbers.toInt32(get(Text1).text().toStdString())); });
+    auto found = [&](std::int64_t prime) {
+        ListBox& list = get(List1);
+        run.step([&] { list.addItem(NumberFormat::integerText(prime)); });
+        // The newest prime stays in view, however long the list grows.
+        run.step([&] { list.selectLast(); });
+        run.step([&] { countOne(); });
+    };
     // Counted in 64 bits, so that a search up to 2147483647 ends after its last candidate.
+    if (m_threads > 0 && std::int64_t(upper) - lower >= m_blockSize)
+        searchOnThreads(lower, upper, search, found);
+    else
+        searchHere(lower, upper, search, found);
+    if (!searchStopped(search))
+        showCount();
+}
+
+template <class Found>
+void PrimeSearchWindow::searchHere(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found) {
+    Pump& pump = program().pump();
     for (std::int64_t i = lower; i <= upper; ++i) {
         const bool prime = Premier(std::int32_t(i), pump);
         // Events may have run during the test: the window may have been closed and rebuilt, a
         // new search started, or the program ended.
         if (searchStopped(search))
             return;
-        if (prime) {
-            ListBox& list = get(List1);
-            run.step([&] { list.addItem(NumberFormat::integerText(i)); });
-            // The newest prime stays in view, however long the list grows.
-            run.step([&] { list.selectLast(); });
-            run.step([&] { countOne(); });
-        }
+        if (prime)
+            found(i);
     }
-    showCount();
+}
+
+// The threads test the candidates; this thread lists the primes in order as their blocks come
+// back, and lets events run at least every few milliseconds meanwhile, as the test on this
+// thread would. Between two runs of events the list, the count and the selection agree, as they
+// do when the candidates are tested here.
+template <class Found>
+void PrimeSearchWindow::searchOnThreads(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found) {
+    // A search started from the events run below stops this one at once.
+    if (m_running)
+        m_running->stop();
+    ParallelPrimeSearch job(lower, upper, m_threads, m_blockSize);
+    m_running = &job;
+    struct Forget {
+        ParallelPrimeSearch*& running;
+        ParallelPrimeSearch* job;
+        ~Forget() {
+            if (running == job)
+                running = nullptr;
+        }
+    } forget{m_running, &job};
+    Pump& pump = program().pump();
+    std::vector<std::int32_t> primes;
+    for (;;) {
+        const auto next = job.next(primes, std::chrono::milliseconds(2));
+        pump();
+        if (searchStopped(search) || next == ParallelPrimeSearch::Next::Done)
+            return;
+        if (next == ParallelPrimeSearch::Next::Block)
+            for (const std::int32_t p : primes)
+                found(p);
+    }
 }
 
 void PrimeSearchWindow::startCount() {

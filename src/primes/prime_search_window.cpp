@@ -13,8 +13,6 @@
 #include "shell/toolkit/fit_text.h"
 #include "shell/toolkit/list_box.h"
 
-#include <QTimer>
-
 #include <thread>
 
 namespace {
@@ -184,14 +182,11 @@ void PrimeSearchWindow::countOne() {
     }
     const double next = checked::finite(need(m_count) + 1);
     m_count = next;
-    if (!m_countShowPending) {
-        m_countShowPending = true;
-        QTimer::singleShot(0, this, [this] { showCount(); });
-    }
+    // Shown with the primes it counts, when they reach the screen.
+    get(List1).whenShown([this] { showCount(); });
 }
 
 void PrimeSearchWindow::showCount() {
-    m_countShowPending = false;
     if (m_countLabel && m_count)
         m_countLabel->setCaption(QString::fromStdString(program().numbers().numberText(*m_count)));
 }

@@ -39,7 +39,8 @@ private:
     template <class Found> void searchOnThreads(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found);
     // The count is kept as the caption of Label3. A search may count hundreds of thousands of
     // primes, far more often than the pupil can see the label change, so the caption is written
-    // when events next run and when the search ends, always with the value it would have.
+    // when the primes it counts reach the screen and when the search ends, always with the value
+    // it would have.
     void startCount();
     void countOne();
     void showCount();
@@ -51,5 +52,4 @@ private:
     ParallelPrimeSearch* m_running = nullptr;
     QPointer<Label> m_countLabel;
     std::optional<double> m_count;
-    bool m_countShowPending = false;
 };

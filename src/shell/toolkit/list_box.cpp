@@ -19,6 +19,8 @@
 namespace {
 // Room left of a line's text, as the platform's list views leave it.
 constexpr int kTextMargin = 3;
+// The shortest time between two batches: a screen shows about sixty pictures a second.
+constexpr std::chrono::milliseconds kFrame{16};
 } // namespace
 
 ListBox::ListBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font) {
@@ -74,13 +76,16 @@ void ListBox::schedulePublish() {
     if (m_publishPending)
         return;
     m_publishPending = true;
-    QTimer::singleShot(0, this, [this] { publish(); });
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(m_lastPublish + kFrame -
+                                                                   std::chrono::steady_clock::now());
+    QTimer::singleShot(std::max(wait, std::chrono::milliseconds(0)), this, [this] { publish(); });
 }
 
 // Shows the lines added since the last batch and the selection: a few steps whatever the length
 // of the list, since only the lines in view are drawn.
 void ListBox::publish() {
     m_publishPending = false;
+    m_lastPublish = std::chrono::steady_clock::now();
     const int before = m_shown;
     m_shown = count();
     updateScrollBars();
@@ -93,6 +98,8 @@ void ListBox::publish() {
         QAccessible::updateAccessibility(&e);
         announceSelection();
     }
+    if (m_whenShown)
+        std::exchange(m_whenShown, nullptr)();
 }
 
 int ListBox::rowHeight() const {

@@ -9,14 +9,17 @@
 #include <QHash>
 #include <QAccessible>
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 // A list box: append at the end, clear, select a line (the last one, or the one the pupil picks
 // with the mouse or the keyboard). It draws only the lines in view, all of one height, so that
 // appending, selecting and painting cost the same at ten lines and at ten million. Appended lines
-// and the selection reach the screen in one batch when events next run, so appending stays cheap
-// inside long loops. Lines wider than the list are shown whole, with a sideways scroll bar as wide
+// and the selection reach the screen in one batch when events next run, at most about sixty
+// times a second (as often as a screen shows anything), so appending stays cheap inside long
+// loops. Lines wider than the list are shown whole, with a sideways scroll bar as wide
 // as the widest line that has come into view. Screen readers read it as a list of its lines.
 class ListBox : public QAbstractScrollArea {
     Q_OBJECT
@@ -48,6 +51,13 @@ public:
     int rowAt(QPoint viewportPos) const;
     QRect rowRect(int row) const;
 
+    // Runs `f` once, right after the lines appended so far reach the screen, so that a window can
+    // show a figure that goes with them (a count) at the same moment.
+    void whenShown(std::function<void()> f) {
+        m_whenShown = std::move(f);
+        schedulePublish();
+    }
+
     // The accessible interface of a shown line, made when first asked for.
     QAccessibleInterface* accessibleRow(int row) const;
 
@@ -78,5 +88,7 @@ private:
     int m_selected = -1;
     int m_widest = 0; // the widest line that has come into view, in pixels
     bool m_publishPending = false;
+    std::chrono::steady_clock::time_point m_lastPublish;
+    std::function<void()> m_whenShown;
     mutable QHash<int, QAccessible::Id> m_accessibleRows;
 };

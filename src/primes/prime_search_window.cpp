@@ -110,7 +110,7 @@ void PrimeSearchWindow::Command1_Click() {
         run.step([&] { list.addItem(NumberFormat::integerText(prime)); });
         // The newest prime stays in view, however long the list grows.
         run.step([&] { list.selectLast(); });
-        run.step([&] { countOne(); });
+        run.step([&] { countOne(list); });
     };
     // Counted in 64 bits, so that a search up to 2147483647 ends after its last candidate.
     if (m_threads > 0 && std::int64_t(upper) - lower >= m_blockSize)
@@ -169,21 +169,26 @@ void PrimeSearchWindow::searchOnThreads(std::int64_t lower, std::int64_t upper, 
 
 void PrimeSearchWindow::startCount() {
     m_countLabel = &get(Label3);
+    m_countList = &get(List1);
     m_countLabel->setCaption(QStringLiteral("0"));
     m_count = 0.0;
 }
 
-void PrimeSearchWindow::countOne() {
-    Label* label = &get(Label3);
+void PrimeSearchWindow::countOne(ListBox& list) {
     // A window closed during the search was rebuilt with its initial caption: count from there.
-    if (label != m_countLabel) {
-        m_countLabel = label;
-        m_count = program().numbers().toDouble(label->caption().toStdString());
+    // The list, reached afresh for each prime, tells when that happened.
+    if (m_countList != &list) {
+        m_countList = &list;
+        Label* label = &get(Label3);
+        if (label != m_countLabel) {
+            m_countLabel = label;
+            m_count = program().numbers().toDouble(label->caption().toStdString());
+        }
     }
     const double next = checked::finite(need(m_count) + 1);
     m_count = next;
     // Shown with the primes it counts, when they reach the screen.
-    get(List1).whenShown([this] { showCount(); });
+    list.whenShown([this] { showCount(); });
 }
 
 void PrimeSearchWindow::showCount() {

@@ -10,6 +10,7 @@
 #include <optional>
 
 class Label;
+class ListBox;
 class ParallelPrimeSearch;
 
 // Lists and counts the prime numbers between two bounds.
@@ -42,7 +43,7 @@ private:
     // when the primes it counts reach the screen and when the search ends, always with the value
     // it would have.
     void startCount();
-    void countOne();
+    void countOne(ListBox& list);
     void showCount();
 
     std::uint64_t m_search = 0;
@@ -51,5 +52,6 @@ private:
     // The search running on threads, stopped at once when a new search starts.
     ParallelPrimeSearch* m_running = nullptr;
     QPointer<Label> m_countLabel;
+    QPointer<ListBox> m_countList;
     std::optional<double> m_count;
 };

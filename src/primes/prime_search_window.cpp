@@ -3,6 +3,7 @@
 #include "primes/prime_search_window.h"
 
 #include "primes/prime_input.h"
+#include "primes/rules/parallel_search.h"
 #include "primes/rules/primality.h"
 #include "shell/input_filters.h"
 #include "shell/program.h"
@@ -12,7 +13,7 @@
 #include "shell/toolkit/fit_text.h"
 #include "shell/toolkit/list_box.h"
 
-#include <QTimer>
+#include <thread>
 
 namespace {
 using namespace ui;
@@ -69,6 +70,17 @@ void PrimeSearchWindow::arrange() {
     tightenToFit(get(Label2));
 }
 
+PrimeSearchWindow::PrimeSearchWindow(Program& program)
+    : Form(program, description) {
+    const int cores = int(std::thread::hardware_concurrency());
+    m_threads = cores >= 2 ? cores : 0;
+}
+
+void PrimeSearchWindow::setSearchThreads(int threads, int blockSize) {
+    m_threads = std::max(0, threads);
+    m_blockSize = std::max(1, blockSize);
+}
+
 bool PrimeSearchWindow::searchStopped(std::uint64_t search) const {
     return search != m_search || program().ended();
 }
@@ -76,7 +88,6 @@ bool PrimeSearchWindow::searchStopped(std::uint64_t search) const {
 void PrimeSearchWindow::Command1_Click() {
     const std::uint64_t search = ++m_search;
     const NumberFormat& numbers = program().numbers();
-    Pump& pump = program().pump();
     SkipOnError run;
     run.step([&] { startCount(); });
     // The filter lets only whole numbers in, so a bound that does not convert is beyond 32 bits:
@@ -94,47 +105,93 @@ void PrimeSearchWindow::Command1_Click() {
     std::int32_t lower = 0;
     run.step([&] { upper = need(numbers.toInt32(get(Text2).text().toStdString())); });
     run.step([&] { lower = need(numbers.toInt32(get(Text1).text().toStdString())); });
+    auto found = [&](std::int64_t prime) {
+        ListBox& list = get(List1);
+        run.step([&] { list.addItem(NumberFormat::integerText(prime)); });
+        // The newest prime stays in view, however long the list grows.
+        run.step([&] { list.selectLast(); });
+        run.step([&] { countOne(list); });
+    };
     // Counted in 64 bits, so that a search up to 2147483647 ends after its last candidate.
+    if (m_threads > 0 && std::int64_t(upper) - lower >= m_blockSize)
+        searchOnThreads(lower, upper, search, found);
+    else
+        searchHere(lower, upper, search, found);
+    if (!searchStopped(search))
+        showCount();
+}
+
+template <class Found>
+void PrimeSearchWindow::searchHere(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found) {
+    Pump& pump = program().pump();
     for (std::int64_t i = lower; i <= upper; ++i) {
         const bool prime = Premier(std::int32_t(i), pump);
         // Events may have run during the test: the window may have been closed and rebuilt, a
         // new search started, or the program ended.
         if (searchStopped(search))
             return;
-        if (prime) {
-            ListBox& list = get(List1);
-            run.step([&] { list.addItem(NumberFormat::integerText(i)); });
-            // The newest prime stays in view, however long the list grows.
-            run.step([&] { list.selectLast(); });
-            run.step([&] { countOne(); });
-        }
+        if (prime)
+            found(i);
     }
-    showCount();
+}
+
+// The threads test the candidates; this thread lists the primes in order as their blocks come
+// back, and lets events run at least every few milliseconds meanwhile, as the test on this
+// thread would. Between two runs of events the list, the count and the selection agree, as they
+// do when the candidates are tested here.
+template <class Found>
+void PrimeSearchWindow::searchOnThreads(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found) {
+    // A search started from the events run below stops this one at once.
+    if (m_running)
+        m_running->stop();
+    ParallelPrimeSearch job(lower, upper, m_threads, m_blockSize);
+    m_running = &job;
+    struct Forget {
+        ParallelPrimeSearch*& running;
+        ParallelPrimeSearch* job;
+        ~Forget() {
+            if (running == job)
+                running = nullptr;
+        }
+    } forget{m_running, &job};
+    Pump& pump = program().pump();
+    std::vector<std::int32_t> primes;
+    for (;;) {
+        const auto next = job.next(primes, std::chrono::milliseconds(2));
+        pump();
+        if (searchStopped(search) || next == ParallelPrimeSearch::Next::Done)
+            return;
+        if (next == ParallelPrimeSearch::Next::Block)
+            for (const std::int32_t p : primes)
+                found(p);
+    }
 }
 
 void PrimeSearchWindow::startCount() {
     m_countLabel = &get(Label3);
+    m_countList = &get(List1);
     m_countLabel->setCaption(QStringLiteral("0"));
     m_count = 0.0;
 }
 
-void PrimeSearchWindow::countOne() {
-    Label* label = &get(Label3);
+void PrimeSearchWindow::countOne(ListBox& list) {
     // A window closed during the search was rebuilt with its initial caption: count from there.
-    if (label != m_countLabel) {
-        m_countLabel = label;
-        m_count = program().numbers().toDouble(label->caption().toStdString());
+    // The list, reached afresh for each prime, tells when that happened.
+    if (m_countList != &list) {
+        m_countList = &list;
+        Label* label = &get(Label3);
+        if (label != m_countLabel) {
+            m_countLabel = label;
+            m_count = program().numbers().toDouble(label->caption().toStdString());
+        }
     }
     const double next = checked::finite(need(m_count) + 1);
     m_count = next;
-    if (!m_countShowPending) {
-        m_countShowPending = true;
-        QTimer::singleShot(0, this, [this] { showCount(); });
-    }
+    // Shown with the primes it counts, when they reach the screen.
+    list.whenShown([this] { showCount(); });
 }
 
 void PrimeSearchWindow::showCount() {
-    m_countShowPending = false;
     if (m_countLabel && m_count)
         m_countLabel->setCaption(QString::fromStdString(program().numbers().numberText(*m_count)));
 }

@@ -10,13 +10,14 @@
 #include <optional>
 
 class Label;
+class ListBox;
+class ParallelPrimeSearch;
 
 // Lists and counts the prime numbers between two bounds.
 class PrimeSearchWindow : public Form {
 public:
     static const ui::WindowDescription description;
-    explicit PrimeSearchWindow(Program& program)
-        : Form(program, description) {}
+    explicit PrimeSearchWindow(Program& program);
 
     // "Commencer": searches from the lower to the upper bound. A press while a search is running
     // stops that search and starts the new one.
@@ -24,20 +25,33 @@ public:
     void Text1_Change();
     void Text2_Change();
 
+    // How many threads test the candidates of a search, in blocks of `blockSize`; 0 tests them
+    // on the user-interface thread. At first, one per core when there are several.
+    void setSearchThreads(int threads, int blockSize = kBlockSize);
+    static constexpr int kBlockSize = 4096;
+
 protected:
     void arrange() override;
 
 private:
     bool searchStopped(std::uint64_t search) const;
+    // The two ways of going through the candidates; both call found() for each prime, in order.
+    template <class Found> void searchHere(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found);
+    template <class Found> void searchOnThreads(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found);
     // The count is kept as the caption of Label3. A search may count hundreds of thousands of
     // primes, far more often than the pupil can see the label change, so the caption is written
-    // when events next run and when the search ends, always with the value it would have.
+    // when the primes it counts reach the screen and when the search ends, always with the value
+    // it would have.
     void startCount();
-    void countOne();
+    void countOne(ListBox& list);
     void showCount();
 
     std::uint64_t m_search = 0;
+    int m_threads;
+    int m_blockSize = kBlockSize;
+    // The search running on threads, stopped at once when a new search starts.
+    ParallelPrimeSearch* m_running = nullptr;
     QPointer<Label> m_countLabel;
+    QPointer<ListBox> m_countList;
     std::optional<double> m_count;
-    bool m_countShowPending = false;
 };

@@ -53,6 +53,38 @@ private Q_SLOTS:
             QVERIFY(!Premier(n));
     }
 
+    // The test step for step as the listing writes it: the same verdict after the same number of
+    // passes, whatever shortcuts the fast one takes.
+    void passesAsTheListingDoes() {
+        auto listing = [](std::int32_t n, int& passes) {
+            if (n == 0 || n == 1)
+                return false;
+            if (n == 2 || n == 3 || n == 5 || n == 7 || n == 11 || n == 13)
+                return true;
+            const auto r = std::int32_t(roundHalfEven(std::sqrt(double(n)) / 6 + 1));
+            for (std::int32_t i = 1; i <= r; ++i) {
+                ++passes;
+                if (n % 2 == 0 || n % 3 == 0 || n % (6 * i - 1) == 0 || n % (6 * i + 1) == 0)
+                    return false;
+            }
+            return true;
+        };
+        std::vector<std::int32_t> numbers;
+        for (std::int32_t n = 0; n < 100000; ++n)
+            numbers.push_back(n);
+        for (std::int32_t n = 2147483647; n > 2147483647 - 3000; --n)
+            numbers.push_back(n);
+        for (std::int32_t p : {46337, 46327, 46309}) // squares of primes near the 32-bit top
+            numbers.push_back(p * p);
+        for (const std::int32_t n : numbers) {
+            int expected = 0;
+            int calls = 0;
+            const bool verdict = listing(n, expected);
+            if (Premier(n, [&] { ++calls; }) != verdict || calls != expected)
+                QFAIL(qPrintable(QStringLiteral("%1: %2 passes instead of %3").arg(n).arg(calls).arg(expected)));
+        }
+    }
+
     void largestDivisorNotAboveTheRoot_data() {
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("d");

@@ -64,39 +64,54 @@ private Q_SLOTS:
         QVERIFY(f->isShown());
     }
 
+    // Each search is made on the user-interface thread and on two threads with blocks of three
+    // candidates, whose boundaries fall at awkward places.
     void searches_data() {
         QTest::addColumn<QString>("lower");
         QTest::addColumn<QString>("upper");
         QTest::addColumn<QStringList>("listed");
-        QTest::newRow("1 to 30") << "1"
+        QTest::addColumn<int>("threads");
+        for (const int threads : {0, 2})
+            searchRows(threads);
+    }
+    static void searchRows(int threads) {
+        const char* where = threads ? " (threads)" : "";
+        auto newRow = [&](const char* name) -> QTestData& {
+            return QTest::newRow(qPrintable(QString::fromUtf8(name) + QString::fromUtf8(where)));
+        };
+        newRow("1 to 30") << "1"
                                  << "30"
-                                 << QStringList{"2", "3", "5", "7", "11", "13", "17", "19", "23", "29"};
-        QTest::newRow("empty lower bound starts at 0") << ""
-                                                       << "10" << QStringList{"2", "3", "5", "7"};
-        QTest::newRow("bounds reversed") << "20"
-                                         << "10" << QStringList{};
-        QTest::newRow("7 to 7") << "7"
-                                << "7" << QStringList{"7"};
-        QTest::newRow("0 to 1") << "0"
-                                << "1" << QStringList{};
-        QTest::newRow("empty upper bound finds nothing") << "1"
-                                                         << "" << QStringList{};
-        QTest::newRow("ends after the largest 32-bit number")
+                                 << QStringList{"2", "3", "5", "7", "11", "13", "17", "19", "23", "29"} << threads;
+        newRow("empty lower bound starts at 0") << ""
+                                                       << "10" << QStringList{"2", "3", "5", "7"} << threads;
+        newRow("bounds reversed") << "20"
+                                         << "10" << QStringList{} << threads;
+        newRow("7 to 7") << "7"
+                                << "7" << QStringList{"7"} << threads;
+        newRow("0 to 1") << "0"
+                                << "1" << QStringList{} << threads;
+        newRow("empty upper bound finds nothing") << "1"
+                                                         << "" << QStringList{} << threads;
+        newRow("ends after the largest 32-bit number")
             << "2147483600"
-            << "2147483647" << QStringList{"2147483629", "2147483647"};
+            << "2147483647" << QStringList{"2147483629", "2147483647"} << threads;
+        newRow("1 to 3000") << "1"
+                            << "3000" << primesUpTo(1, 3000) << threads;
     }
     void searches() {
         QFETCH(QString, lower);
         QFETCH(QString, upper);
         QFETCH(QStringList, listed);
+        QFETCH(int, threads);
         Window w;
+        w.form.setSearchThreads(threads, 3);
         w.search(lower, upper);
         QCOMPARE(w.entries(), listed);
         QCOMPARE(w.count(), QString::number(listed.size()));
         QCOMPARE(w.list()->listIndex(), int(listed.size()) - 1);
         QVERIFY(w.tp.dialogs.shown.empty());
         // The pupil sees the newest prime selected once events have run.
-        QTRY_COMPARE(w.list()->currentIndex().row(), int(listed.size()) - 1);
+        QTRY_COMPARE(w.list()->shownSelection(), int(listed.size()) - 1);
     }
 
     // A bound beyond 32 bits gets the message of the other prime windows, and nothing is searched.
@@ -161,33 +176,51 @@ private Q_SLOTS:
         QCOMPARE(w.list()->item(40003), QStringLiteral("7"));
         QCOMPARE(w.list()->listIndex(), 40003);
         QCOMPARE(w.count(), QStringLiteral("4"));
-        QTRY_COMPARE(w.list()->currentIndex().row(), 40003);
+        QTRY_COMPARE(w.list()->shownSelection(), 40003);
     }
 
+    // Events run during a search, on the user-interface thread (once per pass of the test) or
+    // while threads test the candidates (once per block of 16 here): the 300th run comes in the
+    // middle of the search either way.
+    static void midSearchRows() {
+        QTest::addColumn<int>("threads");
+        QTest::addColumn<QString>("upper");
+        QTest::newRow("here") << 0 << "2000";
+        QTest::newRow("threads") << 2 << "30000";
+    }
+
+    void editDuringTheSearchEmptiesTheListAndTheSearchGoesOn_data() { midSearchRows(); }
     void editDuringTheSearchEmptiesTheListAndTheSearchGoesOn() {
+        QFETCH(int, threads);
+        QFETCH(QString, upper);
         Window w;
+        w.form.setSearchThreads(threads, 16);
         int listedAtEdit = -1;
         w.tp.pump.onPump = [&](int call) {
-            // What the pupil sees matches the primes found so far.
+            // The count the pupil sees matches the primes the list shows.
             if (listedAtEdit < 0)
-                QCOMPARE(w.count(), QString::number(w.list()->count()));
+                QCOMPARE(w.count(), QString::number(w.list()->shownCount()));
             if (call == 300) {
                 listedAtEdit = w.list()->count();
                 w.upper()->setText(QStringLiteral("50"));
                 QCOMPARE(w.list()->count(), 0);
             }
         };
-        w.search(QStringLiteral("1"), QStringLiteral("2000"));
+        w.search(QStringLiteral("1"), upper);
         w.tp.pump.onPump = nullptr;
         QVERIFY(listedAtEdit > 0);
         // The search kept its bounds and its count.
-        const QStringList all = primesUpTo(1, 2000);
+        const QStringList all = primesUpTo(1, upper.toInt());
         QCOMPARE(w.count(), QString::number(all.size()));
         QCOMPARE(w.entries(), all.mid(listedAtEdit));
     }
 
+    void pressDuringTheSearchStartsAgain_data() { midSearchRows(); }
     void pressDuringTheSearchStartsAgain() {
+        QFETCH(int, threads);
+        QFETCH(QString, upper);
         Window w;
+        w.form.setSearchThreads(threads, 16);
         int listedAtPress = -1;
         w.tp.pump.onPump = [&](int call) {
             if (call == 300) {
@@ -195,17 +228,21 @@ private Q_SLOTS:
                 w.start();
             }
         };
-        w.search(QStringLiteral("1"), QStringLiteral("2000"));
+        w.search(QStringLiteral("1"), upper);
         w.tp.pump.onPump = nullptr;
         QVERIFY(listedAtPress > 0);
         // The first search stopped where it was; the second one ran to its end.
-        const QStringList all = primesUpTo(1, 2000);
+        const QStringList all = primesUpTo(1, upper.toInt());
         QCOMPARE(w.entries(), all.mid(0, listedAtPress) + all);
         QCOMPARE(w.count(), QString::number(all.size()));
     }
 
+    void closedDuringTheSearchGoesOnHidden_data() { midSearchRows(); }
     void closedDuringTheSearchGoesOnHidden() {
+        QFETCH(int, threads);
+        QFETCH(QString, upper);
         Window w;
+        w.form.setSearchThreads(threads, 16);
         QPointer<FormWindow> first = &w.form.window();
         int listedAtClose = -1;
         w.tp.pump.onPump = [&](int call) {
@@ -214,26 +251,30 @@ private Q_SLOTS:
                 first->close();
             }
         };
-        w.search(QStringLiteral("1"), QStringLiteral("2000"));
+        w.search(QStringLiteral("1"), upper);
         w.tp.pump.onPump = nullptr;
         QVERIFY(!w.form.isShown());
         QVERIFY(&w.form.window() != first.data());
         // The rebuilt window got the rest of the primes; its count, rebuilt empty, cannot be
         // counted on.
-        const QStringList all = primesUpTo(1, 2000);
+        const QStringList all = primesUpTo(1, upper.toInt());
         QCOMPARE(w.entries(), all.mid(listedAtClose));
         QCOMPARE(w.count(), QString());
         QTest::qWait(1);
         QVERIFY(first.isNull());
     }
 
+    void endingDuringTheSearchStopsIt_data() { midSearchRows(); }
     void endingDuringTheSearchStopsIt() {
+        QFETCH(int, threads);
+        QFETCH(QString, upper);
         Window w;
+        w.form.setSearchThreads(threads, 16);
         w.tp.pump.onPump = [&](int call) {
             if (call == 300)
                 w.tp->endProgram();
         };
-        w.search(QStringLiteral("1"), QStringLiteral("2000"));
+        w.search(QStringLiteral("1"), upper);
         QCOMPARE(w.tp.endCalls, 1);
         QVERIFY(!w.form.hasControls());
         QVERIFY(w.tp.pump.calls < 400);

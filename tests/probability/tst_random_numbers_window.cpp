@@ -111,7 +111,7 @@ private Q_SLOTS:
             expected << local(line);
         QCOMPARE(w.history(), expected);
         QVERIFY(w.tp.dialogs.shown.empty());
-        QTRY_COMPARE(w.list()->currentIndex().row(), int(history.size()) - 1);
+        QTRY_COMPARE(w.list()->shownSelection(), int(history.size()) - 1);
     }
 
     // The bound replaced by "1" is a change of the box, which empties the history before the draw.

@@ -8,6 +8,7 @@
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/mouse_twips.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 
 class TestToolkit : public QObject {
@@ -35,11 +36,15 @@ private Q_SLOTS:
         QCOMPARE(list.count(), 40000);
         QCOMPARE(list.item(32768), QStringLiteral("32768"));
         QCOMPARE(list.listIndex(), 39999);
-        QCOMPARE(list.QListView::model()->rowCount(), 0); // not yet shown
+        QCOMPARE(list.shownCount(), 0); // not yet shown
         QTest::qWait(1);
-        QCOMPARE(list.QListView::model()->rowCount(), 40000);
-        QCOMPARE(list.currentIndex().row(), 39999);
-        QCOMPARE(list.currentIndex().data().toString(), QStringLiteral("39999"));
+        QCOMPARE(list.shownCount(), 40000);
+        QCOMPARE(list.shownSelection(), 39999);
+        // The newest line is in view, at the bottom.
+        const int lastInView = list.rowAt(QPoint(5, list.viewport()->height() - 1));
+        QVERIFY2(lastInView == 39999 || lastInView == -1, qPrintable(QString::number(lastInView)));
+        QCOMPARE(list.rowAt(list.rowRect(39999).center()), 39999);
+        QVERIFY(list.viewport()->rect().contains(list.rowRect(39999)));
         QVERIFY(list.model().bytesUsed() < 40000 * 16);
         QCOMPARE(list.item(39999), QStringLiteral("39999"));
         list.clear();
@@ -47,6 +52,48 @@ private Q_SLOTS:
         QCOMPARE(list.listIndex(), -1);
         list.addItem(QStringLiteral("é"));
         QCOMPARE(list.item(0), QStringLiteral("é"));
+    }
+
+    void listBoxTakesTheKeyboardTheMouseAndScreenReaders() {
+        QWidget host;
+        ListBox list(&host, QStringLiteral("List1"), {0, 0, 3000, 1500});
+        host.show();
+        for (int i = 0; i < 100; ++i)
+            list.addItem(QStringLiteral("ligne %1").arg(i));
+        list.selectLast();
+        QTRY_COMPARE(list.shownSelection(), 99);
+        list.setFocus();
+        QTest::keyClick(&list, Qt::Key_Up);
+        QCOMPARE(list.listIndex(), 98);
+        QTest::keyClick(&list, Qt::Key_Home);
+        QCOMPARE(list.listIndex(), 0);
+        QCOMPARE(list.topRow(), 0);
+        QTest::keyClick(&list, Qt::Key_PageDown);
+        QVERIFY(list.listIndex() > 1);
+        QTest::keyClick(&list, Qt::Key_End);
+        QCOMPARE(list.listIndex(), 99);
+        QVERIFY(list.viewport()->rect().contains(list.rowRect(99)));
+        // A click picks the line under the pointer; a click below the lines picks nothing.
+        const int second = list.topRow() + 1;
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.rowRect(second).center());
+        QCOMPARE(list.listIndex(), second);
+
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&list);
+        QVERIFY(a);
+        QCOMPARE(a->role(), QAccessible::List);
+        QCOMPARE(a->childCount(), 100);
+        QAccessibleInterface* row = a->child(second);
+        QVERIFY(row);
+        QCOMPARE(row->role(), QAccessible::ListItem);
+        QCOMPARE(row->text(QAccessible::Name), QStringLiteral("ligne %1").arg(second));
+        QVERIFY(row->state().selected);
+        QCOMPARE(a->indexOfChild(row), second);
+        QCOMPARE(row->parent(), a);
+        QVERIFY(!a->child(0)->state().selected);
+        QCOMPARE(a->child(100), nullptr);
+        list.clear();
+        QCOMPARE(a->childCount(), 0);
+        QCOMPARE(a->child(0), nullptr);
     }
 
     void listBoxKeepsCodedLinesInOneByteEach() {
@@ -69,8 +116,8 @@ private Q_SLOTS:
         QCOMPARE(list.item(kLines), QString()); // past the end
         QCOMPARE(list.listIndex(), kLines - 1);
         QTest::qWait(1);
-        QCOMPARE(list.QListView::model()->rowCount(), kLines);
-        QCOMPARE(list.currentIndex().data().toString(), QStringLiteral("Pile"));
+        QCOMPARE(list.shownCount(), kLines);
+        QCOMPARE(list.shownSelection(), kLines - 1);
         list.clear();
         QCOMPARE(list.count(), 0);
         QCOMPARE(list.listIndex(), -1);

@@ -151,8 +151,6 @@ private:
             auto* list = new ListBox(parentOf(row), name, row.rect, row.font);
             if (row.clickFocusOnly)
                 list->setFocusPolicy(Qt::ClickFocus);
-            if (row.wholeLines)
-                list->showWholeLines();
             return list;
         }
         case Kind::Image:

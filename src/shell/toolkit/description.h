@@ -232,8 +232,6 @@ struct ControlRow {
     bool readOnly = false;
     // A list that is only read takes no focus when its window opens, so no line looks picked.
     bool clickFocusOnly = false;
-    // A short list whose lines may be wider than itself scrolls sideways instead of cutting them.
-    bool wholeLines = false;
     // What a screen reader says for a control without a caption of its own. A text box or list
     // without one is named after the label just before it.
     QString accessibleName = {};

@@ -3,133 +3,68 @@
 #include "shell/toolkit/list_box.h"
 
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/list_box_accessible.h"
 
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionFocusRect>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
-#include <climits>
-#include <cstdint>
 
-LeanListModel::LeanListModel(QObject* parent)
-    : QAbstractListModel(parent) {}
+namespace {
+// Room left of a line's text, as the platform's list views leave it.
+constexpr int kTextMargin = 3;
+// The shortest time between two batches: a screen shows about sixty pictures a second.
+constexpr std::chrono::milliseconds kFrame{16};
+} // namespace
 
-void LeanListModel::append(const QString& line) {
-    append(std::string_view(line.toUtf8()));
-}
-
-void LeanListModel::append(std::string_view utf8) {
-    if (!m_codes.empty())
-        codesToText();
-    // Offsets are 32-bit: lines beyond 4 GB of text are not kept.
-    if (m_text.size() + utf8.size() > UINT32_MAX || count() == INT_MAX)
-        return;
-    m_text.append(utf8.data(), utf8.size());
-    m_ends.push_back(std::uint32_t(m_text.size()));
-}
-
-void LeanListModel::appendCode(std::uint8_t code) {
-    if (!m_ends.empty()) {
-        append(std::string_view(m_codeTexts.value(code).toUtf8()));
-        return;
-    }
-    if (count() == INT_MAX)
-        return;
-    m_codes.push_back(code);
-}
-
-void LeanListModel::codesToText() {
-    ChunkedArray<std::uint8_t> codes;
-    std::swap(codes, m_codes);
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        append(std::string_view(m_codeTexts.value(codes[i]).toUtf8()));
-}
-
-void LeanListModel::clear() {
-    beginResetModel();
-    // Give the memory back: a cleared list may have held a very long search.
-    m_text.clear();
-    m_ends.clear();
-    m_codes.clear();
-    m_published = 0;
-    endResetModel();
-}
-
-QString LeanListModel::at(int row) const {
-    if (row < 0 || row >= count())
-        return {};
-    if (!m_codes.empty())
-        return m_codeTexts.value(m_codes[std::size_t(row)]);
-    const std::size_t begin = row == 0 ? 0 : m_ends[std::size_t(row) - 1];
-    const std::size_t end = m_ends[std::size_t(row)];
-    QByteArray utf8(qsizetype(end - begin), Qt::Uninitialized);
-    m_text.copy(begin, end, utf8.data());
-    return QString::fromUtf8(utf8);
-}
-
-void LeanListModel::publish() {
-    if (m_published == count())
-        return;
-    beginInsertRows({}, m_published, count() - 1);
-    m_published = count();
-    endInsertRows();
-}
-
-QModelIndex LeanListModel::index(int row, int column, const QModelIndex& parent) const {
-    // The view asks for every row each time it lays the list out: answer without the
-    // generic checks, which cost three virtual calls a row.
-    if (row < 0 || row >= m_published || column != 0 || parent.isValid())
-        return {};
-    return createIndex(row, column);
-}
-
-int LeanListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_published;
-}
-
-QVariant LeanListModel::data(const QModelIndex& index, int role) const {
-    // A line is also its own tooltip, so a line cut by a narrow list can still be read whole.
-    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid() ||
-        index.row() >= m_published)
-        return {};
-    return at(index.row());
-}
-
-ListBox::ListBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font)
-    : m_model(new LeanListModel(this)) {
+ListBox::ListBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font) {
     setupControl(this, parent, name, r, font);
-    setModel(m_model);
-    setUniformItemSizes(true);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    // A line picked by the pupil becomes the selected one.
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { m_selected = current.row(); });
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    verticalScrollBar()->setSingleStep(1);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { measureRowsInView(); });
+    installListBoxAccessible();
 }
 
-void ListBox::showWholeLines() {
-    setUniformItemSizes(false);
-    setTextElideMode(Qt::ElideNone);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+ListBox::~ListBox() {
+    forgetAccessibleRows();
 }
 
 void ListBox::addItem(const QString& line) {
-    m_model->append(line);
+    m_lines.append(std::string_view(line.toUtf8()));
     schedulePublish();
 }
 
 void ListBox::addItem(std::string_view utf8) {
-    m_model->append(utf8);
+    m_lines.append(utf8);
     schedulePublish();
 }
 
 void ListBox::addCode(std::uint8_t code) {
-    m_model->appendCode(code);
+    m_lines.appendCode(code);
     schedulePublish();
 }
 
 void ListBox::clear() {
-    m_model->clear();
+    forgetAccessibleRows();
+    m_lines.clear();
+    m_shown = 0;
     m_selected = -1;
+    m_widest = 0;
+    updateScrollBars();
+    viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent e(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&e);
+    }
 }
 
 void ListBox::selectLast() {
@@ -141,23 +76,215 @@ void ListBox::schedulePublish() {
     if (m_publishPending)
         return;
     m_publishPending = true;
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(m_nextPublish - Clock::now());
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(m_lastPublish + kFrame -
+                                                                   std::chrono::steady_clock::now());
     QTimer::singleShot(std::max(wait, std::chrono::milliseconds(0)), this, [this] { publish(); });
 }
 
+// Shows the lines added since the last batch and the selection: a few steps whatever the length
+// of the list, since only the lines in view are drawn.
 void ListBox::publish() {
-    const auto start = Clock::now();
     m_publishPending = false;
-    m_model->publish();
-    if (m_selected >= 0 && m_selected < m_model->rowCount()) {
-        const QModelIndex index = m_model->index(m_selected);
-        setCurrentIndex(index);
-        scrollTo(index);
+    m_lastPublish = std::chrono::steady_clock::now();
+    const int before = m_shown;
+    m_shown = count();
+    updateScrollBars();
+    if (m_selected >= 0 && m_selected < m_shown)
+        scrollToRow(m_selected);
+    measureRowsInView();
+    viewport()->update();
+    if (QAccessible::isActive() && m_shown != before) {
+        QAccessibleEvent e(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&e);
+        announceSelection();
     }
-    // The view lays out every line again when lines are added: nothing for a short list, about
-    // 2 ms for one of two hundred thousand lines. The next batch waits so that showing lines
-    // never takes more than a twentieth of the time; a list of that length growing quickly is
-    // still redrawn some twenty-five times a second.
-    const auto now = Clock::now();
-    m_nextPublish = now + 20 * (now - start);
+    if (m_whenShown)
+        std::exchange(m_whenShown, nullptr)();
+}
+
+int ListBox::rowHeight() const {
+    return fontMetrics().height() + 2;
+}
+
+int ListBox::topRow() const {
+    return verticalScrollBar()->value();
+}
+
+int ListBox::rowAt(QPoint pos) const {
+    if (pos.y() < 0 || pos.x() < 0 || pos.x() >= viewport()->width())
+        return -1;
+    const qint64 row = qint64(topRow()) + pos.y() / rowHeight();
+    return row < m_shown ? int(row) : -1;
+}
+
+QRect ListBox::rowRect(int row) const {
+    return QRect(-horizontalScrollBar()->value(), (row - topRow()) * rowHeight(),
+                 std::max(viewport()->width(), m_widest + 2 * kTextMargin), rowHeight());
+}
+
+void ListBox::updateScrollBars() {
+    const int visible = std::max(1, viewport()->height() / rowHeight());
+    QScrollBar* v = verticalScrollBar();
+    v->setRange(0, std::max(0, m_shown - visible));
+    v->setPageStep(visible);
+    QScrollBar* h = horizontalScrollBar();
+    h->setRange(0, std::max(0, m_widest + 2 * kTextMargin - viewport()->width()));
+    h->setPageStep(viewport()->width());
+    h->setSingleStep(fontMetrics().averageCharWidth() * 2);
+}
+
+void ListBox::scrollToRow(int row) {
+    const int visible = std::max(1, viewport()->height() / rowHeight());
+    QScrollBar* v = verticalScrollBar();
+    if (row < v->value())
+        v->setValue(row);
+    else if (row >= v->value() + visible)
+        v->setValue(row - visible + 1);
+}
+
+// Only the lines in view are measured, so that a long list costs no more than a short one.
+void ListBox::measureRowsInView() {
+    const QFontMetrics fm(font());
+    const int last = std::min(m_shown - 1, topRow() + viewport()->height() / rowHeight());
+    int widest = m_widest;
+    for (int row = topRow(); row <= last; ++row)
+        widest = std::max(widest, fm.horizontalAdvance(item(row)));
+    if (widest != m_widest) {
+        m_widest = widest;
+        updateScrollBars();
+    }
+}
+
+void ListBox::paintEvent(QPaintEvent* e) {
+    QPainter p(viewport());
+    const int h = rowHeight();
+    const int first = topRow() + e->rect().top() / h;
+    const int last = std::min(m_shown - 1, topRow() + e->rect().bottom() / h);
+    const bool active = hasFocus() || isActiveWindow();
+    const QPalette::ColorGroup group = active ? QPalette::Active : QPalette::Inactive;
+    for (int row = first; row <= last; ++row) {
+        const QRect r = rowRect(row);
+        const bool selected = row == m_selected;
+        if (selected)
+            p.fillRect(r, palette().brush(group, QPalette::Highlight));
+        p.setPen(palette().color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        const QRect textRect = r.adjusted(kTextMargin, 0, -kTextMargin, 0);
+        p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, item(row));
+        if (selected && hasFocus()) {
+            QStyleOptionFocusRect o;
+            o.initFrom(this);
+            o.rect = r.adjusted(0, 0, std::min(0, viewport()->width() - r.right() - 1), 0);
+            o.backgroundColor = palette().color(group, QPalette::Highlight);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, this);
+        }
+    }
+}
+
+void ListBox::resizeEvent(QResizeEvent* e) {
+    QAbstractScrollArea::resizeEvent(e);
+    updateScrollBars();
+    measureRowsInView();
+}
+
+void ListBox::pick(int row) {
+    if (row < 0 || row >= m_shown)
+        return;
+    m_selected = row;
+    scrollToRow(row);
+    viewport()->update();
+    announceSelection();
+}
+
+void ListBox::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton)
+        pick(rowAt(e->position().toPoint()));
+    e->accept();
+}
+
+void ListBox::mouseMoveEvent(QMouseEvent* e) {
+    if (e->buttons() & Qt::LeftButton)
+        pick(rowAt(e->position().toPoint()));
+    e->accept();
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent* e) {
+    // A double-click is the list's own: the window under it does not see it.
+    mousePressEvent(e);
+}
+
+void ListBox::keyPressEvent(QKeyEvent* e) {
+    const int page = std::max(1, viewport()->height() / rowHeight());
+    const int current = m_selected >= 0 && m_selected < m_shown ? m_selected : -1;
+    int row = -2;
+    switch (e->key()) {
+    case Qt::Key_Up: row = current < 0 ? 0 : current - 1; break;
+    case Qt::Key_Down: row = current + 1; break;
+    case Qt::Key_PageUp: row = std::max(0, current - page); break;
+    case Qt::Key_PageDown: row = std::min(m_shown - 1, current + page); break;
+    case Qt::Key_Home: row = 0; break;
+    case Qt::Key_End: row = m_shown - 1; break;
+    default:
+        QAbstractScrollArea::keyPressEvent(e);
+        return;
+    }
+    if (row >= 0 && row < m_shown)
+        pick(row);
+    e->accept();
+}
+
+void ListBox::focusInEvent(QFocusEvent* e) {
+    QAbstractScrollArea::focusInEvent(e);
+    viewport()->update();
+    announceSelection();
+}
+
+void ListBox::focusOutEvent(QFocusEvent* e) {
+    QAbstractScrollArea::focusOutEvent(e);
+    viewport()->update();
+}
+
+bool ListBox::viewportEvent(QEvent* e) {
+    // A line is also its own tooltip, so a line wider than the list can be read without scrolling.
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const int row = rowAt(help->pos());
+        if (row >= 0)
+            QToolTip::showText(help->globalPos(), item(row), viewport(), rowRect(row));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(e);
+}
+
+void ListBox::announceSelection() {
+    if (!QAccessible::isActive())
+        return;
+    const int row = shownSelection();
+    if (row < 0)
+        return;
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(row);
+    QAccessible::updateAccessibility(&selection);
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(row);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+QAccessibleInterface* ListBox::accessibleRow(int row) const {
+    if (row < 0 || row >= m_shown)
+        return nullptr;
+    if (const auto found = m_accessibleRows.constFind(row); found != m_accessibleRows.constEnd())
+        return QAccessible::accessibleInterface(*found);
+    auto* iface = makeListRowAccessible(const_cast<ListBox*>(this), row);
+    m_accessibleRows.insert(row, QAccessible::registerAccessibleInterface(iface));
+    return iface;
+}
+
+void ListBox::forgetAccessibleRows() {
+    for (const QAccessible::Id id : std::as_const(m_accessibleRows))
+        QAccessible::deleteAccessibleInterface(id);
+    m_accessibleRows.clear();
 }

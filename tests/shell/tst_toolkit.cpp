@@ -43,11 +43,50 @@ private Q_SLOTS:
         QCOMPARE(list.currentIndex().row(), 39999);
         QCOMPARE(list.currentIndex().data().toString(), QStringLiteral("39999"));
         QVERIFY(list.model().bytesUsed() < 40000 * 16);
+        QCOMPARE(list.item(39999), QStringLiteral("39999"));
         list.clear();
         QCOMPARE(list.count(), 0);
         QCOMPARE(list.listIndex(), -1);
         list.addItem(QStringLiteral("é"));
         QCOMPARE(list.item(0), QStringLiteral("é"));
+    }
+
+    void listBoxKeepsCodedLinesInOneByteEach() {
+        QWidget host;
+        ListBox list(&host, QStringLiteral("List1"), {0, 0, 3000, 3000});
+        host.show();
+        list.setCodeTexts({QStringLiteral("Pile"), QStringLiteral("Face"), QStringLiteral("Lancé n°3 : é")});
+        constexpr int kLines = 1'000'000;
+        for (int i = 0; i < kLines; ++i)
+            list.addCode(std::uint8_t(i % 3));
+        list.selectLast();
+        QCOMPARE(list.count(), kLines);
+        QVERIFY2(list.model().bytesUsed() < std::size_t(kLines) * 11 / 10,
+                 qPrintable(QString::number(list.model().bytesUsed())));
+        QCOMPARE(list.item(0), QStringLiteral("Pile"));
+        QCOMPARE(list.item(1), QStringLiteral("Face"));
+        QCOMPARE(list.item(kLines - 2), QStringLiteral("Lancé n°3 : é"));
+        QCOMPARE(list.item(kLines - 1), QStringLiteral("Pile"));
+        QCOMPARE(list.item(5), QStringLiteral("Lancé n°3 : é"));
+        QCOMPARE(list.item(kLines), QString()); // past the end
+        QCOMPARE(list.listIndex(), kLines - 1);
+        QTest::qWait(1);
+        QCOMPARE(list.QListView::model()->rowCount(), kLines);
+        QCOMPARE(list.currentIndex().data().toString(), QStringLiteral("Pile"));
+        list.clear();
+        QCOMPARE(list.count(), 0);
+        QCOMPARE(list.listIndex(), -1);
+        QVERIFY(list.model().bytesUsed() < 1024);
+        // The texts stay after a clear: the next series shows them again.
+        list.addCode(1);
+        QCOMPARE(list.item(0), QStringLiteral("Face"));
+        // A text line in a coded list turns the coded lines into text, keeping their order.
+        list.addItem(QStringLiteral("fin"));
+        list.addCode(0);
+        QCOMPARE(list.count(), 3);
+        QCOMPARE(list.item(0), QStringLiteral("Face"));
+        QCOMPARE(list.item(1), QStringLiteral("fin"));
+        QCOMPARE(list.item(2), QStringLiteral("Pile"));
     }
 
     void drawingSurfaceSetsDotsInTwips() {

@@ -7,25 +7,49 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 LeanListModel::LeanListModel(QObject* parent)
     : QAbstractListModel(parent) {}
 
 void LeanListModel::append(const QString& line) {
-    m_text += line.toStdString();
-    m_ends.push_back(std::uint32_t(m_text.size()));
+    append(std::string_view(line.toUtf8()));
 }
 
 void LeanListModel::append(std::string_view utf8) {
-    m_text += utf8;
+    if (!m_codes.empty())
+        codesToText();
+    // Offsets are 32-bit: lines beyond 4 GB of text are not kept.
+    if (m_text.size() + utf8.size() > UINT32_MAX || count() == INT_MAX)
+        return;
+    m_text.append(utf8.data(), utf8.size());
     m_ends.push_back(std::uint32_t(m_text.size()));
+}
+
+void LeanListModel::appendCode(std::uint8_t code) {
+    if (!m_ends.empty()) {
+        append(std::string_view(m_codeTexts.value(code).toUtf8()));
+        return;
+    }
+    if (count() == INT_MAX)
+        return;
+    m_codes.push_back(code);
+}
+
+void LeanListModel::codesToText() {
+    ChunkedArray<std::uint8_t> codes;
+    std::swap(codes, m_codes);
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        append(std::string_view(m_codeTexts.value(codes[i]).toUtf8()));
 }
 
 void LeanListModel::clear() {
     beginResetModel();
     // Give the memory back: a cleared list may have held a very long search.
-    std::string().swap(m_text);
-    std::vector<std::uint32_t>().swap(m_ends);
+    m_text.clear();
+    m_ends.clear();
+    m_codes.clear();
     m_published = 0;
     endResetModel();
 }
@@ -33,8 +57,13 @@ void LeanListModel::clear() {
 QString LeanListModel::at(int row) const {
     if (row < 0 || row >= count())
         return {};
-    const std::uint32_t begin = row == 0 ? 0 : m_ends[std::size_t(row) - 1];
-    return QString::fromUtf8(m_text.data() + begin, qsizetype(m_ends[std::size_t(row)] - begin));
+    if (!m_codes.empty())
+        return m_codeTexts.value(m_codes[std::size_t(row)]);
+    const std::size_t begin = row == 0 ? 0 : m_ends[std::size_t(row) - 1];
+    const std::size_t end = m_ends[std::size_t(row)];
+    QByteArray utf8(qsizetype(end - begin), Qt::Uninitialized);
+    m_text.copy(begin, end, utf8.data());
+    return QString::fromUtf8(utf8);
 }
 
 void LeanListModel::publish() {
@@ -90,6 +119,11 @@ void ListBox::addItem(const QString& line) {
 
 void ListBox::addItem(std::string_view utf8) {
     m_model->append(utf8);
+    schedulePublish();
+}
+
+void ListBox::addCode(std::uint8_t code) {
+    m_model->appendCode(code);
     schedulePublish();
 }
 

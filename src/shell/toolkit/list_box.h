@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/chunked_array.h"
 #include "shell/toolkit/twips.h"
 
 #include <QAbstractListModel>
@@ -13,19 +14,23 @@
 #include <string_view>
 #include <vector>
 
-// The lines of a list box, kept as one UTF-8 buffer with an end offset per line: a few bytes a
-// line, where a history may grow to millions of lines. Appended lines reach the views in one
-// batch when events next run, so appending stays cheap inside long loops.
+// The lines of a list box, where a history may grow to a hundred million lines. A line is either
+// text, kept in one UTF-8 buffer with an end offset per line (a dozen bytes a line), or a code, one
+// byte a line, that stands for one of a few texts set once: its text is made only when the line is
+// shown or read. A list holds one kind or the other. Appended lines reach the views in one batch
+// when events next run, so appending stays cheap inside long loops.
 class LeanListModel : public QAbstractListModel {
 public:
     explicit LeanListModel(QObject* parent = nullptr);
 
     void append(const QString& line);
     void append(std::string_view utf8);
+    void setCodeTexts(QStringList texts) { m_codeTexts = std::move(texts); }
+    void appendCode(std::uint8_t code);
     void clear();
-    int count() const { return int(m_ends.size()); }
+    int count() const { return int(m_ends.size() + m_codes.size()); }
     QString at(int row) const;
-    std::size_t bytesUsed() const { return m_text.capacity() + m_ends.capacity() * sizeof(std::uint32_t); }
+    std::size_t bytesUsed() const { return m_text.bytesUsed() + m_ends.bytesUsed() + m_codes.bytesUsed(); }
     // Announces the lines appended since the last call to the attached views.
     void publish();
 
@@ -34,8 +39,12 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::string m_text;
-    std::vector<std::uint32_t> m_ends;
+    void codesToText();
+
+    ChunkedArray<char> m_text;
+    ChunkedArray<std::uint32_t> m_ends;
+    ChunkedArray<std::uint8_t> m_codes;
+    QStringList m_codeTexts;
     int m_published = 0;
 };
 
@@ -49,6 +58,9 @@ public:
     void addItem(const QString& line);
     // The same for a line already in UTF-8, which long loops can make without allocating.
     void addItem(std::string_view utf8);
+    // Coded lines: the texts by code, set once, then one byte a line (see LeanListModel).
+    void setCodeTexts(QStringList texts) { m_model->setCodeTexts(std::move(texts)); }
+    void addCode(std::uint8_t code);
     void clear();
     int count() const { return m_model->count(); }
     QString item(int row) const { return m_model->at(row); }

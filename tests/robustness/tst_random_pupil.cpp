@@ -170,6 +170,8 @@ private:
             }
             return;
         }
+        if (m_messagesOpen > 0)
+            return;
         if (m_depth >= kMaxDepth) {
             if (++m_waiting > kPatience)
                 quitProgram(QStringLiteral("quits while loops run at every level"));
@@ -226,14 +228,16 @@ private:
         m_program->endProgram();
     }
 
-    // A message box is modal: the pupil closes it, and meanwhile the timers and the deferred
-    // deletions run, as in the box's own event loop. Sometimes the pupil acts elsewhere first.
+    // A message box is modal to the whole program: the pupil can only close it, and meanwhile
+    // the timers and the deferred deletions run, as in the box's own event loop.
     void whileMessageOpen() {
         ++m_figures.messages;
         m_dialogs->shown.clear();
+        ++m_messagesOpen;
         QEventLoop box;
         QTimer::singleShot(0, &box, &QEventLoop::quit);
         box.exec();
+        --m_messagesOpen;
     }
 
     // --- choosing ---
@@ -246,7 +250,7 @@ private:
 
     void note(const QString& what) {
         recentActions.push_back(QStringLiteral("[%1/%2] ").arg(m_figures.actions).arg(m_depth) + what);
-        if (recentActions.size() > 40)
+        if (recentActions.size() > 400)
             recentActions.pop_front();
     }
 
@@ -304,6 +308,9 @@ private:
         m_dialogs->colorAnswers = {chance(0.5) ? std::optional<QColor>(QColor::fromRgb(QRgb(pick(0, 0xFFFFFF))))
                                                : std::nullopt};
         const int kind = pick(0, 99);
+        // A modal window takes all the input until it is closed.
+        if (Form* modal = modalForm())
+            return kind < 10 ? closeForm(*modal) : kind < 20 ? triggerMenuEntry(*modal) : actOnControl(*modal);
         if (kind < 8)
             return showSomeWindow();
         QList<Form*> shown = forms(true);
@@ -314,14 +321,26 @@ private:
             note(QStringLiteral("hides %1").arg(QLatin1String(form->name())));
             return form->hide();
         }
-        if (kind < 15) {
-            note(QStringLiteral("closes %1").arg(QLatin1String(form->name())));
-            form->window().close();
-            return;
-        }
+        if (kind < 15)
+            return closeForm(*form);
         if (kind < 25)
             return triggerMenuEntry(*form);
         actOnControl(*form);
+    }
+
+    Form* modalForm() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return nullptr;
+        for (Form* f : forms(true))
+            if (&f->window() == modal)
+                return f;
+        return nullptr;
+    }
+
+    void closeForm(Form& form) {
+        note(QStringLiteral("closes %1").arg(QLatin1String(form.name())));
+        form.window().close();
     }
 
     void showSomeWindow() {
@@ -461,6 +480,7 @@ private:
     QEventLoop* m_outer = nullptr;
     QElapsedTimer m_sinceTick;
     int m_depth = 0;
+    int m_messagesOpen = 0;
     int m_waiting = 0;
     int m_endedTicks = 0;
     long m_leftInProgram = 0;

@@ -6,6 +6,8 @@
 #include "equations/degree2_window.h"
 #include "equations/diophantine_window.h"
 #include "equations/equations_course_window.h"
+#include "functions/introduction_window.h"
+#include "functions/reference_functions_window.h"
 #include "graphs/graph_window.h"
 #include "help/glossary_window.h"
 #include "help/help_window.h"
@@ -57,6 +59,8 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<GraphWindow>(),
         entry<DiophantineWindow>(),
         entry<EquationsCourseWindow>(),
+        entry<IntroductionWindow>(),
+        entry<ReferenceFunctionsWindow>(),
         entry<CombinationsWindow>(),
         entry<ProbabilityCourseWindow>(),
         entry<HelpWindow>(),

@@ -9,6 +9,7 @@
 #include "shell/toolkit/frame.h"
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/mouse_twips.h"
+#include "shell/toolkit/picture_box.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -159,6 +160,11 @@ private:
             if (row.backColor.isValid())
                 surface->setBackColor(row.backColor.resolve());
             return surface;
+        }
+        case Kind::PictureBox: {
+            auto* box = new PictureBox(parentOf(row), name, row.rect, row.picture);
+            connect(&box->mouse(), &MouseTwips::click, row);
+            return box;
         }
         case Kind::Line: {
             auto* l = new Line(parentOf(row), name, row.ends.x1, row.ends.y1, row.ends.x2, row.ends.y2);

@@ -21,6 +21,7 @@ class Image;
 class Label;
 class ListBox;
 class MultiLineTextBox;
+class PictureBox;
 class QAction;
 class QMenu;
 class TextBox;
@@ -41,6 +42,7 @@ enum class Kind {
     ListBox,
     Image,
     DrawingSurface,
+    PictureBox,
     Line,
     Shape,
     Timer,
@@ -76,6 +78,9 @@ template <> constexpr Kind kindOf<Image>() {
 }
 template <> constexpr Kind kindOf<DrawingSurface>() {
     return Kind::DrawingSurface;
+}
+template <> constexpr Kind kindOf<PictureBox>() {
+    return Kind::PictureBox;
 }
 template <> constexpr Kind kindOf<Line>() {
     return Kind::Line;
@@ -204,7 +209,7 @@ struct ControlRow {
     FontSpec font = {};
     Colour foreColor = {}; // none: the system's text colour; the outline of a line or shape
     Colour backColor = {}; // none: a transparent label or shape, the system's face for the others
-    QString picture = {};  // a resource, for an image or a picture button
+    QString picture = {};  // a resource, for an image, a picture box or a picture button
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     Shape::Kind shape = Shape::Kind::Rectangle;
     int penWidth = 1;

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "functions/introduction_window.h"
+
+#include "functions/reference_functions_window.h"
+#include "shell/program.h"
+#include "shell/toolkit/controls.h"
+
+namespace {
+using namespace ui;
+using W = IntroductionWindow;
+
+const Ref<MultiLineTextBox> Text_intro{"Text_intro"};
+const Ref<MultiLineTextBox> Text_intro2{"Text_intro2"};
+
+constexpr int kWidth = 11355;
+constexpr int kParagraphLeft = 120;
+constexpr int kParagraphGap = 60;
+
+const FontSpec kParagraph{.points = 12};
+
+const ControlRow kControls[] = {
+    {.control = label("Label1"),
+     .caption = "INTRODUCTION:",
+     .rect = {120, 120, 3000, 375},
+     .font = {.points = 12, .bold = true}},
+    {.control = Text_intro,
+     .caption = "Text1",
+     .rect = {kParagraphLeft, 600, 5535, 1335},
+     .font = kParagraph,
+     .readOnly = true,
+     .accessibleName = "Introduction, premier paragraphe"},
+    {.control = Text_intro2,
+     .caption = "Text1",
+     .rect = {5760, 600, 5535, 1335},
+     .font = kParagraph,
+     .readOnly = true,
+     .accessibleName = "Introduction, second paragraphe"},
+    {.control = button("Command1"),
+     .caption = "OK",
+     .rect = {120, 2040, 1215, 495},
+     .font = {.points = 13.5, .bold = true},
+     .handler = call(&W::Command1_Click)},
+};
+
+// Moves and sizes a control in twips, keeping the other two values.
+void setLeftAndWidth(QWidget& w, int left, int width) {
+    twips::Rect r = twips::placeOf(&w);
+    r.left = left;
+    r.width = width;
+    twips::place(&w, r);
+}
+
+} // namespace
+
+const WindowDescription IntroductionWindow::description{
+    .name = "Form4",
+    .title = "Form4",
+    .border = FormWindow::Border::FixedSingle,
+    .width = kWidth,
+    .height = 2655,
+    .backColor = colors::lightBlue,
+    .controls = kControls,
+};
+
+// The two paragraphs stand side by side, each half the window wide.
+void IntroductionWindow::load() {
+    const int width = window().clientWidthTwips() / 2 - 120;
+    MultiLineTextBox& first = get(Text_intro);
+    setLeftAndWidth(first, kParagraphLeft, width);
+    setLeftAndWidth(get(Text_intro2), kParagraphLeft + width + kParagraphGap, width);
+    first.setText(
+        "Nous avons étudié les fonctions linéaires et affines. Mais il existe une infinité d'autres "
+        "fonctions. Certaines se retrouvent beaucoup plus souvent.");
+    get(Text_intro2)
+        .setText("On les appelle fonctions de référence car elles permettent de gagner du temps "
+                 "lorsqu'on les reconnaît dans un problème.");
+}
+
+void IntroductionWindow::Command1_Click() {
+    hide();
+    program().get<ReferenceFunctionsWindow>().show();
+}

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "functions/rules/reference_functions.h"
+#include "shell/form.h"
+
+// The reference functions exercise: the pupil first matches each table of values to the curve of
+// its function, then drags each function's label beside its curve, which reveals its table of
+// variation.
+class ReferenceFunctionsWindow : public Form {
+public:
+    static const ui::WindowDescription description;
+    explicit ReferenceFunctionsWindow(Program& program);
+
+    void Picture_tab_val_Click(int i);
+    void Picture_ft_Click(int i);
+    void Label_ft_ref_MouseDown(int i, int button, int shift, double x, double y);
+    void Label_ft_ref_MouseMove(int i, int button, int shift, double x, double y);
+    void Label_ft_ref_MouseUp(int i, int button, int shift, double x, double y);
+
+    const reference_functions::Matching& matching() const { return m_matching; }
+    const reference_functions::LabelDrag& drag() const { return m_drag; }
+
+protected:
+    void load() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Puts a label being dragged back where its drag began.
+    void cancelDrag();
+    void endMatchingStage();
+
+    reference_functions::Matching m_matching;
+    reference_functions::LabelDrag m_drag;
+    // The message box that ends the first stage is open: the labels take no drag meanwhile.
+    bool m_messageOpen = false;
+    // Counts the builds of the controls, so that a handler resumed after a message box knows
+    // whether the window was closed and built afresh meanwhile.
+    int m_builds = 0;
+};

@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/toolkit/picture_box.h"
+
+#include "shell/toolkit/controls.h"
+#include "shell/toolkit/mouse_twips.h"
+
+#include <QPainter>
+
+namespace {
+const QColor kLine(0, 0, 0);
+// The raised frame: a golden face, lit from the top left, between an outer and an inner edge.
+const QColor kOuterLight(255, 255, 255);
+const QColor kOuterShadow(70, 45, 0);
+const QColor kFace(255, 176, 0);
+const QColor kInnerLight(255, 232, 160);
+const QColor kInnerShadow(150, 95, 0);
+
+// A ring one pixel wide, `inset` pixels inside r, lit on the top and left sides.
+void ring(QPainter& p, const QRectF& r, qreal inset, const QColor& topLeft, const QColor& bottomRight) {
+    const QRectF in = r.adjusted(inset, inset, -inset, -inset);
+    p.fillRect(QRectF(in.left(), in.top(), in.width(), 1), topLeft);
+    p.fillRect(QRectF(in.left(), in.top(), 1, in.height()), topLeft);
+    p.fillRect(QRectF(in.left(), in.bottom() - 1, in.width(), 1), bottomRight);
+    p.fillRect(QRectF(in.right() - 1, in.top(), 1, in.height()), bottomRight);
+}
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent, const QString& name, const twips::Rect& r, const QString& resource)
+    : m_renderer(resource)
+    , m_mouse(new MouseTwips(this)) {
+    setupControl(this, parent, name, r);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setBorder(Border b) {
+    m_border = b;
+    update();
+}
+
+void PictureBox::setAutoSize(bool on) {
+    m_autoSize = on;
+    if (!on)
+        return;
+    twips::Rect r = twips::placeOf(this);
+    r.width = twips::fromPx(pictureSize().width() + 2 * kBorder);
+    r.height = twips::fromPx(pictureSize().height() + 2 * kBorder);
+    twips::place(this, r);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    // Painted straight onto the window at its density: the vector picture is never scaled as pixels.
+    m_renderer.render(&p, QRectF(QPointF(kBorder, kBorder), QSizeF(pictureSize())));
+    const QRectF all(rect());
+    if (m_border == Border::Flat) {
+        ring(p, all, 0, kLine, kLine);
+    } else {
+        ring(p, all, 0, kOuterLight, kOuterShadow);
+        ring(p, all, 1, kFace, kFace);
+        ring(p, all, 2, kFace, kFace);
+        ring(p, all, 3, kInnerShadow, kInnerLight);
+    }
+}

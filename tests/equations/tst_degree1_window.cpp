@@ -194,8 +194,8 @@ private Q_SLOTS:
         QCOMPARE(box->text(), QString(309, '1'));
         box->setText("12" + QString(100'000, 'x'));
         QCOMPARE(box->text(), QStringLiteral("12"));
-        w.box("Text2")->setText("-4,5e1" + QString(50'000, ' ') + "z");
-        QCOMPARE(w.box("Text2")->text().size(), 6 + 50'000); // the blanks after a number stay
+        w.box("Text2")->setText("-4,5e1" + QString(30'000, ' ') + "z");
+        QCOMPARE(w.box("Text2")->text().size(), 6 + 30'000); // the blanks after a number stay
         QCOMPARE(w.box("Text2")->text().trimmed(), QStringLiteral("-4,5e1"));
     }
 

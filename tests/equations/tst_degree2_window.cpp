@@ -9,6 +9,10 @@
 #include "shell/toolkit/decorations.h"
 #include "shell/toolkit/drawing_surface.h"
 
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+
 #include <array>
 
 namespace {
@@ -198,6 +202,36 @@ private Q_SLOTS:
         w.press("Command2");
         QCOMPARE(w.caption("Label3"), QStringLiteral("3"));
         QCOMPARE(w.caption("Label4"), QStringLiteral("0"));
+    }
+
+    // The largest discriminant is shown rounded past the largest double, and read back as it.
+    void largestDiscriminantReadsBack() {
+        Window w;
+        w.coefficients("1", "13407807929942596e+138", "0", "0");
+        w.press("Command1");
+        QCOMPARE(w.caption("Label2"), QStringLiteral("1,79769313486232E+308"));
+        w.press("Command2");
+        QCOMPARE(w.caption("Label3"), QStringLiteral("0"));
+        QCOMPARE(w.caption("Label4"), QStringLiteral("-1,34078079299426E+154"));
+    }
+
+    // A pasted text of megabytes keeps its first 32 767 characters, which the filter judges; the
+    // steps then read a box of bounded length and answer at once.
+    void hugePasteKeepsItsBeginning() {
+        Window w;
+        w.coefficients("1", "-3", "2", "0");
+        QGuiApplication::clipboard()->setText(QString(10'000'000, QLatin1Char('0')) + QStringLiteral("5"));
+        QElapsedTimer timer;
+        timer.start();
+        QLineEdit* c = w.box("Text3");
+        c->selectAll();
+        QTest::keyClick(c, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(c->text(), QString(TextBox::kMaxLength, QLatin1Char('0')));
+        w.solve();
+        QCOMPARE(w.caption("Label2"), QStringLiteral("9"));
+        QCOMPARE(w.caption("Label3"), QStringLiteral("3"));
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(w.tp.dialogs.shown.empty());
     }
 
     void visibilityOfTheSolverSteps() {

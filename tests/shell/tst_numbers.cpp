@@ -12,6 +12,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -222,7 +223,16 @@ void TestNumbers::strictNumber_data() {
         {"9007199254740993,0000000001", true, 9007199254740994.0},
         {"1,7976931348623157e308", true, max},
         {"-1,7976931348623157e308", true, -max},
-        {"1,7976931348623159e308", false, 0.0}, // rounds past the largest double
+        // Past the largest double, but not past its shown text «1,79769313486232E+308»: the
+        // program's own text of the largest double reads back as that double.
+        {"1,7976931348623159e308", true, max},
+        {"1,79769313486232E+308", true, max},
+        {"-1,79769313486232E+308", true, -max},
+        {"179769313486232e294", true, max},
+        {"1,797693134862320000e308", true, max},
+        {"1,797693134862320001e308", false, 0.0},
+        {"1,79769313486233e308", false, 0.0},
+        {"1,8e308", false, 0.0},
         {"1e400", false, 0.0},
         {"-1e400", false, 0.0},
         {"4,9406564584124654e-324", true, tiny},
@@ -345,6 +355,9 @@ void TestNumbers::leadingNumber_data() {
     QTest::newRow(".e5") << QStringLiteral(".e5") << 0.0;
     QTest::newRow("hex prefix") << QStringLiteral("0x1F") << 0.0;
     QTest::newRow("-0") << QStringLiteral("-0") << -0.0;
+    QTest::newRow("shown largest double") << QStringLiteral("1.79769313486232E+308")
+                                          << std::numeric_limits<double>::max();
+    QTest::newRow("beyond shown largest") << QStringLiteral("1.797693134862321E+308") << kInf;
     QTest::newRow("beyond range") << QStringLiteral("1e400") << kInf;
     QTest::newRow("beyond range, negative") << QStringLiteral("-1e400") << -kInf;
     QTest::newRow("below range") << QStringLiteral("1e-400") << 0.0;
@@ -489,8 +502,15 @@ void TestNumbers::numberTextRoundTrip() {
     std::uniform_int_distribution<int> exponent(-310, 305);
     for (char sep : {',', '.'}) {
         const NumberFormat fmt(sep);
-        for (int i = 0; i < 20000; ++i) {
-            const double x = mantissa(random) * std::pow(10.0, exponent(random));
+        // The largest doubles are shown rounded up past the largest double; they read back all the same.
+        std::vector<double> samples;
+        for (double x = std::numeric_limits<double>::max(); x > 1.7976931348623e308;
+             x = std::nextafter(std::nextafter(x, 0.0), 0.0))
+            samples.push_back(x);
+        for (int i = 0; i < 20000; ++i)
+            samples.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+        for (std::size_t k = 0; k < samples.size(); ++k) {
+            const double x = k % 2 ? samples[k] : -samples[k];
             const std::string text = fmt.numberText(x);
             const auto back = fmt.toDouble(text);
             QVERIFY2(back, text.c_str());

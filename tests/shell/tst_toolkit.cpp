@@ -9,6 +9,8 @@
 #include "shell/toolkit/mouse_twips.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QSignalSpy>
 
 class TestToolkit : public QObject {
@@ -170,6 +172,30 @@ private Q_SLOTS:
         line.setProperty("X1", 1500);
         QCOMPARE(line.x1(), 1500);
         QCOMPARE(host.findChild<Line*>(QStringLiteral("Line9")), &line);
+    }
+
+    // A text box keeps the beginning of a text longer than any number, however the text comes.
+    void textBoxKeepsTheBeginningOfALongText() {
+        QWidget host;
+        TextBox box(&host, QStringLiteral("Text1"), {0, 0, 3000, 300});
+        host.show();
+        QSignalSpy changes(&box, &QLineEdit::textChanged);
+        const QString huge = QStringLiteral("12") + QString(10'000'000, QLatin1Char('3'));
+
+        box.setText(huge);
+        QCOMPARE(box.text().size(), TextBox::kMaxLength);
+        QVERIFY(huge.startsWith(box.text()));
+        QCOMPARE(changes.size(), 1);
+
+        box.clear();
+        QGuiApplication::clipboard()->setText(huge);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.text().size(), TextBox::kMaxLength);
+        QVERIFY(huge.startsWith(box.text()));
+
+        QTest::keyClick(&box, Qt::Key_9);
+        QCOMPARE(box.text().size(), TextBox::kMaxLength);
+        QVERIFY(!box.text().contains(u'9'));
     }
 
     void multiLineBoxKeepsTheCursorAtTheEnd() {

@@ -135,7 +135,24 @@ std::optional<Decimal> readStrict(std::string_view text, char sep) {
     return std::move(scan.value);
 }
 
+// The largest double as the program shows it: rounded to 15 significant digits, it lies above the
+// largest double, yet it must read back as that double.
+constexpr std::string_view kShownLargestDigits = "179769313486232";
+constexpr std::int64_t kShownLargestLead = 308;
+
+// Whether the magnitude of `d` is at most that of the shown largest double.
+bool atMostShownLargest(const Decimal& d) {
+    const auto lead = static_cast<std::int64_t>(d.digits.size()) + d.exponent - 1;
+    if (d.digits.empty() || lead != kShownLargestLead) {
+        return d.digits.empty() || lead < kShownLargestLead;
+    }
+    // Same decimal exponent, no trailing zeros on either side: the digits compare as texts.
+    return std::string_view(d.digits) <= kShownLargestDigits;
+}
+
 // The double nearest to `d`; plus or minus infinity beyond the double range, a signed zero below it.
+// A value above the largest double by no more than the rounding of its shown text reads as the
+// largest double.
 double nearestDouble(const Decimal& d) {
     const double sign = d.negative ? -1.0 : 1.0;
     if (d.digits.empty()) {
@@ -170,6 +187,9 @@ double nearestDouble(const Decimal& d) {
         magnitude = lead > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (ec != std::errc{}) {
         magnitude = 0.0; // not reached: the text was built from digits only
+    }
+    if (std::isinf(magnitude) && atMostShownLargest(d)) {
+        magnitude = std::numeric_limits<double>::max();
     }
     return sign * magnitude;
 }

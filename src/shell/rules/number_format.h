@@ -18,14 +18,16 @@ public:
     std::optional<std::int16_t> toInt16(std::string_view text) const;
     std::optional<std::int32_t> toInt32(std::string_view text) const;
     // Strict number conversion: nearest double; nullopt when not a number or outside the double range.
+    // The largest double is shown as «1,79769313486232E+308», just above it: a value up to that text
+    // reads as the largest double, so that every number the program shows reads back.
     std::optional<double> toDouble(std::string_view text) const;
     // The length of the longest beginning of the text that toDouble accepts: the whole length when it
     // accepts the text, 0 when it accepts no beginning. Linear in the text's length, give or take a
     // logarithm.
     std::size_t longestDoublePrefix(std::string_view text) const;
     // Leading-number conversion: never fails, always uses '.' (blanks/tabs/line feeds removed everywhere
-    // first). A value beyond the double range gives plus or minus infinity; one too small for it gives a
-    // (signed) zero.
+    // first). A value beyond the double range (and beyond the shown largest double) gives plus or minus
+    // infinity; one too small for it gives a (signed) zero.
     static double leadingNumber(std::string_view text) { return leadingNumber(text, '.'); }
     // The same reading with another decimal mark: the input filters read a box's leading number with
     // the user's separator, so that a decimal comma can be typed under French settings.

@@ -18,8 +18,9 @@ Box beside(const Box& anchor, int width, int height, const Box& screen, int gap)
         left = screen.right() - width;
     else
         left = screen.left;
-    // A window wider than the screen keeps its title bar's left end in view.
-    left = std::max(screen.left, left);
+    // Beside an anchor that the pupil has pushed partly off the screen, the window still opens on
+    // it; one wider than the screen keeps its title bar's left end in view.
+    left = std::max(screen.left, std::min(left, screen.right() - width));
     const int top = std::max(screen.top, std::min(anchor.top, screen.bottom() - height));
     return {left, top, width, height};
 }

@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/toolkit/controls.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include <limits>
+#include <algorithm>
 
 void setupControl(QWidget* w, QWidget* parent, const QString& name, const twips::Rect& r,
                   const FontSpec& font) {
@@ -58,8 +61,28 @@ void Label::setBackColor(const QColor& c) {
 
 TextBox::TextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font) {
     setupControl(this, parent, name, r, font);
-    // No length limit: a pasted text arrives whole, and the box's own rules decide on it.
-    setMaxLength(std::numeric_limits<int>::max());
+    // A paste longer than any number keeps its beginning, which the box's own rules then judge;
+    // a whole paste of megabytes would freeze every handler that reads the box.
+    setMaxLength(kMaxLength);
+}
+
+void TextBox::pasteWhatFits() {
+    if (isReadOnly())
+        return;
+    const QString clip = QGuiApplication::clipboard()->text();
+    if (clip.isEmpty() && !hasSelectedText())
+        return;
+    const qsizetype kept = text().size() - selectedText().size();
+    insert(clip.left(std::max<qsizetype>(0, kMaxLength - kept)));
+}
+
+void TextBox::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Paste)) {
+        pasteWhatFits();
+        e->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
 }
 
 void TextBox::setTextKeepingCursorAtEnd(const QString& t) {

@@ -52,9 +52,21 @@ private:
 // code, synchronously inside the assignment.
 class TextBox : public QLineEdit {
 public:
+    // The most characters a box keeps (Qt's own default for a line edit); the rest of a longer
+    // text, typed, pasted or set by code, is dropped.
+    static constexpr int kMaxLength = 32767;
+
     TextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
     void setTextKeepingCursorAtEnd(const QString& t);
     void setBackColor(const QColor& c);
+
+protected:
+    // The paste key pastes only what the box can keep: the line edit's own paste goes through
+    // the whole clipboard text first, which takes a noticeable time for megabytes.
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void pasteWhatFits();
 };
 
 // A multi-line, word-wrapped text box, usually read-only.

@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The plot geometry: whatever the ranges and the function, the dots fall on the surface and
+// their number is bounded by the surface's size; a read-out is finite. Also the placement of a
+// window beside another.
+#include "fuzz_input.h"
+
+#include "graphs/rules/plot_geometry.h"
+#include "shell/rules/placement.h"
+
+#include <cmath>
+
+namespace {
+
+void plotRules(FuzzInput& in) {
+    const plot::Ranges r{in.value<double>(), in.value<double>(), in.value<double>(), in.value<double>()};
+    // The graph window's surface measures a few thousand twips.
+    const double largeur = in.value<std::uint16_t>() % 12000;
+    const double hauteur = in.value<std::uint16_t>() % 12000;
+    std::optional<plot::Function> f;
+    const auto kind = in.value<std::uint8_t>();
+    if (kind % 3 != 0)
+        f = plot::Function{std::int16_t(kind % 3), in.value<double>(), in.value<double>(), in.value<double>()};
+    const auto scales = plot::scalesFor(r, largeur, hauteur);
+    if (!scales)
+        return;
+    REQUIRE(std::isfinite(scales->echelleX) && std::isfinite(scales->echelleY));
+    const auto dots = plot::plotDots(r, *scales, largeur, hauteur, f);
+    // The axes and the curve have a dot per step along the surface; the marks stand at least
+    // 2.5 twips apart, five dots each, however narrow the scale: the work is bounded by the surface.
+    const double span = largeur + hauteur + 4 * plot::pas;
+    const double bound = span / plot::pas + 2 + 5 * (span / 2.5 + 2) + largeur / plot::pas + 64;
+    REQUIRE(double(dots.size()) <= bound);
+    for (const plot::Dot& d : dots) {
+        REQUIRE(std::isfinite(d.x) && std::isfinite(d.y));
+        REQUIRE(d.x >= -plot::pas && d.x <= largeur + plot::pas && d.y >= -plot::pas && d.y <= hauteur + plot::pas);
+    }
+    if (f) {
+        const double click = in.value<std::uint16_t>() % 12000;
+        if (const auto read = plot::readOut(*scales, r.xmin, *f, click))
+            REQUIRE(std::isfinite(read->u) && std::isfinite(read->y) && std::isfinite(read->surfaceY));
+    }
+}
+
+void placementRules(FuzzInput& in) {
+    const auto small = [&] { return int(in.value<std::int32_t>() % 20000); };
+    const placement::Box screen{small(), small(), std::abs(small()), std::abs(small())};
+    const placement::Box anchor{small(), small(), std::abs(small()), std::abs(small())};
+    const int width = std::abs(small());
+    const int height = std::abs(small());
+    const placement::Box at = placement::beside(anchor, width, height, screen, 8);
+    REQUIRE(at.width == width && at.height == height);
+    if (width <= screen.width && height <= screen.height) {
+        REQUIRE(at.left >= screen.left && at.right() <= screen.right());
+        REQUIRE(at.top >= screen.top && at.bottom() <= screen.bottom());
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return 0;
+    FuzzInput in(data + 1, size - 1);
+    if (data[0] & 1)
+        placementRules(in);
+    else
+        plotRules(in);
+    return 0;
+}

@@ -13,6 +13,8 @@
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/list_box.h"
 
+#include "measure.h"
+
 #include <QApplication>
 #include <QTimer>
 
@@ -26,35 +28,15 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using measure::seconds;
+using measure::threadSeconds;
+using measure::median;
+using measure::residentKiB;
+
+using measure::Clock;
 constexpr std::int32_t kThrows = 1'000'000;
 constexpr std::int32_t kLongThrows = 100'000'000;
 constexpr int kRuns = 5;
-
-double seconds(Clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
-
-// Processor time of the calling thread: the same measure without the time other programs on the
-// machine took from it.
-double threadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-long residentKiB() {
-    std::ifstream statm("/proc/self/statm");
-    long size = 0;
-    long resident = 0;
-    statm >> size >> resident;
-    return resident * 4;
-}
 
 // The program's dialogs, except that the input box answers at once.
 class AnsweringDialogs : public QtDialogs {

@@ -10,6 +10,8 @@
 #include "shell/production_services.h"
 #include "shell/toolkit/list_box.h"
 
+#include "measure.h"
+
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -25,25 +27,11 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using measure::ms;
+using measure::threadMs;
+using measure::residentKiB;
 
-double ms(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-long residentKiB() {
-    std::ifstream statm("/proc/self/statm");
-    long size = 0;
-    long resident = 0;
-    statm >> size >> resident;
-    return resident * 4;
-}
-
-double threadMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) * 1e-6;
-}
+using measure::Clock;
 
 // The production pump, timing each time it runs the pending events (a batch of lines shown).
 class TimedPump : public EventPump {

@@ -19,6 +19,8 @@
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/list_box.h"
 
+#include "measure.h"
+
 #include <QApplication>
 #include <QTimer>
 
@@ -34,30 +36,12 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using measure::seconds;
+using measure::threadSeconds;
+using measure::median;
+using measure::residentKiB;
 
-double seconds(Clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
-
-double threadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-long residentKiB() {
-    std::ifstream statm("/proc/self/statm");
-    long size = 0;
-    long resident = 0;
-    statm >> size >> resident;
-    return resident * 4;
-}
+using measure::Clock;
 
 // The reference: the same trial division written plainly.
 bool plainPremier(std::int32_t n) {

@@ -9,6 +9,8 @@
 #include "shell/program.h"
 
 #include <QAbstractButton>
+#include "measure.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -28,17 +30,11 @@
 
 namespace {
 
+using measure::median;
+using measure::residentKiB;
+
 constexpr int kRuns = 5;
 constexpr int kIdleMs = 1000;
-
-long residentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return 0;
-}
 
 double processorMs() {
     rusage u{};
@@ -150,11 +146,6 @@ bool runChild(const QString& self, const QString& mode, Run& run) {
     run.memoryKiB = line.mid(7).trimmed().toDouble();
     child.waitForFinished(10000);
     return true;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace

@@ -127,7 +127,10 @@ int main(int argc, char* argv[]) {
         }
         s.largestGap = gap;
     }
-    QCoreApplication::processEvents();
+    // The last batch reaches the screen within a frame: let it come before checking what is shown.
+    const auto shownBy = Clock::now() + std::chrono::milliseconds(200);
+    while (list.shownCount() < list.count() && Clock::now() < shownBy)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const long added = residentKiB() - before;
 
     const int last = list.count() - 1;

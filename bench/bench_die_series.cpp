@@ -28,10 +28,10 @@
 
 namespace {
 
-using measure::seconds;
-using measure::threadSeconds;
 using measure::median;
 using measure::residentKiB;
+using measure::seconds;
+using measure::threadSeconds;
 
 using measure::Clock;
 constexpr std::int32_t kThrows = 1'000'000;

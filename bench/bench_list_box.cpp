@@ -28,8 +28,8 @@
 namespace {
 
 using measure::ms;
-using measure::threadMs;
 using measure::residentKiB;
+using measure::threadMs;
 
 using measure::Clock;
 
@@ -141,9 +141,10 @@ int main(int argc, char* argv[]) {
     for (const Stretch& s : stretches) {
         const int n = std::max(1, s.batches);
         std::printf("%9d .. %-9d %7.2f %6.1f ms | %8d %8.3f ms %8.3f ms %8.3f ms %8.3f ms %9.1f ms\n", from,
-                    s.upTo, ms(s.total) / 1000, ms(s.fillGap), s.batches, ms(s.batchTotal) / n, ms(s.largestBatch), s.cpuTotal / n,
-                    s.cpuLargest, ms(s.largestGap));
-        met = met && s.largestGap <= std::chrono::milliseconds(20) && s.fillGap <= std::chrono::milliseconds(20);
+                    s.upTo, ms(s.total) / 1000, ms(s.fillGap), s.batches, ms(s.batchTotal) / n,
+                    ms(s.largestBatch), s.cpuTotal / n, s.cpuLargest, ms(s.largestGap));
+        met = met && s.largestGap <= std::chrono::milliseconds(20) &&
+              s.fillGap <= std::chrono::milliseconds(20);
         from = s.upTo;
     }
     std::printf("list storage: %.1f bytes a line; resident memory added: %.1f bytes a line\n",

@@ -36,10 +36,10 @@
 
 namespace {
 
-using measure::seconds;
-using measure::threadSeconds;
 using measure::median;
 using measure::residentKiB;
+using measure::seconds;
+using measure::threadSeconds;
 
 using measure::Clock;
 
@@ -142,8 +142,8 @@ int main(int argc, char* argv[]) {
              list->shownCount() != list->count() && Clock::now() < shown;)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         const QString count = static_cast<Label*>(control("Label3"))->caption();
-        if (list->count() != expected || count != QString::number(expected) || list->listIndex() != expected - 1 ||
-            list->shownSelection() != expected - 1) {
+        if (list->count() != expected || count != QString::number(expected) ||
+            list->listIndex() != expected - 1 || list->shownSelection() != expected - 1) {
             std::fprintf(stderr, "window listed %d primes, count %s\n", list->count(), qPrintable(count));
             std::exit(1);
         }
@@ -156,7 +156,8 @@ int main(int argc, char* argv[]) {
     std::system("cut -d' ' -f1-3 /proc/loadavg");
     for (int round = 0; round < rounds; ++round) {
         expected = loop(upper, plainPremier, plain);
-        if (loop(upper, [](std::int32_t n) { return Premier(n, [] {}); }, premier) != expected) {
+        if (loop(
+                upper, [](std::int32_t n) { return Premier(n, [] {}); }, premier) != expected) {
             std::fprintf(stderr, "Premier disagrees with the plain loop\n");
             return 1;
         }
@@ -166,8 +167,9 @@ int main(int argc, char* argv[]) {
             t->ratio.push_back(t->wall.back() / plain.wall.back());
             t->cpuRatio.push_back(t->cpu.back() / plain.cpu.back());
         }
-        std::printf("round %d: plain %.3f s, Premier %.3f s, window %.3f s, window on %d threads %.3f s\n", round + 1,
-                    plain.wall.back(), premier.wall.back(), here.wall.back(), cores, threads.wall.back());
+        std::printf("round %d: plain %.3f s, Premier %.3f s, window %.3f s, window on %d threads %.3f s\n",
+                    round + 1, plain.wall.back(), premier.wall.back(), here.wall.back(), cores,
+                    threads.wall.back());
     }
 
     const double gapHereMs = seconds(gapHere) * 1000;
@@ -177,20 +179,21 @@ int main(int argc, char* argv[]) {
     std::printf("%-34s %9.3f\n", "plain loop", median(plain.wall));
     auto row = [](const char* name, const Timing& t, const char* target) {
         std::printf("%-34s %9.3f %12.3f %7.3f-%-6.3f %10.3f %8s\n", name, median(t.wall), median(t.ratio),
-                    *std::min_element(t.ratio.begin(), t.ratio.end()), *std::max_element(t.ratio.begin(), t.ratio.end()),
-                    median(t.cpuRatio), target);
+                    *std::min_element(t.ratio.begin(), t.ratio.end()),
+                    *std::max_element(t.ratio.begin(), t.ratio.end()), median(t.cpuRatio), target);
     };
     row("Premier, empty pump", premier, "<= 1.03");
     row("window, user-interface thread", here, "<= 1.10");
     row("window, every core", threads, "<= 0.65");
-    std::printf("(cpu ratio: processor time of the user-interface thread against the plain loop's, which leaves\n"
-                " out the time other programs took; for the search on every core it counts only the thread\n"
-                " that lists the primes)\n");
+    std::printf(
+        "(cpu ratio: processor time of the user-interface thread against the plain loop's, which leaves\n"
+        " out the time other programs took; for the search on every core it counts only the thread\n"
+        " that lists the primes)\n");
     std::printf("largest gap of a 5 ms timer: %.1f ms on the user-interface thread, %.1f ms on every core "
                 "(target <= 20)\n",
                 gapHereMs, gapThreadsMs);
-    std::printf("resident memory added by %d entries: %.2f MB (%.1f bytes an entry; target <= 8 MB)\n", expected,
-                addedKiB / 1024.0, addedKiB * 1024.0 / std::max(1, expected));
+    std::printf("resident memory added by %d entries: %.2f MB (%.1f bytes an entry; target <= 8 MB)\n",
+                expected, addedKiB / 1024.0, addedKiB * 1024.0 / std::max(1, expected));
     std::printf("load average at end: ");
     std::fflush(stdout);
     std::system("cut -d' ' -f1-3 /proc/loadavg");

@@ -3,13 +3,13 @@
 
 // What starting the program costs, against a bare Qt program that shows one QWidget with a line
 // of text: the time from starting the process to its first window painted, and the resident
-// memory once idle (the program with its main menu open). Both run as fresh processes of this executable, in turn,
-// five times each; the medians and their ratios are printed.
+// memory once idle (the program with its main menu open). Both run as fresh processes of this executable, in
+// turn, five times each; the medians and their ratios are printed.
 #include "shell/app_setup.h"
 #include "shell/program.h"
 
-#include <QAbstractButton>
 #include "measure.h"
+#include <QAbstractButton>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -161,7 +161,8 @@ int main(int argc, char* argv[]) {
     std::vector<Run> bare(kRuns);
     std::vector<Run> program(kRuns);
     for (int i = 0; i < kRuns; ++i) {
-        if (!runChild(self, QStringLiteral("bare"), bare[i]) || !runChild(self, QStringLiteral("program"), program[i])) {
+        if (!runChild(self, QStringLiteral("bare"), bare[i]) ||
+            !runChild(self, QStringLiteral("program"), program[i])) {
             std::fputs("bench_startup: a child process did not report\n", stderr);
             return 1;
         }
@@ -181,8 +182,8 @@ int main(int argc, char* argv[]) {
                 progWall / bareWall, "1.30");
     std::printf("%-34s %10.1f %10.1f %7.2f %7s\n", "first window, processor time (ms)", bareCpu, progCpu,
                 progCpu / bareCpu, "");
-    std::printf("%-34s %10.1f %10.1f %7.2f %7s\n", "idle resident memory (MB)", bareMem / 1024, progMem / 1024,
-                progMem / bareMem, "1.20");
+    std::printf("%-34s %10.1f %10.1f %7.2f %7s\n", "idle resident memory (MB)", bareMem / 1024,
+                progMem / 1024, progMem / bareMem, "1.20");
     const bool met = progWall / bareWall <= 1.3 && progMem / bareMem <= 1.2;
     std::printf("%s\n", met ? "targets met" : "a target was missed");
     return met ? 0 : 2;

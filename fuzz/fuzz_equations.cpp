@@ -38,9 +38,15 @@ void trinomialRules(const NumberFormat& fmt, FuzzInput& in) {
     const std::string_view presses = in.text();
     for (char p : presses.substr(0, 8)) {
         switch (p % 3) {
-        case 0: Discriminant(fmt, boxes, memory, view); break;
-        case 1: Solutions(fmt, boxes, memory, view); break;
-        default: Factorisation(fmt, boxes.a, view); break;
+        case 0:
+            Discriminant(fmt, boxes, memory, view);
+            break;
+        case 1:
+            Solutions(fmt, boxes, memory, view);
+            break;
+        default:
+            Factorisation(fmt, boxes.a, view);
+            break;
         }
         requireResultReadsBack(fmt, view.discriminant);
         if (!isComplex(view.first))
@@ -79,9 +85,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput in(data + 1, size - 1);
     const NumberFormat fmt(choice & 1 ? '.' : ',');
     switch ((choice >> 1) % 3) {
-    case 0: affineRules(in); break;
-    case 1: trinomialRules(fmt, in); break;
-    default: diophantineRules(fmt, in); break;
+    case 0:
+        affineRules(in);
+        break;
+    case 1:
+        trinomialRules(fmt, in);
+        break;
+    default:
+        diophantineRules(fmt, in);
+        break;
     }
     return 0;
 }

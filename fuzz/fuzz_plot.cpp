@@ -20,7 +20,8 @@ void plotRules(FuzzInput& in) {
     std::optional<plot::Function> f;
     const auto kind = in.value<std::uint8_t>();
     if (kind % 3 != 0)
-        f = plot::Function{std::int16_t(kind % 3), in.value<double>(), in.value<double>(), in.value<double>()};
+        f = plot::Function{std::int16_t(kind % 3), in.value<double>(), in.value<double>(),
+                           in.value<double>()};
     const auto scales = plot::scalesFor(r, largeur, hauteur);
     if (!scales)
         return;
@@ -33,7 +34,8 @@ void plotRules(FuzzInput& in) {
     REQUIRE(double(dots.size()) <= bound);
     for (const plot::Dot& d : dots) {
         REQUIRE(std::isfinite(d.x) && std::isfinite(d.y));
-        REQUIRE(d.x >= -plot::pas && d.x <= largeur + plot::pas && d.y >= -plot::pas && d.y <= hauteur + plot::pas);
+        REQUIRE(d.x >= -plot::pas && d.x <= largeur + plot::pas && d.y >= -plot::pas &&
+                d.y <= hauteur + plot::pas);
     }
     if (f) {
         const double click = in.value<std::uint16_t>() % 12000;

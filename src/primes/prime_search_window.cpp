@@ -122,7 +122,8 @@ void PrimeSearchWindow::Command1_Click() {
 }
 
 template <class Found>
-void PrimeSearchWindow::searchHere(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found) {
+void PrimeSearchWindow::searchHere(std::int64_t lower, std::int64_t upper, std::uint64_t search,
+                                   Found found) {
     Pump& pump = program().pump();
     for (std::int64_t i = lower; i <= upper; ++i) {
         const bool prime = Premier(std::int32_t(i), pump);
@@ -140,7 +141,8 @@ void PrimeSearchWindow::searchHere(std::int64_t lower, std::int64_t upper, std::
 // thread would. Between two runs of events the list, the count and the selection agree, as they
 // do when the candidates are tested here.
 template <class Found>
-void PrimeSearchWindow::searchOnThreads(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found) {
+void PrimeSearchWindow::searchOnThreads(std::int64_t lower, std::int64_t upper, std::uint64_t search,
+                                        Found found) {
     // A search started from the events run below stops this one at once.
     if (m_running)
         m_running->stop();

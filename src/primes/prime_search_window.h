@@ -36,8 +36,10 @@ protected:
 private:
     bool searchStopped(std::uint64_t search) const;
     // The two ways of going through the candidates; both call found() for each prime, in order.
-    template <class Found> void searchHere(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found);
-    template <class Found> void searchOnThreads(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found);
+    template <class Found>
+    void searchHere(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found);
+    template <class Found>
+    void searchOnThreads(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found);
     // The count is kept as the caption of Label3. A search may count hundreds of thousands of
     // primes, far more often than the pupil can see the label change, so the caption is written
     // when the primes it counts reach the screen and when the search ends, always with the value

@@ -20,9 +20,9 @@ void installFonts() {
     // The fonts are stored uncompressed in the program (see src/CMakeLists.txt) and handed to Qt
     // where they lie: reading them through a file would give Qt a copy of 1.3 MB to keep, while
     // the font engine only reads the few tables and glyphs it uses.
-    for (const char* file :
-         {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf",
-          ":/fonts/LiberationSans-Italic.ttf", ":/fonts/ComicNeue-Regular.otf", ":/fonts/ComicNeue-Bold.otf"}) {
+    for (const char* file : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf",
+                             ":/fonts/LiberationSans-Italic.ttf", ":/fonts/ComicNeue-Regular.otf",
+                             ":/fonts/ComicNeue-Bold.otf"}) {
         const QResource font(QString::fromLatin1(file));
         QFontDatabase::addApplicationFontFromData(
             font.compressionAlgorithm() == QResource::NoCompression
@@ -57,17 +57,17 @@ std::unique_ptr<Program> startProgram() {
 
     auto pump = std::make_unique<EventPump>();
     EventPump* pumpPtr = pump.get();
-    auto program = std::make_unique<Program>(Program::Services{
-        NumberFormat(decimalSeparatorOf(QLocale::system())), std::make_unique<QtDialogs>(), std::move(pump),
-        std::make_unique<ClockDraws>(), [pumpPtr] {
-            // From inside a long computation the process ends at once; otherwise the main loop
-            // returns and everything is released in order.
-            if (pumpPtr->depth() > 0) {
-                std::fflush(nullptr);
-                std::_Exit(0);
-            }
-            QCoreApplication::exit(0);
-        }});
+    auto program = std::make_unique<Program>(
+        Program::Services{NumberFormat(decimalSeparatorOf(QLocale::system())), std::make_unique<QtDialogs>(),
+                          std::move(pump), std::make_unique<ClockDraws>(), [pumpPtr] {
+                              // From inside a long computation the process ends at once; otherwise the main
+                              // loop returns and everything is released in order.
+                              if (pumpPtr->depth() > 0) {
+                                  std::fflush(nullptr);
+                                  std::_Exit(0);
+                              }
+                              QCoreApplication::exit(0);
+                          }});
     program->start();
     return program;
 }

@@ -33,11 +33,17 @@ struct QtOption {
     bool takesValue;
 };
 constexpr QtOption kQtOptions[] = {
-    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
-    {"qmljsdebugger", true}, {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true},
-    {"session", true}, {"display", true}, {"geometry", true}, {"name", true}, {"title", true},
-    {"visual", true}, {"style", true}, {"stylesheet", true}, {"reverse", false}, {"widgetcount", false},
-    {"nograb", false}, {"dograb", false}, {"sync", false}, {"testability", false},
+    {"platform", true},      {"platformpluginpath", true},
+    {"platformtheme", true}, {"plugin", true},
+    {"qmljsdebugger", true}, {"qwindowgeometry", true},
+    {"qwindowicon", true},   {"qwindowtitle", true},
+    {"session", true},       {"display", true},
+    {"geometry", true},      {"name", true},
+    {"title", true},         {"visual", true},
+    {"style", true},         {"stylesheet", true},
+    {"reverse", false},      {"widgetcount", false},
+    {"nograb", false},       {"dograb", false},
+    {"sync", false},         {"testability", false},
 };
 
 // The arguments without Qt's own options and their values.
@@ -49,7 +55,9 @@ QStringList withoutQtOptions(const QStringList& arguments) {
             kept << arguments.mid(i);
             break;
         }
-        const QString name = a.startsWith(QLatin1String("--")) ? a.mid(2) : a.startsWith(u'-') ? a.mid(1) : QString();
+        const QString name = a.startsWith(QLatin1String("--")) ? a.mid(2)
+                             : a.startsWith(u'-')              ? a.mid(1)
+                                                               : QString();
         const QString bare = name.section(u'=', 0, 0);
         const auto known = std::find_if(std::begin(kQtOptions), std::end(kQtOptions),
                                         [&](const QtOption& o) { return bare == QLatin1String(o.name); });
@@ -102,7 +110,10 @@ CommandLineAnswer readCommandLine(const QStringList& allArguments) {
     if (parser.isSet(help))
         return {CommandLineAnswer::Action::Stop, 0, helpText(command), {}};
     if (parser.isSet(version))
-        return {CommandLineAnswer::Action::Stop, 0, QStringLiteral("Niveau Seconde %1\n").arg(programVersion()), {}};
+        return {CommandLineAnswer::Action::Stop,
+                0,
+                QStringLiteral("Niveau Seconde %1\n").arg(programVersion()),
+                {}};
     if (!parsed) {
         const QString option = firstUnknownOption(arguments);
         const QString what = option.isEmpty() ? QStringLiteral("option mal formée")
@@ -110,8 +121,11 @@ CommandLineAnswer readCommandLine(const QStringList& allArguments) {
         return {CommandLineAnswer::Action::Stop, 2, {}, refusal(command, what)};
     }
     if (!parser.positionalArguments().isEmpty())
-        return {CommandLineAnswer::Action::Stop, 2, {},
-                refusal(command, QStringLiteral("argument inattendu « %1 » : le programme n'ouvre aucun fichier")
-                                     .arg(parser.positionalArguments().first()))};
+        return {
+            CommandLineAnswer::Action::Stop,
+            2,
+            {},
+            refusal(command, QStringLiteral("argument inattendu « %1 » : le programme n'ouvre aucun fichier")
+                                 .arg(parser.positionalArguments().first()))};
     return {};
 }

@@ -48,8 +48,10 @@ private Q_SLOTS:
         QTest::newRow("block of one number") << qint64(90) << qint64(130) << 2 << 1;
         QTest::newRow("more threads than blocks") << qint64(1) << qint64(30) << 8 << 16;
         QTest::newRow("a long range, many blocks ahead") << qint64(1) << qint64(200000) << 2 << 64;
-        QTest::newRow("ends at the largest 32-bit number") << qint64(2147483000) << qint64(2147483647) << 2 << 7;
-        QTest::newRow("the largest 32-bit number alone") << qint64(2147483647) << qint64(2147483647) << 2 << 4096;
+        QTest::newRow("ends at the largest 32-bit number")
+            << qint64(2147483000) << qint64(2147483647) << 2 << 7;
+        QTest::newRow("the largest 32-bit number alone")
+            << qint64(2147483647) << qint64(2147483647) << 2 << 4096;
     }
     void listsWhatTheOneByOneSearchLists() {
         QFETCH(qint64, lower);

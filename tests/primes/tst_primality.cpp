@@ -81,7 +81,8 @@ private Q_SLOTS:
             int calls = 0;
             const bool verdict = listing(n, expected);
             if (Premier(n, [&] { ++calls; }) != verdict || calls != expected)
-                QFAIL(qPrintable(QStringLiteral("%1: %2 passes instead of %3").arg(n).arg(calls).arg(expected)));
+                QFAIL(qPrintable(
+                    QStringLiteral("%1: %2 passes instead of %3").arg(n).arg(calls).arg(expected)));
         }
     }
 

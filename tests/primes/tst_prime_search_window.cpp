@@ -80,18 +80,18 @@ private Q_SLOTS:
             return QTest::newRow(qPrintable(QString::fromUtf8(name) + QString::fromUtf8(where)));
         };
         newRow("1 to 30") << "1"
-                                 << "30"
-                                 << QStringList{"2", "3", "5", "7", "11", "13", "17", "19", "23", "29"} << threads;
+                          << "30" << QStringList{"2", "3", "5", "7", "11", "13", "17", "19", "23", "29"}
+                          << threads;
         newRow("empty lower bound starts at 0") << ""
-                                                       << "10" << QStringList{"2", "3", "5", "7"} << threads;
+                                                << "10" << QStringList{"2", "3", "5", "7"} << threads;
         newRow("bounds reversed") << "20"
-                                         << "10" << QStringList{} << threads;
+                                  << "10" << QStringList{} << threads;
         newRow("7 to 7") << "7"
-                                << "7" << QStringList{"7"} << threads;
+                         << "7" << QStringList{"7"} << threads;
         newRow("0 to 1") << "0"
-                                << "1" << QStringList{} << threads;
+                         << "1" << QStringList{} << threads;
         newRow("empty upper bound finds nothing") << "1"
-                                                         << "" << QStringList{} << threads;
+                                                  << "" << QStringList{} << threads;
         newRow("ends after the largest 32-bit number")
             << "2147483600"
             << "2147483647" << QStringList{"2147483629", "2147483647"} << threads;

@@ -34,8 +34,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <deque>
 #include <iterator>
 #include <memory>
@@ -210,9 +210,9 @@ private:
         auto dialogs = std::make_unique<ScriptedDialogs>();
         m_dialogs = dialogs.get();
         m_dialogs->whileOpen = [this] { whileMessageOpen(); };
-        m_program = std::make_unique<Program>(Program::Services{
-            NumberFormat(m_separator), std::move(dialogs), std::make_unique<CountingPump>(),
-            std::make_unique<SeededDraws>(m_random()), [] {}});
+        m_program = std::make_unique<Program>(
+            Program::Services{NumberFormat(m_separator), std::move(dialogs), std::make_unique<CountingPump>(),
+                              std::make_unique<SeededDraws>(m_random()), [] {}});
         m_leftInProgram = pick(50, 3000);
         m_endedTicks = 0;
         ++m_figures.programs;
@@ -263,12 +263,62 @@ private:
     }
 
     QString hostileText() {
-        static const char* const fixed[] = {
-            "", "-", "+", "0", "-0", "00", "007", " 12 ", "1,5", "1.5", "-1,5", "5,", ",5", "1e3", "1E-2", "1e",
-            "1e308", "1e309", "-1e400", "1e-400", "4,9E-324", "1,79769313486232E+308", "-1,79769313486232E+308",
-            "2147483647", "2147483648", "-2147483648", "32767", "32768", "170", "171", "250", "251", "9999999999",
-            "99999999999999999999", "13407807929942596E+138", "abc", "5a", "--5", "+-5", "1 2", "nan", "inf",
-            "0x10", "1d3", "∞", "½", "٣", "𝟙𝟚", "é", "\t", "  ", "1e2e3", ",", ".", "e", "E5"};
+        static const char* const fixed[] = {"",
+                                            "-",
+                                            "+",
+                                            "0",
+                                            "-0",
+                                            "00",
+                                            "007",
+                                            " 12 ",
+                                            "1,5",
+                                            "1.5",
+                                            "-1,5",
+                                            "5,",
+                                            ",5",
+                                            "1e3",
+                                            "1E-2",
+                                            "1e",
+                                            "1e308",
+                                            "1e309",
+                                            "-1e400",
+                                            "1e-400",
+                                            "4,9E-324",
+                                            "1,79769313486232E+308",
+                                            "-1,79769313486232E+308",
+                                            "2147483647",
+                                            "2147483648",
+                                            "-2147483648",
+                                            "32767",
+                                            "32768",
+                                            "170",
+                                            "171",
+                                            "250",
+                                            "251",
+                                            "9999999999",
+                                            "99999999999999999999",
+                                            "13407807929942596E+138",
+                                            "abc",
+                                            "5a",
+                                            "--5",
+                                            "+-5",
+                                            "1 2",
+                                            "nan",
+                                            "inf",
+                                            "0x10",
+                                            "1d3",
+                                            "∞",
+                                            "½",
+                                            "٣",
+                                            "𝟙𝟚",
+                                            "é",
+                                            "\t",
+                                            "  ",
+                                            "1e2e3",
+                                            ",",
+                                            ".",
+                                            "e",
+                                            "E5"};
         const int kind = pick(0, 9);
         if (kind < 5)
             return QString::fromUtf8(fixed[pick(0, int(std::size(fixed)) - 1)]);
@@ -293,10 +343,17 @@ private:
         const int size = chance(0.01) ? 2'000'000 : sizes[pick(0, int(std::size(sizes)) - 1)];
         QString s(size, QLatin1Char(chance(0.5) ? '1' : '0'));
         switch (pick(0, 3)) {
-        case 0: s[0] = QLatin1Char('-'); break;
-        case 1: s[size / 2] = QLatin1Char(m_separator); break;
-        case 2: s[size - 1] = QLatin1Char('x'); break;
-        default: break;
+        case 0:
+            s[0] = QLatin1Char('-');
+            break;
+        case 1:
+            s[size / 2] = QLatin1Char(m_separator);
+            break;
+        case 2:
+            s[size - 1] = QLatin1Char('x');
+            break;
+        default:
+            break;
         }
         return s;
     }
@@ -305,12 +362,14 @@ private:
 
     void act() {
         m_dialogs->inputAnswers = {hostileText()};
-        m_dialogs->colorAnswers = {chance(0.5) ? std::optional<QColor>(QColor::fromRgb(QRgb(pick(0, 0xFFFFFF))))
-                                               : std::nullopt};
+        m_dialogs->colorAnswers = {
+            chance(0.5) ? std::optional<QColor>(QColor::fromRgb(QRgb(pick(0, 0xFFFFFF)))) : std::nullopt};
         const int kind = pick(0, 99);
         // A modal window takes all the input until it is closed.
         if (Form* modal = modalForm())
-            return kind < 10 ? closeForm(*modal) : kind < 20 ? triggerMenuEntry(*modal) : actOnControl(*modal);
+            return kind < 10   ? closeForm(*modal)
+                   : kind < 20 ? triggerMenuEntry(*modal)
+                               : actOnControl(*modal);
         if (kind < 8)
             return showSomeWindow();
         QList<Form*> shown = forms(true);
@@ -352,7 +411,8 @@ private:
     void triggerMenuEntry(Form& form) {
         QList<QAction*> entries;
         for (QAction* a : form.window().findChildren<QAction*>())
-            if (!a->isSeparator() && !a->menu() && a->isEnabled() && a->isVisible() && !a->objectName().isEmpty())
+            if (!a->isSeparator() && !a->menu() && a->isEnabled() && a->isVisible() &&
+                !a->objectName().isEmpty())
                 entries.push_back(a);
         QAction* entry = oneOf(entries);
         if (!entry)
@@ -382,7 +442,8 @@ private:
         }
         if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             const bool twice = chance(0.15);
-            note(QStringLiteral("%1: %2").arg(where, twice ? QStringLiteral("double click") : QStringLiteral("click")));
+            note(QStringLiteral("%1: %2").arg(where, twice ? QStringLiteral("double click")
+                                                           : QStringLiteral("click")));
             if (twice)
                 QTest::mouseDClick(button, Qt::LeftButton);
             else
@@ -408,7 +469,10 @@ private:
         }
         if (kind < 6) {
             const QString pasted = chance(0.3) ? hostileText() : longText();
-            note(QStringLiteral("%1: pastes %2 characters «%3…»").arg(where).arg(pasted.size()).arg(pasted.left(12)));
+            note(QStringLiteral("%1: pastes %2 characters «%3…»")
+                     .arg(where)
+                     .arg(pasted.size())
+                     .arg(pasted.left(12)));
             QGuiApplication::clipboard()->setText(pasted);
             if (chance(0.5))
                 box->selectAll();
@@ -424,9 +488,11 @@ private:
             return;
         }
         static const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-            {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier}, {Qt::Key_Home, Qt::NoModifier},
-            {Qt::Key_Return, Qt::NoModifier},    {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Y, Qt::ControlModifier},
-            {Qt::Key_X, Qt::ControlModifier},    {Qt::Key_Tab, Qt::NoModifier},     {Qt::Key_Escape, Qt::NoModifier}};
+            {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier},
+            {Qt::Key_Home, Qt::NoModifier},      {Qt::Key_Return, Qt::NoModifier},
+            {Qt::Key_Z, Qt::ControlModifier},    {Qt::Key_Y, Qt::ControlModifier},
+            {Qt::Key_X, Qt::ControlModifier},    {Qt::Key_Tab, Qt::NoModifier},
+            {Qt::Key_Escape, Qt::NoModifier}};
         const auto [key, modifiers] = keys[pick(0, int(std::size(keys)) - 1)];
         note(QStringLiteral("%1: key %2 (modifiers %3)").arg(where).arg(int(key)).arg(int(modifiers)));
         QTest::keyClick(box, key, modifiers);
@@ -459,7 +525,12 @@ private:
             QTest::mouseDClick(w, Qt::LeftButton, {}, at);
         } else {
             const QPoint to(pick(-50, w->width() + 50), pick(-50, w->height() + 50));
-            note(QStringLiteral("%1: drags from %2,%3 to %4,%5").arg(where).arg(at.x()).arg(at.y()).arg(to.x()).arg(to.y()));
+            note(QStringLiteral("%1: drags from %2,%3 to %4,%5")
+                     .arg(where)
+                     .arg(at.x())
+                     .arg(at.y())
+                     .arg(to.x())
+                     .arg(to.y()));
             QPointer<QWidget> guard(w);
             QTest::mousePress(w, Qt::LeftButton, {}, at);
             if (guard)
@@ -522,13 +593,14 @@ private Q_SLOTS:
         clock.start();
         RandomPupil pupil(seed, separator, actions, stallMs);
         const Figures f = pupil.walk();
-        std::printf("random pupil, seed %llu, separator '%c': %ld actions in %lld ms (%ld nested, %d deep at "
-                    "most), %ld programs, %ld message boxes; longest time without events %lld ms (after: %s); %ld "
-                    "gaps over 100 ms, %ld over %d ms\n",
-                    static_cast<unsigned long long>(seed), separator, f.actions,
-                    static_cast<long long>(clock.elapsed()), f.nestedActions, f.deepest, f.programs, f.messages,
-                    static_cast<long long>(f.longestGapMs), qPrintable(f.longestGapAfter), f.gapsOver100ms,
-                    f.stalls, stallMs);
+        std::printf(
+            "random pupil, seed %llu, separator '%c': %ld actions in %lld ms (%ld nested, %d deep at "
+            "most), %ld programs, %ld message boxes; longest time without events %lld ms (after: %s); %ld "
+            "gaps over 100 ms, %ld over %d ms\n",
+            static_cast<unsigned long long>(seed), separator, f.actions,
+            static_cast<long long>(clock.elapsed()), f.nestedActions, f.deepest, f.programs, f.messages,
+            static_cast<long long>(f.longestGapMs), qPrintable(f.longestGapAfter), f.gapsOver100ms, f.stalls,
+            stallMs);
         std::fflush(stdout);
         QVERIFY2(!f.hang, "a loop kept running after the end of the program");
         QCOMPARE(f.stalls, 0L);

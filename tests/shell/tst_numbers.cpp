@@ -355,8 +355,8 @@ void TestNumbers::leadingNumber_data() {
     QTest::newRow(".e5") << QStringLiteral(".e5") << 0.0;
     QTest::newRow("hex prefix") << QStringLiteral("0x1F") << 0.0;
     QTest::newRow("-0") << QStringLiteral("-0") << -0.0;
-    QTest::newRow("shown largest double") << QStringLiteral("1.79769313486232E+308")
-                                          << std::numeric_limits<double>::max();
+    QTest::newRow("shown largest double")
+        << QStringLiteral("1.79769313486232E+308") << std::numeric_limits<double>::max();
     QTest::newRow("beyond shown largest") << QStringLiteral("1.797693134862321E+308") << kInf;
     QTest::newRow("beyond range") << QStringLiteral("1e400") << kInf;
     QTest::newRow("beyond range, negative") << QStringLiteral("-1e400") << -kInf;

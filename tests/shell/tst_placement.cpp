@@ -21,7 +21,8 @@ private Q_SLOTS:
         QTest::newRow("no room: roomier left side") << Box{500, 0, 1000, 400} << Box{0, 0, 545, 636};
         QTest::newRow("low anchor: moved up") << Box{100, 900, 300, 100} << Box{408, 444, 545, 636};
         QTest::newRow("anchor above the screen") << Box{100, -50, 300, 100} << Box{408, 0, 545, 636};
-        QTest::newRow("anchor pushed off the right edge") << Box{2000, 100, 300, 100} << Box{1375, 100, 545, 636};
+        QTest::newRow("anchor pushed off the right edge")
+            << Box{2000, 100, 300, 100} << Box{1375, 100, 545, 636};
     }
     void beside() {
         QFETCH(Box, anchor);

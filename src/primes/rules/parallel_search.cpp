@@ -50,7 +50,8 @@ void ParallelPrimeSearch::work() {
     std::vector<std::int32_t> primes;
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_room.wait(lock, [this] { return m_stopped || m_handedOut < std::min(m_blocks, m_taken + m_ahead); });
+        m_room.wait(lock,
+                    [this] { return m_stopped || m_handedOut < std::min(m_blocks, m_taken + m_ahead); });
         if (m_stopped || m_handedOut == m_blocks)
             return;
         const std::int64_t block = m_handedOut++;
@@ -80,7 +81,8 @@ ParallelPrimeSearch::Next ParallelPrimeSearch::next(std::vector<std::int32_t>& p
     std::unique_lock lock(m_mutex);
     if (m_taken == m_blocks || m_stopped)
         return Next::Done;
-    if (!m_blockDone.wait_for(lock, wait, [this] { return m_stopped || (!m_pending.empty() && m_pending.front()); }))
+    if (!m_blockDone.wait_for(lock, wait,
+                              [this] { return m_stopped || (!m_pending.empty() && m_pending.front()); }))
         return Next::Waiting;
     if (m_stopped)
         return Next::Done;

@@ -24,7 +24,8 @@ bool digitFilterAccepts(const NumberFormat& fmt, std::string_view text) {
     if (text.empty()) {
         return true;
     }
-    return sameNumber(fmt, std::trunc(std::fabs(NumberFormat::leadingNumber(text, fmt.decimalSeparator()))), text);
+    return sameNumber(fmt, std::trunc(std::fabs(NumberFormat::leadingNumber(text, fmt.decimalSeparator()))),
+                      text);
 }
 
 bool boundFilterAccepts(const NumberFormat& fmt, std::string_view text) {

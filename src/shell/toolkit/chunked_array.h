@@ -10,8 +10,7 @@
 // An array that grows by fixed blocks. Appending never moves what is already stored, so a list of
 // a hundred million entries neither copies itself nor holds twice its size while it grows, and the
 // cost of an append is the same at every length.
-template <typename T, std::size_t BlockSize = 16384>
-class ChunkedArray {
+template <typename T, std::size_t BlockSize = 16384> class ChunkedArray {
 public:
     std::size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
@@ -40,8 +39,7 @@ public:
     T operator[](std::size_t i) const { return m_blocks[i / BlockSize][i % BlockSize]; }
 
     // Copies the values [begin, end) to out.
-    template <typename Out>
-    void copy(std::size_t begin, std::size_t end, Out out) const {
+    template <typename Out> void copy(std::size_t begin, std::size_t end, Out out) const {
         while (begin < end) {
             const std::size_t at = begin % BlockSize;
             const std::size_t take = std::min(end - begin, BlockSize - at);

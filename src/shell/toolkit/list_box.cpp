@@ -217,12 +217,24 @@ void ListBox::keyPressEvent(QKeyEvent* e) {
     const int current = m_selected >= 0 && m_selected < m_shown ? m_selected : -1;
     int row = -2;
     switch (e->key()) {
-    case Qt::Key_Up: row = current < 0 ? 0 : current - 1; break;
-    case Qt::Key_Down: row = current + 1; break;
-    case Qt::Key_PageUp: row = std::max(0, current - page); break;
-    case Qt::Key_PageDown: row = std::min(m_shown - 1, current + page); break;
-    case Qt::Key_Home: row = 0; break;
-    case Qt::Key_End: row = m_shown - 1; break;
+    case Qt::Key_Up:
+        row = current < 0 ? 0 : current - 1;
+        break;
+    case Qt::Key_Down:
+        row = current + 1;
+        break;
+    case Qt::Key_PageUp:
+        row = std::max(0, current - page);
+        break;
+    case Qt::Key_PageDown:
+        row = std::min(m_shown - 1, current + page);
+        break;
+    case Qt::Key_Home:
+        row = 0;
+        break;
+    case Qt::Key_End:
+        row = m_shown - 1;
+        break;
     default:
         QAbstractScrollArea::keyPressEvent(e);
         return;

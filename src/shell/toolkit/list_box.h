@@ -6,8 +6,8 @@
 #include "shell/toolkit/twips.h"
 
 #include <QAbstractScrollArea>
-#include <QHash>
 #include <QAccessible>
+#include <QHash>
 
 #include <chrono>
 #include <cstdint>

@@ -13,7 +13,12 @@
 #include "shell/toolkit/fit_text.h"
 #include "shell/toolkit/list_box.h"
 
+#include <charconv>
+#include <iterator>
+#include <span>
+#include <string_view>
 #include <thread>
+#include <vector>
 
 namespace {
 using namespace ui;
@@ -105,12 +110,21 @@ void PrimeSearchWindow::Command1_Click() {
     std::int32_t lower = 0;
     run.step([&] { upper = need(numbers.toInt32(get(Text2).text().toStdString())); });
     run.step([&] { lower = need(numbers.toInt32(get(Text1).text().toStdString())); });
-    auto found = [&](std::int64_t prime) {
+    // Lists a run of primes found one after the other. The primes are handed over in runs, always
+    // before events run, so that whatever the pupil can see (list, selection, count) is what
+    // listing them one at a time would show.
+    auto found = [&](std::span<const std::int32_t> primes) {
+        if (primes.empty())
+            return;
         ListBox& list = get(List1);
-        run.step([&] { list.addItem(NumberFormat::integerText(prime)); });
+        for (const std::int32_t prime : primes) {
+            char digits[16];
+            const auto end = std::to_chars(std::begin(digits), std::end(digits), prime).ptr;
+            list.addItem(std::string_view(digits, std::size_t(end - digits)));
+        }
         // The newest prime stays in view, however long the list grows.
-        run.step([&] { list.selectLast(); });
-        run.step([&] { countOne(list); });
+        list.selectLast();
+        run.step([&] { countMore(list, std::int64_t(primes.size())); });
     };
     // Counted in 64 bits, so that a search up to 2147483647 ends after its last candidate.
     if (m_threads > 0 && std::int64_t(upper) - lower >= m_blockSize)
@@ -125,15 +139,33 @@ template <class Found>
 void PrimeSearchWindow::searchHere(std::int64_t lower, std::int64_t upper, std::uint64_t search,
                                    Found found) {
     Pump& pump = program().pump();
+    std::vector<std::int32_t> primes;
+    primes.reserve(kRun);
+    auto listFound = [&] {
+        found(primes);
+        primes.clear();
+    };
+    // The primes found wait here until events are about to run (or the run is long), and are
+    // listed then: the list is reached once per run, not once per prime.
+    auto letEventsRun = [&] {
+        if (pump.due()) [[unlikely]] {
+            listFound();
+            pump();
+        }
+    };
     for (std::int64_t i = lower; i <= upper; ++i) {
-        const bool prime = Premier(std::int32_t(i), pump);
+        const bool prime = Premier(std::int32_t(i), letEventsRun);
         // Events may have run during the test: the window may have been closed and rebuilt, a
         // new search started, or the program ended.
         if (searchStopped(search))
             return;
-        if (prime)
-            found(i);
+        if (prime) {
+            primes.push_back(std::int32_t(i));
+            if (primes.size() == kRun)
+                listFound();
+        }
     }
+    listFound();
 }
 
 // The threads test the candidates; this thread lists the primes in order as their blocks come
@@ -164,8 +196,7 @@ void PrimeSearchWindow::searchOnThreads(std::int64_t lower, std::int64_t upper, 
         if (searchStopped(search) || next == ParallelPrimeSearch::Next::Done)
             return;
         if (next == ParallelPrimeSearch::Next::Block)
-            for (const std::int32_t p : primes)
-                found(p);
+            found(primes);
     }
 }
 
@@ -176,9 +207,9 @@ void PrimeSearchWindow::startCount() {
     m_count = 0.0;
 }
 
-void PrimeSearchWindow::countOne(ListBox& list) {
+void PrimeSearchWindow::countMore(ListBox& list, std::int64_t found) {
     // A window closed during the search was rebuilt with its initial caption: count from there.
-    // The list, reached afresh for each prime, tells when that happened.
+    // The list, reached afresh for each run of primes, tells when that happened.
     if (m_countList != &list) {
         m_countList = &list;
         Label* label = &get(Label3);
@@ -187,7 +218,7 @@ void PrimeSearchWindow::countOne(ListBox& list) {
             m_count = program().numbers().toDouble(label->caption().toStdString());
         }
     }
-    const double next = checked::finite(need(m_count) + 1);
+    const double next = checked::finite(need(m_count) + double(found));
     m_count = next;
     // Shown with the primes it counts, when they reach the screen.
     list.whenShown([this] { showCount(); });

@@ -29,6 +29,8 @@ public:
     // on the user-interface thread. At first, one per core when there are several.
     void setSearchThreads(int threads, int blockSize = kBlockSize);
     static constexpr int kBlockSize = 4096;
+    // The most primes found on this thread that wait to be listed together.
+    static constexpr std::size_t kRun = 1024;
 
 protected:
     void arrange() override;
@@ -45,7 +47,7 @@ private:
     // when the primes it counts reach the screen and when the search ends, always with the value
     // it would have.
     void startCount();
-    void countOne(ListBox& list);
+    void countMore(ListBox& list, std::int64_t found);
     void showCount();
 
     std::uint64_t m_search = 0;

@@ -29,6 +29,8 @@ public:
         if (m_due.load(std::memory_order_relaxed)) [[unlikely]]
             runPending();
     }
+    // Whether the next call will run events: a loop may get ready for them first.
+    bool due() const { return m_due.load(std::memory_order_relaxed); }
     // How many calls are running events at this moment (more than one when a handler run by the
     // pump starts a long computation of its own).
     int depth() const { return m_depth; }

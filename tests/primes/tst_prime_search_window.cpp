@@ -114,6 +114,23 @@ private Q_SLOTS:
         QTRY_COMPARE(w.list()->shownSelection(), int(listed.size()) - 1);
     }
 
+    // Between two runs of events the primes found wait to be listed together: none is lost or
+    // listed twice, however many runs the search makes.
+    void searchWithoutEventsListsEveryPrime() {
+        Window w;
+        w.form.setSearchThreads(0);
+        typeInto(w.lower(), QStringLiteral("1"));
+        typeInto(w.upper(), QStringLiteral("20000"));
+        w.tp.pump.setDue(false);
+        w.start();
+        QCOMPARE(w.tp.pump.calls, 0);
+        const QStringList all = primesUpTo(1, 20000);
+        QVERIFY(all.size() > 2 * int(PrimeSearchWindow::kRun));
+        QCOMPARE(w.entries(), all);
+        QCOMPARE(w.count(), QString::number(all.size()));
+        QCOMPARE(w.list()->listIndex(), int(all.size()) - 1);
+    }
+
     // A bound beyond 32 bits gets the message of the other prime windows, and nothing is searched.
     void boundAboveThirtyTwoBits_data() {
         QTest::addColumn<QString>("lower");

@@ -36,6 +36,8 @@ public:
     int calls = 0;
     // Runs at each call, after the pending events.
     std::function<void(int call)> onPump;
+    // A pump that is not due lets a loop run as it does between two runs of events.
+    void setDue(bool due) { m_due = due; }
 
 protected:
     void runPending() override;

@@ -61,6 +61,9 @@ void Splash::Timer1_Timer() {
         program().get<MainMenu>().show();
         hide();
         get(Timer1).setIntervalMs(0);
+        // The splash is not seen again: its surface (the size of the window, in memory) goes,
+        // its controls stay.
+        window().releaseSurface();
     }
 }
 

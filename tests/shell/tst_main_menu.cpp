@@ -12,6 +12,7 @@
 #include "shell/window_registry.h"
 
 #include <QAccessible>
+#include <QBackingStore>
 #include <QAction>
 #include <QMenu>
 #include <QPainter>
@@ -47,6 +48,12 @@ private Q_SLOTS:
         QVERIFY(!control<Timer>(splash, "Timer1")->isActive());
         QTest::qWait(30);
         QCOMPARE(splash.counter(), std::int16_t(11));
+        // The hidden splash gives its surface back; shown again, it is whole.
+        QVERIFY(!splash.window().windowHandle());
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash.window()));
+        QVERIFY(control<Label>(splash, "Label2")->isVisible());
+        QCOMPARE(splash.window().backingStore()->size(), splash.window().size());
     }
 
     void realTimerTicksEveryHalfSecond() {

@@ -68,6 +68,11 @@ QMenuBar* FormWindow::menuBar() {
     return m_menuBar;
 }
 
+void FormWindow::releaseSurface() {
+    if (!isVisible())
+        destroy();
+}
+
 void FormWindow::closeEvent(QCloseEvent* e) {
     e->accept();
     if (m_onClose)

@@ -43,6 +43,10 @@ public:
     // The window's controls by object name, for the handlers' typed access.
     void addControl(const QString& name, QObject* control) { m_controls.insert(name, control); }
     QObject* control(const QString& name) const { return m_controls.value(name); }
+    // Gives back what the window system holds for a hidden window (its native window and the
+    // picture of its surface) while the controls stay; both are made again if it is shown. Not
+    // while an event of this window is being delivered: the native window goes at once.
+    void releaseSurface();
     // Runs when the pupil closes the window from its title bar.
     void onCloseByPupil(std::function<void()> f) { m_onClose = std::move(f); }
 

@@ -12,8 +12,8 @@
 #include "shell/window_registry.h"
 
 #include <QAccessible>
-#include <QBackingStore>
 #include <QAction>
+#include <QBackingStore>
 #include <QMenu>
 #include <QPainter>
 

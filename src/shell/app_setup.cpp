@@ -4,6 +4,7 @@
 
 #include "shell/production_services.h"
 #include "shell/program.h"
+#include "shell/toolkit/lazy_icons_style.h"
 #include "shell/toolkit/twips.h"
 
 #include <QApplication>
@@ -32,6 +33,10 @@ void installFonts() {
     QApplication::setFont(FontSpec{}.toFont());
 }
 
+void installStyle() {
+    QApplication::setStyle(new LazyIconsStyle);
+}
+
 bool installFrenchTranslations() {
     auto* qt = new QTranslator(qApp);
     if (!qt->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -52,6 +57,7 @@ char decimalSeparatorOf(const QLocale& locale) {
 std::unique_ptr<Program> startProgram() {
     QApplication::setApplicationName(QStringLiteral("Niveau Seconde"));
     QApplication::setQuitOnLastWindowClosed(false);
+    installStyle();
     installFonts();
     installFrenchTranslations();
 

@@ -12,6 +12,8 @@ class QLocale;
 // and shows the splash. The program runs until the returned object is released.
 std::unique_ptr<Program> startProgram();
 
+// The platform's style, with its standard icons read only when first shown.
+void installStyle();
 // Loads the program's bundled fonts and makes the ordinary sans-serif face the default one.
 void installFonts();
 // Makes Qt's own dialogs and buttons (colour chooser, input boxes, "OK"/"Annuler") speak French,

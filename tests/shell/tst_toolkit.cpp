@@ -9,8 +9,11 @@
 #include "shell/toolkit/mouse_twips.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMenuBar>
+#include <QProxyStyle>
 #include <QSignalSpy>
 
 class TestToolkit : public QObject {
@@ -203,6 +206,27 @@ private Q_SLOTS:
         box.setText(QStringLiteral("abc"));
         QTest::keyClicks(&box, QStringLiteral("d"));
         QCOMPARE(box.text(), QStringLiteral("abcd"));
+    }
+
+    // The program's style reads its standard icons when they are first drawn; they are the
+    // platform style's own, for a menu bar's overflow button as for Qt's message boxes.
+    void standardIconsAreThePlatformStyles_data() {
+        QTest::addColumn<int>("icon");
+        QTest::newRow("menu bar overflow") << int(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QTest::newRow("critical message") << int(QStyle::SP_MessageBoxCritical);
+    }
+    void standardIconsAreThePlatformStyles() {
+        QFETCH(int, icon);
+        const auto which = QStyle::StandardPixmap(icon);
+        auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
+        QVERIFY(style);
+        QMenuBar bar;
+        const QIcon lazy = style->standardIcon(which, nullptr, &bar);
+        const QIcon direct = style->baseStyle()->standardIcon(which, nullptr, &bar);
+        QVERIFY(!direct.isNull());
+        QVERIFY(!lazy.isNull());
+        QCOMPARE(lazy.availableSizes(), direct.availableSizes());
+        QCOMPARE(lazy.pixmap(32).toImage(), direct.pixmap(32).toImage());
     }
 };
 

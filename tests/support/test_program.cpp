@@ -37,6 +37,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 void setUpTestApplication() {
     static bool done = false;
     if (!done) {
+        installStyle();
         installFonts();
         previousHandler = qInstallMessageHandler(quietHandler);
         done = true;

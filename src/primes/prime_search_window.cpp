@@ -13,10 +13,7 @@
 #include "shell/toolkit/fit_text.h"
 #include "shell/toolkit/list_box.h"
 
-#include <charconv>
-#include <iterator>
 #include <span>
-#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -117,11 +114,8 @@ void PrimeSearchWindow::Command1_Click() {
         if (primes.empty())
             return;
         ListBox& list = get(List1);
-        for (const std::int32_t prime : primes) {
-            char digits[16];
-            const auto end = std::to_chars(std::begin(digits), std::end(digits), prime).ptr;
-            list.addItem(std::string_view(digits, std::size_t(end - digits)));
-        }
+        for (const std::int32_t prime : primes)
+            list.addItem(NumberFormat::integerText(prime));
         // The newest prime stays in view, however long the list grows.
         list.selectLast();
         run.step([&] { countMore(list, std::int64_t(primes.size())); });

@@ -3,7 +3,6 @@
 #include "shell/toolkit/lazy_icons_style.h"
 
 #include <QIconEngine>
-#include <QPainter>
 #include <QPointer>
 #include <QWidget>
 

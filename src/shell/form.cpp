@@ -4,6 +4,7 @@
 
 #include "shell/program.h"
 #include "shell/rules/placement.h"
+#include "shell/toolkit/controls.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -117,4 +118,20 @@ void Form::closeByPupil() {
 
 void Form::closeForEnd() {
     discardWindow();
+}
+
+std::string Form::textOf(const ui::Ref<TextBox>& box) {
+    return toUtf8(get(box).text());
+}
+
+std::string Form::textOf(const ui::Ref<Label>& label) {
+    return toUtf8(get(label).caption());
+}
+
+void Form::setTextOf(const ui::Ref<TextBox>& box, std::string_view utf8) {
+    get(box).setText(fromUtf8(utf8));
+}
+
+void Form::setTextOf(const ui::Ref<Label>& label, std::string_view utf8) {
+    get(label).setCaption(fromUtf8(utf8));
 }

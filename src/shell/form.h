@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 class Program;
@@ -49,6 +51,17 @@ public:
         if (!c)
             controlMissing(ref.name);
         return *c;
+    }
+
+    // The one bridge between the texts of the controls (QString) and the rules (UTF-8 standard
+    // strings): a box's text, a label's caption, read or written.
+    std::string textOf(const ui::Ref<TextBox>& box);
+    std::string textOf(const ui::Ref<Label>& label);
+    void setTextOf(const ui::Ref<TextBox>& box, std::string_view utf8);
+    void setTextOf(const ui::Ref<Label>& label, std::string_view utf8);
+    static std::string toUtf8(const QString& text) { return text.toStdString(); }
+    static QString fromUtf8(std::string_view utf8) {
+        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     }
 
 protected:

@@ -38,6 +38,11 @@ template <class T = QWidget> T* control(Form& form, const char* name) {
     return c;
 }
 
+// The control a window's typed name stands for, built if absent.
+template <class T> T* control(Form& form, const ui::Ref<T>& ref) {
+    return &form.get(ref);
+}
+
 // Types the text at the end of the box, key by key, as the pupil would.
 void typeInto(QLineEdit* box, const QString& text);
 // Loads the bundled fonts once, so that the windows look as they do in the program.

@@ -179,6 +179,12 @@ template <class W> MouseHandler call(void (W::*method)(int, int, double, double)
         (static_cast<W&>(form).*method)(button, shift, x, y);
     };
 }
+// A mouse handler of an item of a control array, which passes its index first.
+template <class W> MouseHandler call(void (W::*method)(int, int, int, double, double), int index) {
+    return [method, index](Form& form, int button, int shift, double x, double y) {
+        (static_cast<W&>(form).*method)(index, button, shift, x, y);
+    };
+}
 
 // A colour given by its components, or by the name of a system colour, which is looked up when the
 // control is built so that it follows the desktop's theme.

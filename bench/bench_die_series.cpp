@@ -26,6 +26,8 @@
 #include <fstream>
 #include <vector>
 
+using namespace ui;
+
 namespace {
 
 using measure::median;

@@ -25,6 +25,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace ui;
+
 namespace {
 
 using measure::ms;

@@ -34,6 +34,8 @@
 #include <thread>
 #include <vector>
 
+using namespace ui;
+
 namespace {
 
 using measure::median;

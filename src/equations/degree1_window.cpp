@@ -148,7 +148,7 @@ const WindowDescription Degree1Window::description{
     .border = FormWindow::Border::FixedSingle,
     .width = kWidth,
     .height = 7305,
-    .backColor = colors::lightBlue,
+    .backColor = colours::skyBlue,
     .centred = true,
     .controls = kControls,
 };

@@ -5,7 +5,9 @@
 #include "graphs/plot_state.h"
 #include "shell/form.h"
 
+namespace ui {
 class TextBox;
+} // namespace ui
 
 // The affine function f(x) = a·x + b: solves f(x) = k, computes f(x0), shows its direction of
 // variation and has it drawn in the graph window.
@@ -29,5 +31,5 @@ public:
     Form& plotForm() override { return *this; }
 
 private:
-    void trimToNumber(TextBox& box);
+    void trimToNumber(ui::TextBox& box);
 };

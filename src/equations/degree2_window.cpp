@@ -166,7 +166,7 @@ const WindowDescription Degree2Window::description{
     .border = FormWindow::Border::FixedSingle,
     .width = kClientWidth,
     .height = kClientHeight,
-    .backColor = colors::lightBlue,
+    .backColor = colours::skyBlue,
     .centred = true,
     .controls = kControls,
 };

@@ -12,8 +12,6 @@ const Array<Shape> Shape1{"Shape1"}; // the frames of the section headings
 const FontSpec kHeadingFont{.points = 9.75, .bold = true};
 const FontSpec kLargeText{.points = 12};
 const FontSpec kText{.points = 9.75};
-const QColor kSectionBlue{0, 0, 255};
-const QColor kHeadingViolet{128, 128, 255};
 
 // A section heading and the rectangle that frames it, of the same place and size.
 ControlRow sectionHeading(int item, const char* caption, const twips::Rect& r) {
@@ -21,7 +19,7 @@ ControlRow sectionHeading(int item, const char* caption, const twips::Rect& r) {
             .caption = caption,
             .rect = r,
             .font = kHeadingFont,
-            .foreColor = kSectionBlue,
+            .foreColor = colours::blue,
             .alignment = Qt::AlignLeft | Qt::AlignVCenter};
 }
 ControlRow sectionFrame(int item, const twips::Rect& r) {
@@ -32,7 +30,7 @@ ControlRow heading(int item, const char* caption, const twips::Rect& r) {
             .caption = caption,
             .rect = r,
             .font = kHeadingFont,
-            .foreColor = kHeadingViolet};
+            .foreColor = colours::periwinkle};
 }
 ControlRow paragraph(int item, const char* caption, const twips::Rect& r) {
     return {.control = Label3[item],

@@ -59,7 +59,7 @@ const WindowDescription IntroductionWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = kWidth,
     .height = 2655,
-    .backColor = colors::lightBlue,
+    .backColor = colours::skyBlue,
     .controls = kControls,
 };
 

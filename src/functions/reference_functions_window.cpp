@@ -145,7 +145,7 @@ const std::vector<ControlRow> kControls = [] {
                         .caption = f.caption,
                         .rect = f.label,
                         .font = {.points = 13.5, .bold = true},
-                        .backColor = colors::lightYellow,
+                        .backColor = colours::lightYellow,
                         .alignment = Qt::AlignLeft | Qt::AlignVCenter,
                         .visible = false,
                         .onMouseDown = onLabel<&W::Label_ft_ref_MouseDown>(i),
@@ -180,7 +180,7 @@ const WindowDescription ReferenceFunctionsWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = 14385,
     .height = 10200,
-    .backColor = colors::lightBlue,
+    .backColor = colours::skyBlue,
     .controls = kControls,
 };
 

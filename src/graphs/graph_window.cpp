@@ -11,8 +11,6 @@ namespace {
 using namespace ui;
 using W = GraphWindow;
 
-const QColor kMarker{255, 255, 0};
-const QColor kMarkerOutline{64, 64, 64};
 constexpr int kMarkerWidth = 5;
 
 const Ref<DrawingSurface> Picture1{"Picture1"};
@@ -21,7 +19,7 @@ const Ref<ListBox> List1{"List1"};
 const ControlRow kControls[] = {
     {.control = Picture1,
      .rect = {360, 360, 7500, 7500},
-     .backColor = Qt::white,
+     .backColor = colours::white,
      .accessibleName = "Courbe",
      .onMouseUp = call(&W::Picture1_MouseUp)},
     {.control = List1,
@@ -82,9 +80,9 @@ void GraphWindow::Picture1_MouseUp(int, int, double x, double) {
         QStringLiteral("   y(image) = ") + QString::fromStdString(NumberFormat::signedSpaceText(point->y)));
     // A yellow dot five pixels wide, ringed with a thin dark line so that it shows on white too.
     surface->setDrawWidth(kMarkerWidth + 2);
-    surface->pset(x, point->surfaceY, kMarkerOutline);
+    surface->pset(x, point->surfaceY, colours::darkGrey);
     surface->setDrawWidth(kMarkerWidth);
-    surface->pset(x, point->surfaceY, kMarker);
+    surface->pset(x, point->surfaceY, colours::yellow);
     surface->setDrawWidth(width);
 }
 

@@ -7,8 +7,10 @@
 
 #include <QColor>
 
+namespace ui {
 class DrawingSurface;
 class ListBox;
+} // namespace ui
 
 // The graph window: shows the last plot and reads points of the curve off it.
 class GraphWindow : public Form {
@@ -24,8 +26,8 @@ public:
 
     // The plot state, left here by every plot and kept for the whole run.
     PlotState& plotState() { return m_plot; }
-    DrawingSurface& surface();
-    ListBox& list();
+    ui::DrawingSurface& surface();
+    ui::ListBox& list();
 
 protected:
     void load() override { m_chosenColor = QColor(); }

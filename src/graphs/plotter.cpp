@@ -8,6 +8,7 @@
 #include "shell/toolkit/list_box.h"
 
 namespace {
+using namespace ui;
 
 std::optional<double> number(const Program& program, const QLineEdit* box) {
     if (!box)
@@ -20,11 +21,11 @@ QColor inkColor(plot::Ink ink) {
     case plot::Ink::HorizontalAxis:
     case plot::Ink::VerticalAxis:
     case plot::Ink::Mark:
-        return Qt::black;
+        return ui::colours::black;
     case plot::Ink::Curve:
         break;
     }
-    return QColor(0, 0, 255);
+    return ui::colours::blue;
 }
 
 } // namespace

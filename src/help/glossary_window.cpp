@@ -118,7 +118,7 @@ const std::vector<ControlRow> kControls = [] {
                         .caption = QString::fromUtf8(kEntries[i].caption),
                         .rect = termPlace(i),
                         .font = {.points = 12, .bold = true},
-                        .backColor = colors::grey,
+                        .backColor = colours::silver,
                         .onMouseMove = showsDefinition(i)});
     rows.push_back(
         {.control = Label18, .rect = {1680, 3240, 9735, 2775}, .font = {.points = 12}, .wordWrap = true});

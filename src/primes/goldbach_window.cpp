@@ -65,7 +65,7 @@ const WindowDescription GoldbachWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = 6525,
     .height = 5265,
-    .backColor = colors::grey,
+    .backColor = colours::silver,
     .controls = kControls,
 };
 

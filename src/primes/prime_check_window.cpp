@@ -55,7 +55,7 @@ const WindowDescription PrimeCheckWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = 5895,
     .height = 5220,
-    .backColor = colors::grey,
+    .backColor = colours::silver,
     .controls = kControls,
 };
 

@@ -13,8 +13,6 @@ const Colour kTitleText = Colour::system(QPalette::HighlightedText);
 constexpr int kWidth = 12705;
 const FontSpec kHeading{.points = 9.75, .bold = true};
 const FontSpec kText{.points = 9.75};
-const QColor kDarkRed{192, 0, 0};
-const QColor kLightBlue{128, 128, 255};
 
 const Array<Label> Label2{"Label2"}; // the headings
 const Array<Label> Label3{"Label3"}; // the texts
@@ -58,7 +56,7 @@ const ControlRow kControls[] = {
      .caption = "Définition",
      .rect = {840, 840, 975, 255},
      .font = kHeading,
-     .foreColor = kDarkRed},
+     .foreColor = colours::darkRed},
     {.control = Label3[0],
      .caption =
          "Un entier naturel est dit premier s'il admet exactement 2 diviseurs distincts, 1 et lui même. "
@@ -81,7 +79,7 @@ const ControlRow kControls[] = {
      .caption = "Propriété",
      .rect = {840, 2880, 975, 255},
      .font = kHeading,
-     .foreColor = kDarkRed},
+     .foreColor = colours::darkRed},
     {.control = Label3[5],
      .caption =
          "Tout entier naturel composé admet au moins un diviseur premier compris entre 2 et son radical "
@@ -93,7 +91,7 @@ const ControlRow kControls[] = {
      .caption = "Démonstration",
      .rect = {840, 3840, 1575, 255},
      .font = kHeading,
-     .foreColor = kLightBlue},
+     .foreColor = colours::periwinkle},
     {.control = Label3[2],
      .caption = kProofOfSmallPrimeDivisor,
      .rect = {360, 4080, 5775, 3135},
@@ -105,7 +103,7 @@ const ControlRow kControls[] = {
      .caption = "Propriété",
      .rect = {7320, 840, 975, 255},
      .font = kHeading,
-     .foreColor = kDarkRed},
+     .foreColor = colours::darkRed},
     {.control = Label3[1],
      .caption = "L'enssemble des nombres premiers est infini.",
      .rect = {6840, 1080, 4575, 255},
@@ -115,7 +113,7 @@ const ControlRow kControls[] = {
      .caption = "Démonstration",
      .rect = {7320, 1560, 1575, 255},
      .font = kHeading,
-     .foreColor = kLightBlue},
+     .foreColor = colours::periwinkle},
     // The proof stops at the window's right edge rather than 30 twips beyond it.
     {.control = Label3[3],
      .caption = kProofOfInfinity,
@@ -126,7 +124,7 @@ const ControlRow kControls[] = {
      .caption = "Propriété",
      .rect = {7320, 4920, 975, 255},
      .font = kHeading,
-     .foreColor = kDarkRed},
+     .foreColor = colours::darkRed},
     {.control = Label3[7],
      .caption = "Tout entier n composé se décompose de maniere unique en produit de nombres premiers",
      .rect = {6840, 5160, 5775, 495},
@@ -136,7 +134,7 @@ const ControlRow kControls[] = {
      .caption = "Propriété",
      .rect = {7320, 6000, 975, 255},
      .font = kHeading,
-     .foreColor = kDarkRed},
+     .foreColor = colours::darkRed},
     {.control = Label3[8],
      .caption = "Soit n un entier composé n=(p1^a1)*(p2^a2)*...*(pi^ai) alors tout les diviseurs d de n "
                 "s'écrivent sous la forme" +

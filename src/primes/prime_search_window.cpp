@@ -63,7 +63,7 @@ const WindowDescription PrimeSearchWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = 6840,
     .height = 5115,
-    .backColor = colors::grey,
+    .backColor = colours::silver,
     .controls = kControls,
 };
 

@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <optional>
 
+namespace ui {
 class Label;
 class ListBox;
+} // namespace ui
 class ParallelPrimeSearch;
 
 // Lists and counts the prime numbers between two bounds.
@@ -47,7 +49,7 @@ private:
     // when the primes it counts reach the screen and when the search ends, always with the value
     // it would have.
     void startCount();
-    void countMore(ListBox& list, std::int64_t found);
+    void countMore(ui::ListBox& list, std::int64_t found);
     void showCount();
 
     std::uint64_t m_search = 0;
@@ -55,7 +57,7 @@ private:
     int m_blockSize = kBlockSize;
     // The search running on threads, stopped at once when a new search starts.
     ParallelPrimeSearch* m_running = nullptr;
-    QPointer<Label> m_countLabel;
-    QPointer<ListBox> m_countList;
+    QPointer<ui::Label> m_countLabel;
+    QPointer<ui::ListBox> m_countList;
     std::optional<double> m_count;
 };

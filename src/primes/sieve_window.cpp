@@ -113,7 +113,7 @@ const WindowDescription SieveWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = 15240,
     .height = 11010,
-    .backColor = colors::grey,
+    .backColor = colours::silver,
     .controls = kControls,
 };
 

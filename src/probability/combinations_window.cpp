@@ -13,8 +13,6 @@ using W = CombinationsWindow;
 
 const FontSpec kHeading{.points = 13.5};
 const FontSpec kLarge{.points = 12};
-const QColor kLightCyan = colors::rgb(192, 255, 255);
-const QColor kLightGreen = colors::rgb(128, 255, 128);
 // Results are written in the colour of highlighted text.
 const Colour kResultColour = Colour::system(QPalette::HighlightedText);
 constexpr int kWidth = 7605;
@@ -40,7 +38,7 @@ constexpr int kHelpSide = 375;
 const ControlRow kControls[] = {
     {.control = line("Line1"),
      .ends = {kMiddle, 0, kMiddle, kHeight},
-     .foreColor = colors::rgb(128, 128, 128),
+     .foreColor = colours::midGrey,
      .penWidth = 2},
 
     // Factorials
@@ -57,7 +55,7 @@ const ControlRow kControls[] = {
      .caption = "Entrez ici votre nombre",
      .rect = {360, 1560, 3075, 330},
      .font = kLarge,
-     .backColor = kLightCyan,
+     .backColor = colours::lightCyan,
      .alignment = Qt::AlignCenter},
     {.control = Text1, .rect = {1050, 2160, 1695, 375}, .handler = call(&W::Text1_Change)},
     {.control = button("Command2"),
@@ -85,7 +83,7 @@ const ControlRow kControls[] = {
      .caption = "Entrez ici vos valeurs",
      .rect = {4170, 1560, 3075, 330},
      .font = kLarge,
-     .backColor = kLightCyan,
+     .backColor = colours::lightCyan,
      .alignment = Qt::AlignCenter},
     {.control = Label4[0],
      .caption = "(",
@@ -104,7 +102,7 @@ const ControlRow kControls[] = {
     {.control = button("Command4"),
      .caption = "?",
      .rect = {kBoxLeft + (kBoxWidth - kHelpSide) / 2, 2730, kHelpSide, kHelpSide},
-     .backColor = kLightGreen,
+     .backColor = colours::lightGreen,
      .accessibleName = "Aide",
      .handler = call(&W::Command4_Click)},
     {.control = button("Command5"),
@@ -138,7 +136,7 @@ const WindowDescription CombinationsWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = kWidth,
     .height = kHeight,
-    .backColor = colors::grey,
+    .backColor = colours::silver,
     .controls = kControls,
 };
 

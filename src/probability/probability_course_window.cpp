@@ -12,9 +12,6 @@ using namespace ui;
 const FontSpec kText{.points = 9.75};
 const FontSpec kHeading{.points = 9.75, .bold = true};
 const FontSpec kLarge{.points = 12};
-const QColor kDarkRed = colors::rgb(192, 0, 0);
-const QColor kRed = colors::rgb(255, 0, 0);
-const QColor kYellow = colors::rgb(255, 255, 0);
 // The title and the dividing line take the colours of an active title bar.
 const Colour kTitleBar = Colour::system(QPalette::Highlight);
 const Colour kTitleText = Colour::system(QPalette::HighlightedText);
@@ -38,7 +35,7 @@ ControlRow heading(int index, const char* caption, int left, int top, int width)
             .caption = caption,
             .rect = {left, top, width, 255},
             .font = kHeading,
-            .foreColor = kDarkRed};
+            .foreColor = colours::darkRed};
 }
 
 // A wrapped text whose sentences or formulas stand each on a line of its own.
@@ -56,14 +53,14 @@ ControlRow small(Control control, const char* caption, int left, int top, const 
 }
 
 ControlRow blackLine(Control control, LineEnds ends) {
-    return {.control = std::move(control), .ends = ends, .foreColor = Qt::black};
+    return {.control = std::move(control), .ends = ends, .foreColor = colours::black};
 }
 
 // A ball: a filled circle of 255 twips.
 ControlRow ball(int index, const QColor& colour, int left, int top) {
     return {.control = Shape1[index],
             .rect = {left, top, 255, 255},
-            .foreColor = Qt::black,
+            .foreColor = colours::black,
             .backColor = colour,
             .shape = Shape::Kind::Circle};
 }
@@ -120,19 +117,19 @@ const ControlRow kControls[] = {
     blackLine(Line4[0], {8520, 2040, 8520, 2880}),
     blackLine(Line5[0], {9360, 2040, 9360, 2880}),
     blackLine(Line6[0], {8520, 2880, 9360, 2880}),
-    ball(0, kRed, 8520, 2640),
-    ball(1, kYellow, 8520, 2400),
-    ball(2, kYellow, 8760, 2400),
-    ball(3, kYellow, 9000, 2400),
-    ball(4, kYellow, 8760, 2640),
-    ball(5, kYellow, 9000, 2640),
+    ball(0, colours::red, 8520, 2640),
+    ball(1, colours::yellow, 8520, 2400),
+    ball(2, colours::yellow, 8760, 2400),
+    ball(3, colours::yellow, 9000, 2400),
+    ball(4, colours::yellow, 8760, 2640),
+    ball(5, colours::yellow, 9000, 2640),
     blackLine(Line4[1], {10200, 2040, 10200, 2880}),
     blackLine(Line5[1], {11040, 2040, 11040, 2880}),
     blackLine(Line6[1], {10200, 2880, 11040, 2880}),
-    ball(6, kRed, 10200, 2640),
-    ball(7, kRed, 10440, 2640),
-    ball(8, kRed, 10680, 2640),
-    ball(9, kYellow, 10320, 2400),
+    ball(6, colours::red, 10200, 2640),
+    ball(7, colours::red, 10440, 2640),
+    ball(8, colours::red, 10680, 2640),
+    ball(9, colours::yellow, 10320, 2400),
     small(Label10[0], "U2", 11040, 2160),
 
     text(

@@ -46,7 +46,7 @@ const WindowDescription RandomNumbersWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = 6585,
     .height = 3525,
-    .backColor = colors::grey,
+    .backColor = colours::silver,
     .controls = kControls,
 };
 

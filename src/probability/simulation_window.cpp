@@ -50,17 +50,13 @@ constexpr twips::Rect kHistoryHeading{5160, 570, 2295, 330};
 constexpr twips::Rect kHistory{5160, 960, 2295, 2760};
 constexpr twips::Rect kHistoryClear{5700, 3840, 1215, 375};
 const FontSpec kHeading{.points = 12};
-const QColor kRule = colors::rgb(128, 128, 128);
-// The pips' colour: the window-frame colour of the usual desktop themes. Qt names no such role,
-// and the die stands on the window's fixed light grey whatever the theme.
-const QColor kWindowFrame = colors::rgb(0, 0, 0);
 constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
 
 ControlRow rule(const QString& page, int index, LineEnds ends) {
     return {.control = {Kind::Line, QStringLiteral("Line%1").arg(index)},
             .parent = page,
             .ends = ends,
-            .foreColor = kRule};
+            .foreColor = colours::midGrey};
 }
 
 // A cell of a statistics table: a caption centred in a column.
@@ -163,12 +159,14 @@ const std::vector<ControlRow> kControls = [] {
          .rect = {1800, 720, 1215, 1215},
          .shape = Shape::Kind::Square},
     };
+    // The pips' colour: the window-frame colour of the usual desktop themes. Qt names no such role,
+    // and the die stands on the window's fixed light grey whatever the theme.
     for (std::size_t i = 0; i < kPips.size(); ++i)
         rows.push_back({.control = kPips[i],
                         .parent = die,
                         .rect = {kPipCorners[i].first, kPipCorners[i].second, 255, 255},
-                        .foreColor = kWindowFrame,
-                        .backColor = kWindowFrame,
+                        .foreColor = colours::black,
+                        .backColor = colours::black,
                         .shape = Shape::Kind::Circle});
     rows.push_back({.control = label("Label16"),
                     .parent = die,
@@ -215,7 +213,7 @@ const WindowDescription SimulationWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = 8250,
     .height = 4875,
-    .backColor = colors::grey,
+    .backColor = colours::silver,
     .controls = kControls,
 };
 

@@ -10,7 +10,9 @@
 #include <array>
 #include <cstdint>
 
+namespace ui {
 class ListBox;
+} // namespace ui
 
 // Tosses a coin and throws a die, one at a time or in series, with the history of the outcomes,
 // their counts and their percentages; one tab for each experiment.
@@ -41,7 +43,7 @@ private:
     // The histories: one short text per outcome, written through these two alone.
     void addToCoinHistory(Coin outcome);
     void addToDieHistory(int face);
-    ListBox& history(bool die);
+    ui::ListBox& history(bool die);
 
     // During a series the coin's labels and the die's pips change far more often than the pupil
     // can see: they are written when events next run and when the series ends, always with the
@@ -62,7 +64,7 @@ private:
     bool m_pipsShowPending = false;
     bool m_showQueued = false;
     // The two history lists of the window as last built, reached again only after it was rebuilt.
-    QPointer<FormWindow> m_historiesOf;
-    ListBox* m_coinHistory = nullptr;
-    ListBox* m_dieHistory = nullptr;
+    QPointer<ui::FormWindow> m_historiesOf;
+    ui::ListBox* m_coinHistory = nullptr;
+    ui::ListBox* m_dieHistory = nullptr;
 };

@@ -5,7 +5,7 @@
 #include "shell/production_services.h"
 #include "shell/program.h"
 #include "shell/toolkit/lazy_icons_style.h"
-#include "shell/toolkit/twips.h"
+#include "shell/toolkit/style.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -30,11 +30,11 @@ void installFonts() {
                 ? QByteArray::fromRawData(reinterpret_cast<const char*>(font.data()), qsizetype(font.size()))
                 : font.uncompressedData());
     }
-    QApplication::setFont(FontSpec{}.toFont());
+    QApplication::setFont(ui::FontSpec{}.toFont());
 }
 
 void installStyle() {
-    QApplication::setStyle(new LazyIconsStyle);
+    QApplication::setStyle(new ui::LazyIconsStyle);
 }
 
 bool installFrenchTranslations() {

@@ -49,7 +49,7 @@ void Form::controlMissing(const QString& controlName) const {
     qFatal("window %s has no control %s of that kind", name(), qPrintable(controlName));
 }
 
-FormWindow& Form::window() {
+ui::FormWindow& Form::window() {
     ensureControls();
     return *m_window;
 }
@@ -64,7 +64,7 @@ void Form::show() {
 void Form::showBeside(Form& anchor) {
     ensureControls();
     if (!m_window->isVisible() && anchor.isShown()) {
-        const FormWindow& other = anchor.window();
+        const ui::FormWindow& other = anchor.window();
         const QRect frame = other.frameGeometry();
         // This window has no frame yet: it will get one like the other's.
         const QSize decoration = frame.size() - other.geometry().size();
@@ -81,7 +81,7 @@ void Form::showBeside(Form& anchor) {
 
 void Form::showModal() {
     ensureControls();
-    QPointer<FormWindow> w = m_window;
+    QPointer<ui::FormWindow> w = m_window;
     w->setWindowModality(Qt::ApplicationModal);
     show();
     QEventLoop loop;
@@ -99,14 +99,14 @@ void Form::hide() {
 void Form::discardWindow() {
     if (!m_window)
         return;
-    QPointer<FormWindow> w = m_window;
+    QPointer<ui::FormWindow> w = m_window;
     m_window.clear();
     w->hide();
     // A handler of this window may be suspended in a pump with one of its widgets on the call
     // stack: the widgets are destroyed once control is back in the main loop.
     w->deleteLater();
     m_discarded.push_back(w);
-    std::erase_if(m_discarded, [](const QPointer<FormWindow>& p) { return p.isNull(); });
+    std::erase_if(m_discarded, [](const QPointer<ui::FormWindow>& p) { return p.isNull(); });
 }
 
 void Form::closeByPupil() {
@@ -120,18 +120,18 @@ void Form::closeForEnd() {
     discardWindow();
 }
 
-std::string Form::textOf(const ui::Ref<TextBox>& box) {
+std::string Form::textOf(const ui::Ref<ui::TextBox>& box) {
     return toUtf8(get(box).text());
 }
 
-std::string Form::textOf(const ui::Ref<Label>& label) {
+std::string Form::textOf(const ui::Ref<ui::Label>& label) {
     return toUtf8(get(label).caption());
 }
 
-void Form::setTextOf(const ui::Ref<TextBox>& box, std::string_view utf8) {
+void Form::setTextOf(const ui::Ref<ui::TextBox>& box, std::string_view utf8) {
     get(box).setText(fromUtf8(utf8));
 }
 
-void Form::setTextOf(const ui::Ref<Label>& label, std::string_view utf8) {
+void Form::setTextOf(const ui::Ref<ui::Label>& label, std::string_view utf8) {
     get(label).setCaption(fromUtf8(utf8));
 }

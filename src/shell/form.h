@@ -42,7 +42,7 @@ public:
     bool hasControls() const { return !m_window.isNull(); }
     bool isShown() const { return hasControls() && m_window->isVisible(); }
     // Access by code: the window with its controls, built (hidden) if absent.
-    FormWindow& window();
+    ui::FormWindow& window();
 
     // A control of this window, built (hidden) if absent. Reached afresh after anything that lets
     // events run: a window closed meanwhile is then rebuilt, and no destroyed widget is touched.
@@ -55,10 +55,10 @@ public:
 
     // The one bridge between the texts of the controls (QString) and the rules (UTF-8 standard
     // strings): a box's text, a label's caption, read or written.
-    std::string textOf(const ui::Ref<TextBox>& box);
-    std::string textOf(const ui::Ref<Label>& label);
-    void setTextOf(const ui::Ref<TextBox>& box, std::string_view utf8);
-    void setTextOf(const ui::Ref<Label>& label, std::string_view utf8);
+    std::string textOf(const ui::Ref<ui::TextBox>& box);
+    std::string textOf(const ui::Ref<ui::Label>& label);
+    void setTextOf(const ui::Ref<ui::TextBox>& box, std::string_view utf8);
+    void setTextOf(const ui::Ref<ui::Label>& label, std::string_view utf8);
     static std::string toUtf8(const QString& text) { return text.toStdString(); }
     static QString fromUtf8(std::string_view utf8) {
         return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -79,7 +79,7 @@ private:
 
     Program& m_program;
     const ui::WindowDescription& m_description;
-    QPointer<FormWindow> m_window;
+    QPointer<ui::FormWindow> m_window;
     // Windows already closed whose widgets may still be on the call stack of a suspended handler.
-    std::vector<QPointer<FormWindow>> m_discarded;
+    std::vector<QPointer<ui::FormWindow>> m_discarded;
 };

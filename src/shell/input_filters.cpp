@@ -32,7 +32,7 @@ bool VerifSigne(Program& program, const QString& text) {
     return false;
 }
 
-void filterBox(Form& form, const ui::Ref<TextBox>& box, Filter filter) {
+void filterBox(Form& form, const ui::Ref<ui::TextBox>& box, Filter filter) {
     if (!filter(form.program(), form.get(box).text()))
         form.get(box).setText(QString());
 }

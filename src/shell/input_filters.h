@@ -8,7 +8,9 @@
 
 class Form;
 class Program;
+namespace ui {
 class TextBox;
+}
 
 // The input filters of the filtered boxes: each takes the whole text of a box, shows its message
 // and returns false when that text may not stay in the box.
@@ -22,5 +24,5 @@ using Filter = bool (*)(Program&, const QString&);
 // text again, and the change handler runs once more with the empty text, which every filter
 // accepts. The box is reached again after the filter's message box, which lets events run: the
 // pupil may have closed its window meanwhile.
-void filterBox(Form& form, const ui::Ref<TextBox>& box, Filter filter);
+void filterBox(Form& form, const ui::Ref<ui::TextBox>& box, Filter filter);
 } // namespace Mod_Verif

@@ -44,7 +44,7 @@ const WindowDescription Splash::description{
     .border = FormWindow::Border::None,
     .width = kWidth,
     .height = kHeight,
-    .backColor = colors::lightBlue,
+    .backColor = colours::skyBlue,
     .controls = kControls,
 };
 

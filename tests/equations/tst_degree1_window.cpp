@@ -8,6 +8,8 @@
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/decorations.h"
 
+using namespace ui;
+
 class TestEqD1 : public QObject {
     Q_OBJECT
 

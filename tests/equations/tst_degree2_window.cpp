@@ -15,6 +15,8 @@
 
 #include <array>
 
+using namespace ui;
+
 namespace {
 
 // Example texts are written with a comma; under the point separator every comma becomes a point.

@@ -8,6 +8,8 @@
 
 #include <QFontMetricsF>
 
+using namespace ui;
+
 namespace {
 
 const QString kNoSolution = QStringLiteral("L'équation n'admet pas de solutions");

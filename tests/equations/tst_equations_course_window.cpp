@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QTimer>
 
+using namespace ui;
+
 namespace {
 
 // The lines of a caption as written.

@@ -10,6 +10,8 @@
 
 #include <QMouseEvent>
 
+using namespace ui;
+
 namespace {
 const QString kWellDone = QStringLiteral("THAT'S RIGHT !!! LET'S GO NEXT EXERCICE (without value tabs)");
 const QString kMatchingHelp =
@@ -30,11 +32,11 @@ QByteArray item(const char* name, int i) {
 
 } // namespace
 
-namespace twips {
+namespace ui::twips {
 bool operator==(const Rect& a, const Rect& b) {
     return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
 }
-} // namespace twips
+} // namespace ui::twips
 
 namespace QTest {
 template <> char* toString(const twips::Rect& r) {

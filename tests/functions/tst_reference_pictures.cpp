@@ -13,6 +13,8 @@
 #include <functional>
 #include <map>
 
+using namespace ui;
+
 namespace {
 const QChar kMinus(0x2212);
 

@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QTemporaryFile>
 
+using namespace ui;
+
 // The graph window opens beside the window that plotted, on a screen as large as a classroom's.
 class TestGraphPlacement : public QObject {
     Q_OBJECT

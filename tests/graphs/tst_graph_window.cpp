@@ -13,6 +13,8 @@
 #include <QElapsedTimer>
 #include <QScrollBar>
 
+using namespace ui;
+
 namespace {
 const QColor kBlue(0, 0, 255);
 const QColor kYellow(255, 255, 0);

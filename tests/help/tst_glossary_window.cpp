@@ -10,6 +10,8 @@
 #include <QCursor>
 #include <QRandomGenerator>
 
+using namespace ui;
+
 namespace {
 
 // A term of the glossary as the layout gives it: label, caption, row and column from 1, definition.

@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+using namespace ui;
+
 namespace {
 // The labels a topic writes, in the order it writes them.
 const char* const kTopicLabels[] = {"categorie", "sscategorie", "explication", "Pb1", "Pb2", "Pb3", "Pb4"};

@@ -6,6 +6,8 @@
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 
+using namespace ui;
+
 namespace {
 const QString refusal =
     QStringLiteral("La conjecture de Goldbach ne fonctionne qu'avec des nombres pairs supérieurs à 2");

@@ -6,6 +6,8 @@
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 
+using namespace ui;
+
 class TestPremVerif : public QObject {
     Q_OBJECT
 

@@ -15,6 +15,8 @@
 #include <map>
 #include <set>
 
+using namespace ui;
+
 namespace {
 struct ListingLine {
     const char* name;

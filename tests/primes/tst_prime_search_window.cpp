@@ -9,6 +9,8 @@
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/list_box.h"
 
+using namespace ui;
+
 class TestPremRech : public QObject {
     Q_OBJECT
 

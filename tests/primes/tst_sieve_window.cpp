@@ -12,6 +12,8 @@
 
 #include <set>
 
+using namespace ui;
+
 namespace {
 // The column from top to bottom: object name and caption.
 const std::pair<const char*, const char*> kColumn[] = {

@@ -8,6 +8,8 @@
 
 #include <QElapsedTimer>
 
+using namespace ui;
+
 namespace {
 
 const QString kTitle = QStringLiteral("Korrin1");

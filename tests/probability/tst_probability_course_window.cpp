@@ -9,6 +9,8 @@
 #include <QFontMetrics>
 #include <QImage>
 
+using namespace ui;
+
 class TestProbabilityCourseWindow : public QObject {
     Q_OBJECT
 

@@ -7,6 +7,8 @@
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/list_box.h"
 
+using namespace ui;
+
 class TestRandomNumbersWindow : public QObject {
     Q_OBJECT
 

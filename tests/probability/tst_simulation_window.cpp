@@ -10,6 +10,8 @@
 
 #include <QTabBar>
 
+using namespace ui;
+
 namespace {
 // The pips in the order top left, middle left, bottom left, centre, top right, middle right,
 // bottom right.

@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+using namespace ui;
+
 namespace {
 const ui::Ref<TextBox> Text1{"Text1"};
 

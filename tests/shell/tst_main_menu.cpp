@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <functional>
 
+using namespace ui;
+
 class TestMainMenu : public QObject {
     Q_OBJECT
 
@@ -136,11 +138,11 @@ private Q_SLOTS:
         QCOMPARE(splash.window().client()->size(), QSize(536, 300));
         // The outline is three pixels wide on every side, inside the window.
         const QImage img = splash.window().client()->grab().toImage();
-        const QColor text = colors::systemWindowText();
+        const QColor text = colours::systemWindowText();
         for (int x : {0, 2, 533, 535})
             QCOMPARE(img.pixelColor(x, 150), text);
         for (int x : {3, 532})
-            QCOMPARE(img.pixelColor(x, 150), colors::lightBlue);
+            QCOMPARE(img.pixelColor(x, 150), colours::skyBlue);
         for (int y : {0, 2, 297, 299})
             QCOMPARE(img.pixelColor(268, y), text);
     }

@@ -9,6 +9,8 @@
 
 #include <set>
 
+using namespace ui;
+
 // On a screen scaled by 1.5 a logical pixel is a pixel and a half: drawings must still fall on
 // whole device pixels, or their edges come out blurred.
 class TestScaledDrawing : public QObject {

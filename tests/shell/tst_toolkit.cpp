@@ -16,6 +16,8 @@
 #include <QProxyStyle>
 #include <QSignalSpy>
 
+using namespace ui;
+
 class TestToolkit : public QObject {
     Q_OBJECT
 private Q_SLOTS:

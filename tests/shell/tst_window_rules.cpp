@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QTimer>
 
+using namespace ui;
+
 namespace {
 const ui::Ref<TextBox> Text1{"Text1"};
 const ui::ControlRow kProbeControls[] = {{.control = Text1, .rect = {120, 120, 1500, 300}}};

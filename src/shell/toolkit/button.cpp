@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+namespace ui {
+
 Button::Button(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& r,
                const FontSpec& font) {
     setupControl(this, parent, name, r, font);
@@ -65,12 +67,12 @@ void Button::paintFlatFace(QPainter& p) const {
     const QRect box(QPoint(0, 0), QSize(deviceBottomRight.x() - deviceTopLeft.x(),
                                         deviceBottomRight.y() - deviceTopLeft.y()));
     const int line = std::max(1, qRound(dpr));
-    const QColor border(0x40, 0x40, 0x40);
+    const QColor border = colours::darkGrey;
     p.fillRect(box, m_face);
     if (isDown())
         paintOutline(p, box, 2 * line, border.darker(150), border.lighter(150), false);
     else if (hasFocus())
-        paintOutline(p, box, line, Qt::black, Qt::black, true);
+        paintOutline(p, box, line, colours::black, colours::black, true);
     else
         paintOutline(p, box, line, border, border, false);
     p.restore();
@@ -101,3 +103,5 @@ void Button::paintEvent(QPaintEvent*) {
     style()->drawItemText(&painter, inner, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                           palette(), isEnabled(), text(), role);
 }
+
+} // namespace ui

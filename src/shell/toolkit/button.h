@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/style.h"
 #include "shell/toolkit/twips.h"
 
 #include <QPushButton>
+
+namespace ui {
 
 // A push button whose caption wraps over several lines when it is wider than the button, with
 // an optional flat coloured face or a picture instead of a caption. A '&' in the caption marks
@@ -27,3 +30,5 @@ private:
     QString m_picture;
     QColor m_face; // invalid: the style's own face
 };
+
+} // namespace ui

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+namespace ui {
+
 // An array that grows by fixed blocks. Appending never moves what is already stored, so a list of
 // a hundred million entries neither copies itself nor holds twice its size while it grows, and the
 // cost of an append is the same at every length.
@@ -62,3 +64,5 @@ private:
     std::vector<std::unique_ptr<T[]>> m_blocks;
     std::size_t m_size = 0;
 };
+
+} // namespace ui

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace ui {
+
 void setupControl(QWidget* w, QWidget* parent, const QString& name, const twips::Rect& r,
                   const FontSpec& font) {
     w->setParent(parent);
@@ -179,3 +181,5 @@ QAction* addMenuSeparator(QMenu* menu, const QString& name) {
     a->setObjectName(name);
     return a;
 }
+
+} // namespace ui

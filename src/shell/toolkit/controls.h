@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/style.h"
 #include "shell/toolkit/twips.h"
 
 #include <QComboBox>
@@ -13,6 +14,8 @@
 class QMenu;
 class QMenuBar;
 class QAction;
+
+namespace ui {
 
 // Gives a control its name, parent, place in twips and font.
 void setupControl(QWidget* w, QWidget* parent, const QString& name, const twips::Rect& r,
@@ -111,3 +114,5 @@ public:
 QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& title);
 QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
 QAction* addMenuSeparator(QMenu* menu, const QString& name);
+
+} // namespace ui

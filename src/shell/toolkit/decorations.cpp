@@ -7,9 +7,11 @@
 
 #include <algorithm>
 
+namespace ui {
+
 Decoration::Decoration(QWidget* host, const QString& name)
     : QObject(host)
-    , m_color(colors::systemWindowText()) {
+    , m_color(colours::systemWindowText()) {
     setObjectName(name);
 }
 
@@ -131,3 +133,5 @@ void paintDecorations(QWidget* host, QPainter& p) {
         if (auto* d = qobject_cast<Decoration*>(child); d && d->isVisible())
             d->paint(p);
 }
+
+} // namespace ui

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/style.h"
 #include "shell/toolkit/twips.h"
 
 #include <QObject>
 
 class QPainter;
+
+namespace ui {
 
 // Lines and shapes are drawn by the window on its own surface, under its controls. Their
 // positions are kept in twips and may change at run time.
@@ -85,3 +88,5 @@ private:
 
 // Paints the decorations that belong to a widget, in the order they were made.
 void paintDecorations(QWidget* host, QPainter& p);
+
+} // namespace ui

@@ -4,6 +4,7 @@
 
 #include "shell/toolkit/decorations.h"
 #include "shell/toolkit/form_window.h"
+#include "shell/toolkit/style.h"
 #include "shell/toolkit/twips.h"
 
 #include <QPalette>
@@ -12,27 +13,28 @@
 #include <functional>
 #include <span>
 
+class Form;
+class QAction;
+class QMenu;
+
+// A window is described as data: the window itself, then one row per control in reading order.
+// The toolkit builds, names and connects the controls from the rows; the window's own code is
+// its handlers.
+namespace ui {
+
 class Button;
 class ComboBox;
 class DrawingSurface;
-class Form;
 class Frame;
 class Image;
 class Label;
 class ListBox;
 class MultiLineTextBox;
 class PictureBox;
-class QAction;
-class QMenu;
 class TextBox;
 class TabControl;
 class TabPage;
 class Timer;
-
-// A window is described as data: the window itself, then one row per control in reading order.
-// The toolkit builds, names and connects the controls from the rows; the window's own code is
-// its handlers.
-namespace ui {
 
 enum class Kind {
     Label,

@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <cmath>
 
+namespace ui {
+
 DrawingSurface::DrawingSurface(QWidget* parent, const QString& name, const twips::Rect& r)
-    : m_back(colors::systemWindow())
+    : m_back(colours::systemWindow())
     , m_mouse(new MouseTwips(this)) {
     setupControl(this, parent, name, r);
     setAttribute(Qt::WA_StaticContents);
@@ -86,3 +88,5 @@ void DrawingSurface::paintEvent(QPaintEvent* e) {
                 QRectF(e->rect().topLeft() * m_image.devicePixelRatio(),
                        e->rect().size() * m_image.devicePixelRatio()));
 }
+
+} // namespace ui

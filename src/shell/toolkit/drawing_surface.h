@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/style.h"
 #include "shell/toolkit/twips.h"
 
 #include <QImage>
 #include <QWidget>
+
+namespace ui {
 
 class MouseTwips;
 
@@ -41,3 +44,5 @@ private:
     int m_drawWidth = 1;
     MouseTwips* m_mouse;
 };
+
+} // namespace ui

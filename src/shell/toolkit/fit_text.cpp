@@ -6,6 +6,8 @@
 
 #include <QFontMetricsF>
 
+namespace ui {
+
 void tightenToFit(Label& label) {
     QFont font = label.font();
     const QString text = label.caption();
@@ -40,3 +42,5 @@ void placeSentenceAroundBoxes(Label& sentence, const QWidget& lowerBox, const QW
     font.setLetterSpacing(QFont::AbsoluteSpacing, (wanted - now) / double(last));
     sentence.setFont(font);
 }
+
+} // namespace ui

@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class Label;
 class QWidget;
+
+namespace ui {
+
+class Label;
 
 // Layout helpers for captions written for another platform's fonts.
 
@@ -14,3 +17,5 @@ void tightenToFit(Label& label);
 // between that box and the next: the letters are spaced so that the last words show in the middle
 // of the gap, whatever the widths of the font's letters and blanks.
 void placeSentenceAroundBoxes(Label& sentence, const QWidget& lowerBox, const QWidget& upperBox);
+
+} // namespace ui

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+namespace ui {
+
 ClientArea::ClientArea(QWidget* parent)
     : QWidget(parent)
     , m_back(palette().color(QPalette::Window)) {
@@ -78,3 +80,5 @@ void FormWindow::closeEvent(QCloseEvent* e) {
     if (m_onClose)
         m_onClose();
 }
+
+} // namespace ui

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/style.h"
 #include "shell/toolkit/twips.h"
 
 #include <QWidget>
@@ -11,6 +12,8 @@
 #include <functional>
 
 class QMenuBar;
+
+namespace ui {
 
 // The client area of a window: its background colour and its decorations, under the controls.
 class ClientArea : public QWidget {
@@ -62,3 +65,5 @@ private:
     std::function<void()> m_onClose;
     QHash<QString, QObject*> m_controls;
 };
+
+} // namespace ui

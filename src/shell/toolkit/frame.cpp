@@ -7,10 +7,12 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 
+namespace ui {
+
 namespace {
 // Screen readers see a frame as a group named by its caption.
 QAccessibleInterface* frameAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("Frame"))
+    if (className == QLatin1String(Frame::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
     return nullptr;
 }
@@ -19,7 +21,7 @@ QAccessibleInterface* frameAccessible(const QString& className, QObject* object)
 Frame::Frame(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& r,
              const FontSpec& font)
     : m_caption(caption)
-    , m_fore(colors::systemWindowText()) {
+    , m_fore(colours::systemWindowText()) {
     setupControl(this, parent, name, r, font);
     setAccessibleName(caption);
     static const bool installed = [] {
@@ -59,3 +61,5 @@ void Frame::paintEvent(QPaintEvent*) {
     p.setPen(m_fore);
     p.drawText(textRect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
 }
+
+} // namespace ui

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/style.h"
 #include "shell/toolkit/twips.h"
 
 #include <QWidget>
+
+namespace ui {
 
 // A frame: a coloured panel with an etched border and a caption on its top edge. Controls placed
 // in it are positioned relative to it.
@@ -25,3 +28,5 @@ private:
     QColor m_back;
     QColor m_fore;
 };
+
+} // namespace ui

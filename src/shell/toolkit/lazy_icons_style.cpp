@@ -8,6 +8,8 @@
 
 #include <optional>
 
+namespace ui {
+
 namespace {
 
 // Stands for one standard icon of a style, asked of the style on first use.
@@ -59,3 +61,5 @@ QIcon LazyIconsStyle::standardIcon(StandardPixmap icon, const QStyleOption* opti
         return QProxyStyle::standardIcon(icon, option, widget);
     return QIcon(new LazyIconEngine(baseStyle(), icon, widget));
 }
+
+} // namespace ui

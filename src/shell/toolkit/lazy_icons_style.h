@@ -4,6 +4,8 @@
 
 #include <QProxyStyle>
 
+namespace ui {
+
 // The platform's own style, whose standard icons are read only when first drawn. Every menu bar
 // asks for the icon of a button it shows only when its menus do not fit, and reading any picture
 // file makes Qt load all its image-format plug-ins: a quarter of a megabyte for an icon that the
@@ -13,3 +15,5 @@ public:
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };
+
+} // namespace ui

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace ui {
+
 namespace {
 // Room left of a line's text, as the platform's list views leave it.
 constexpr int kTextMargin = 3;
@@ -300,3 +302,5 @@ void ListBox::forgetAccessibleRows() {
         QAccessible::deleteAccessibleInterface(id);
     m_accessibleRows.clear();
 }
+
+} // namespace ui

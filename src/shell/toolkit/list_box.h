@@ -3,6 +3,7 @@
 #pragma once
 
 #include "shell/toolkit/list_lines.h"
+#include "shell/toolkit/style.h"
 #include "shell/toolkit/twips.h"
 
 #include <QAbstractScrollArea>
@@ -13,6 +14,8 @@
 #include <cstdint>
 #include <functional>
 #include <string_view>
+
+namespace ui {
 
 // A list box: append at the end, clear, select a line (the last one, or the one the pupil picks
 // with the mouse or the keyboard). It draws only the lines in view, all of one height, so that
@@ -92,3 +95,5 @@ private:
     std::function<void()> m_whenShown;
     mutable QHash<int, QAccessible::Id> m_accessibleRows;
 };
+
+} // namespace ui

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWindow>
 
+namespace ui {
+
 namespace {
 
 class RowAccessible : public QAccessibleInterface {
@@ -79,7 +81,7 @@ private:
 };
 
 QAccessibleInterface* listBoxAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("ListBox"))
+    if (className == QLatin1String(ListBox::staticMetaObject.className()))
         return new ListAccessible(static_cast<ListBox*>(object));
     return nullptr;
 }
@@ -97,3 +99,5 @@ void installListBoxAccessible() {
 QAccessibleInterface* makeListRowAccessible(ListBox* list, int row) {
     return new RowAccessible(list, row);
 }
+
+} // namespace ui

@@ -6,6 +6,8 @@
 
 #include <climits>
 
+namespace ui {
+
 void ListLines::append(std::string_view utf8) {
     if (!m_codes.empty())
         codesToText();
@@ -52,3 +54,5 @@ QString ListLines::at(int row) const {
     m_text.copy(begin, end, utf8.data());
     return QString::fromUtf8(utf8);
 }
+
+} // namespace ui

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace ui {
+
 // The lines of a list box, where a history may grow to a hundred million lines. A line is either
 // text, kept in one UTF-8 buffer with an end offset per line (a dozen bytes a line), or a code, one
 // byte a line, that stands for one of a few texts set once: its text is made only when the line is
@@ -34,3 +36,5 @@ private:
     ChunkedArray<std::uint8_t> m_codes;
     QStringList m_codeTexts;
 };
+
+} // namespace ui

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+namespace ui {
+
 namespace {
 int buttonCode(Qt::MouseButtons b) {
     int code = 0;
@@ -60,3 +62,5 @@ bool MouseTwips::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
 }
+
+} // namespace ui

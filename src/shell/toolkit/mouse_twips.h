@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace ui {
+
 // Reports the mouse events of a widget with the pointer position in twips relative to it.
 // Buttons: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
 class MouseTwips : public QObject {
@@ -26,3 +28,5 @@ protected:
 private:
     bool m_pressedInside = false;
 };
+
+} // namespace ui

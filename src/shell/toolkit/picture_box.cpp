@@ -7,15 +7,9 @@
 
 #include <QPainter>
 
-namespace {
-const QColor kLine(0, 0, 0);
-// The raised frame: a golden face, lit from the top left, between an outer and an inner edge.
-const QColor kOuterLight(255, 255, 255);
-const QColor kOuterShadow(70, 45, 0);
-const QColor kFace(255, 176, 0);
-const QColor kInnerLight(255, 232, 160);
-const QColor kInnerShadow(150, 95, 0);
+namespace ui {
 
+namespace {
 // A ring one pixel wide, `inset` pixels inside r, lit on the top and left sides.
 void ring(QPainter& p, const QRectF& r, qreal inset, const QColor& topLeft, const QColor& bottomRight) {
     const QRectF in = r.adjusted(inset, inset, -inset, -inset);
@@ -50,16 +44,19 @@ void PictureBox::setAutoSize(bool on) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect(), colours::white);
     // Painted straight onto the window at its density: the vector picture is never scaled as pixels.
     m_renderer.render(&p, QRectF(QPointF(kBorder, kBorder), QSizeF(pictureSize())));
     const QRectF all(rect());
     if (m_border == Border::Flat) {
-        ring(p, all, 0, kLine, kLine);
+        ring(p, all, 0, colours::black, colours::black);
     } else {
-        ring(p, all, 0, kOuterLight, kOuterShadow);
-        ring(p, all, 1, kFace, kFace);
-        ring(p, all, 2, kFace, kFace);
-        ring(p, all, 3, kInnerShadow, kInnerLight);
+        // A golden face, lit from the top left, between an outer and an inner edge.
+        ring(p, all, 0, colours::white, colours::brown);
+        ring(p, all, 1, colours::amber, colours::amber);
+        ring(p, all, 2, colours::amber, colours::amber);
+        ring(p, all, 3, colours::darkAmber, colours::paleAmber);
     }
 }
+
+} // namespace ui

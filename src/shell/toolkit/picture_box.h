@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/style.h"
 #include "shell/toolkit/twips.h"
 
 #include <QSvgRenderer>
 #include <QWidget>
+
+namespace ui {
 
 class MouseTwips;
 
@@ -43,3 +46,5 @@ private:
     bool m_autoSize = false;
     MouseTwips* m_mouse;
 };
+
+} // namespace ui

@@ -9,6 +9,8 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
+namespace ui {
+
 TabPage::TabPage(QWidget* parent, const QString& name, const QString& caption)
     : QWidget(parent) {
     setObjectName(name);
@@ -78,3 +80,5 @@ void TabControl::paintEvent(QPaintEvent*) {
     panel.selectedTabRect = m_bar->tabRect(m_bar->currentIndex());
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &panel, &p, this);
 }
+
+} // namespace ui

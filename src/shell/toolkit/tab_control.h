@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/style.h"
 #include "shell/toolkit/twips.h"
 
 #include <QWidget>
 
 class QTabBar;
+
+namespace ui {
 
 // One page of a tabbed control: it holds controls and decorations, placed from the top-left corner
 // of the whole tabbed control, as its layout gives them.
@@ -44,3 +47,5 @@ private:
     QTabBar* m_bar;
     QList<TabPage*> m_pages;
 };
+
+} // namespace ui

@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/toolkit/twips.h"
 
-#include <QApplication>
-#include <QPalette>
 #include <QWidget>
 
-namespace twips {
+namespace ui::twips {
 
 QRect toPx(const Rect& r) {
     return QRect(toPx(r.left), toPx(r.top), toPx(r.width), toPx(r.height));
@@ -25,25 +23,4 @@ Rect placeOf(const QWidget* w) {
                 w->property("Height").toInt()};
 }
 
-} // namespace twips
-
-QFont FontSpec::toFont() const {
-    QFont f(family.isEmpty() ? QStringLiteral("Liberation Sans") : family);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    f.setUnderline(underline);
-    f.setItalic(italic);
-    return f;
-}
-
-namespace colors {
-QColor systemWindow() {
-    return QApplication::palette().color(QPalette::Base);
-}
-QColor systemWindowText() {
-    return QApplication::palette().color(QPalette::WindowText);
-}
-QColor systemButtonFace() {
-    return QApplication::palette().color(QPalette::Button);
-}
-} // namespace colors
+} // namespace ui::twips

@@ -113,7 +113,7 @@ int main(int argc, char* argv[]) {
 
     // One series of n throws after "Effacer"; returns its wall time.
     const auto series = [&](std::int32_t n, double& cpu) {
-        &window.get(SimulationWindow::dieClearButton)->click();
+        window.get(SimulationWindow::dieClearButton).click();
         QCoreApplication::processEvents();
         answers.answer = QString::number(n);
         lastTick = Clock::now();
@@ -122,7 +122,7 @@ int main(int argc, char* argv[]) {
         throwing = true;
         const double cpuStart = threadSeconds();
         const auto start = Clock::now();
-        &window.get(SimulationWindow::dieSeriesButton)->click();
+        window.get(SimulationWindow::dieSeriesButton).click();
         const double wall = seconds(Clock::now() - start);
         cpu = threadSeconds() - cpuStart;
         throwing = false;
@@ -131,7 +131,7 @@ int main(int argc, char* argv[]) {
     };
     const auto seriesDone = [&](std::int32_t n) {
         ListBox* list = &window.get(SimulationWindow::dieHistoryList);
-        const QString total = &window.get(SimulationWindow::throwCountLabel)->caption();
+        const QString total = window.get(SimulationWindow::throwCountLabel).caption();
         if (list->count() != n || total != QString::number(n)) {
             std::fprintf(stderr, "window listed %d throws, total %s\n", list->count(), qPrintable(total));
             return false;
@@ -155,7 +155,7 @@ int main(int argc, char* argv[]) {
             return 1;
         if (run == 0) {
             addedKiB = residentKiB() - before;
-            historyBytes = &window.get(SimulationWindow::dieHistoryList)->model().bytesUsed();
+            historyBytes = window.get(SimulationWindow::dieHistoryList).model().bytesUsed();
         }
         std::printf("run %d: plain %.3f s (%.2f %% sixes), window %.3f s; largest gap of the timer %.1f ms, "
                     "longest pump %.1f ms (processor time %.1f ms)\n",

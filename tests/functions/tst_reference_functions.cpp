@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-using namespace reference_functions;
+using namespace functions;
 
 namespace {
 // The curves as the exercise lays them out.

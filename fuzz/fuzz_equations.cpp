@@ -34,7 +34,7 @@ bool isComplex(const std::string& s) {
 
 void trinomialRules(const NumberFormat& fmt, FuzzInput& in) {
     trinomial::Boxes boxes{std::string(in.text()), std::string(in.text()), std::string(in.text()),
-                         std::string(in.text())};
+                           std::string(in.text())};
     trinomial::Memory memory;
     trinomial::View view;
     const std::string_view presses = in.text();

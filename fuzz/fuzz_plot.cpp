@@ -21,7 +21,7 @@ void plotRules(FuzzInput& in) {
     const auto kind = in.value<std::uint8_t>();
     if (kind % 3 != 0)
         f = graphs::Function{std::int16_t(kind % 3), in.value<double>(), in.value<double>(),
-                           in.value<double>()};
+                             in.value<double>()};
     const auto scales = graphs::scalesFor(r, width, height);
     if (!scales)
         return;
@@ -30,12 +30,13 @@ void plotRules(FuzzInput& in) {
     // The axes and the curve have a dot per step along the surface; the marks stand at least
     // 2.5 twips apart, five dots each, however narrow the scale: the work is bounded by the surface.
     const double span = width + height + 4 * graphs::dotSpacing;
-    const double bound = span / graphs::dotSpacing + 2 + 5 * (span / 2.5 + 2) + width / graphs::dotSpacing + 64;
+    const double bound =
+        span / graphs::dotSpacing + 2 + 5 * (span / 2.5 + 2) + width / graphs::dotSpacing + 64;
     REQUIRE(double(dots.size()) <= bound);
     for (const graphs::Dot& d : dots) {
         REQUIRE(std::isfinite(d.x) && std::isfinite(d.y));
-        REQUIRE(d.x >= -graphs::dotSpacing && d.x <= width + graphs::dotSpacing && d.y >= -graphs::dotSpacing &&
-                d.y <= height + graphs::dotSpacing);
+        REQUIRE(d.x >= -graphs::dotSpacing && d.x <= width + graphs::dotSpacing &&
+                d.y >= -graphs::dotSpacing && d.y <= height + graphs::dotSpacing);
     }
     if (f) {
         const double click = in.value<std::uint16_t>() % 12000;

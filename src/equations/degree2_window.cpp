@@ -95,7 +95,10 @@ const std::vector<ControlRow> kControls = [] {
          .caption = "&Factorisation",
          .rect = {120, 3360, 1695, 495},
          .handler = call(&W::factorise)},
-        {.control = W::factorisationLabel, .rect = {2040, 3390, 5175, 600}, .font = kResultFont, .wordWrap = true},
+        {.control = W::factorisationLabel,
+         .rect = {2040, 3390, 5175, 600},
+         .font = kResultFont,
+         .wordWrap = true},
         {.control = line("Line3"), .ends = {kClientWidth, 4080, 0, 4080}},
 
         // The table of variation. Line1 and Line2 become its arrows once it has been drawn.
@@ -120,8 +123,14 @@ const std::vector<ControlRow> kControls = [] {
          .caption = "Tracé",
          .rect = {120, 7200, 1455, 735},
          .handler = call(&W::plotFunction)},
-        {.control = W::valueAndRangeLabels[2], .caption = "RANGE X", .rect = {1920, 7020, 1215, 330}, .font = kBoldFont},
-        {.control = W::valueAndRangeLabels[1], .caption = "RANGE Y", .rect = {1920, 7740, 1215, 330}, .font = kBoldFont},
+        {.control = W::valueAndRangeLabels[2],
+         .caption = "RANGE X",
+         .rect = {1920, 7020, 1215, 330},
+         .font = kBoldFont},
+        {.control = W::valueAndRangeLabels[1],
+         .caption = "RANGE Y",
+         .rect = {1920, 7740, 1215, 330},
+         .font = kBoldFont},
     };
     const char* const initial[4] = {"-5", "10", "-5", "10"};
     const char* const spoken[4] = {"RANGE X minimum", "RANGE X maximum", "RANGE Y minimum",
@@ -216,7 +225,8 @@ void Degree2Window::computeValue() {
 }
 
 void Degree2Window::showVariation() {
-    const trinomial::Variation v = trinomial::variationOf(program().numbers(), textOf(aBox), textOf(bBox), textOf(cBox));
+    const trinomial::Variation v =
+        trinomial::variationOf(program().numbers(), textOf(aBox), textOf(bBox), textOf(cBox));
     if (v.arrows == trinomial::Variation::Arrows::DownThenUp) {
         placeLine(get(firstArrow), 2640, 4800, 4320, 6240);
         placeLine(get(secondArrow), 4560, 6240, 6480, 4800);
@@ -233,7 +243,8 @@ void Degree2Window::plotFunction() {
 }
 
 void Degree2Window::restartSolver(int box) {
-    for (const Ref<Label>* l : {&discriminantLabel, &firstSolutionLabel, &secondSolutionLabel, &factorisationLabel})
+    for (const Ref<Label>* l :
+         {&discriminantLabel, &firstSolutionLabel, &secondSolutionLabel, &factorisationLabel})
         setTextOf(*l, {});
     get(secondSolutionLabel).setVisible(true);
     get(solutionsButton).setVisible(false);

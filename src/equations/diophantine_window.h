@@ -25,12 +25,12 @@ public:
     static inline const ui::Array<Label> linePrefixes{"Label4"};
     static inline const ui::Ref<Label> x0Label{"Label2"};
     static inline const ui::Ref<Label> y0Label{"Label3"};
-    static inline const ui::Ref<Label> generalBLabel{"Label5"};      // b in the general x line
-    static inline const ui::Ref<Label> xMultiplierLabel{"Label7"};   // "*k" or "*k +" in the general x line
-    static inline const ui::Ref<Label> generalX0Label{"Label9"};     // x0 in the general x line
-    static inline const ui::Ref<Label> minusALabel{"Label6"};        // −a in the general y line
-    static inline const ui::Ref<Label> yMultiplierLabel{"Label8"};   // "*k" or "*k +" in the general y line
-    static inline const ui::Ref<Label> generalY0Label{"Label10"};    // y0 in the general y line
+    static inline const ui::Ref<Label> generalBLabel{"Label5"};    // b in the general x line
+    static inline const ui::Ref<Label> xMultiplierLabel{"Label7"}; // "*k" or "*k +" in the general x line
+    static inline const ui::Ref<Label> generalX0Label{"Label9"};   // x0 in the general x line
+    static inline const ui::Ref<Label> minusALabel{"Label6"};      // −a in the general y line
+    static inline const ui::Ref<Label> yMultiplierLabel{"Label8"}; // "*k" or "*k +" in the general y line
+    static inline const ui::Ref<Label> generalY0Label{"Label10"};  // y0 in the general y line
 
     explicit DiophantineWindow(Program& program)
         : Form(program, description) {}

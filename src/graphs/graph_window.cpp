@@ -54,8 +54,9 @@ void GraphWindow::readPoint(int, int, double x, double) {
 
     DrawingSurface& surface = get(drawing);
     const int width = surface.drawWidth();
-    get(readOuts).addItem(QStringLiteral("x(antécédant) = ") + fromUtf8(NumberFormat::signedSpaceText(point->u)) +
-                          QStringLiteral("   y(image) = ") + fromUtf8(NumberFormat::signedSpaceText(point->y)));
+    get(readOuts).addItem(
+        QStringLiteral("x(antécédant) = ") + fromUtf8(NumberFormat::signedSpaceText(point->u)) +
+        QStringLiteral("   y(image) = ") + fromUtf8(NumberFormat::signedSpaceText(point->y)));
     // A yellow dot five pixels wide, ringed with a thin dark line so that it shows on white too.
     surface.setDrawWidth(kMarkerWidth + 2);
     surface.pset(x, point->surfaceY, kMarkerOutline);

@@ -42,8 +42,8 @@ private Q_SLOTS:
         QCOMPARE(w.form.window().windowTitle(), QStringLiteral("Eq_d1"));
         QCOMPARE(w.form.window().client()->size(), QSize(317, 487));
         const QStringList texts{"1", "0", "0", "0", "-5", "10", "-5", "10"};
-        const ui::Ref<TextBox> boxes[] = {W::aBox,           W::bBox,           W::kBox,
-                                          W::x0Box,          W::rangeBoxes[0], W::rangeBoxes[1],
+        const ui::Ref<TextBox> boxes[] = {W::aBox,          W::bBox,          W::kBox,
+                                          W::x0Box,         W::rangeBoxes[0], W::rangeBoxes[1],
                                           W::rangeBoxes[2], W::rangeBoxes[3]};
         for (int i = 0; i < 8; ++i)
             QCOMPARE(w.box(boxes[i])->text(), texts[i]);

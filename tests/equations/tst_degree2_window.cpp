@@ -377,7 +377,8 @@ private Q_SLOTS:
             w.coefficients(a, b, c);
             w.type(W::x0Box, x0);
             w.press(W::computeButton);
-            QCOMPARE(w.caption(W::valueAndRangeLabels[0]), value == "unchanged" ? QStringLiteral("3") : w.expected(value));
+            QCOMPARE(w.caption(W::valueAndRangeLabels[0]),
+                     value == "unchanged" ? QStringLiteral("3") : w.expected(value));
         }
     }
 
@@ -468,7 +469,8 @@ private Q_SLOTS:
             const bool down = arrows == "down-up";
             QCOMPARE(w.ends(W::firstArrow), down ? downUp1 : upDown1);
             QCOMPARE(w.ends(W::secondArrow), down ? downUp2 : upDown2);
-            QCOMPARE(w.caption(W::vertexLabel), vertex == "unchanged" ? QStringLiteral("3") : w.expected(vertex));
+            QCOMPARE(w.caption(W::vertexLabel),
+                     vertex == "unchanged" ? QStringLiteral("3") : w.expected(vertex));
         }
     }
 
@@ -493,8 +495,7 @@ private Q_SLOTS:
         w.press(W::plotButton);
         QCOMPARE(picture(), parabola);
         // A click reads the point of the parabola: x = 2 gives 4, the dot where the curve passes.
-        QTest::mouseClick(control(graph, GraphWindow::drawing), Qt::LeftButton, {},
-                          QPoint(3500 / 15, 100));
+        QTest::mouseClick(control(graph, GraphWindow::drawing), Qt::LeftButton, {}, QPoint(3500 / 15, 100));
         ListBox* list = control(graph, GraphWindow::readOuts);
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->item(0), QStringLiteral("x(antécédant) =  2   y(image) =  4"));

@@ -78,7 +78,8 @@ class TestEqDioph : public QObject {
                     ++count;
                 }
             // Each stage shows a leading run of the controls above, and nothing else.
-            const bool leadingRun = count == 0 || visible.last() == controls[std::size_t(count - 1)]->objectName();
+            const bool leadingRun =
+                count == 0 || visible.last() == controls[std::size_t(count - 1)]->objectName();
             if (leadingRun && count == 0)
                 return QStringLiteral("coefficients");
             if (leadingRun && count == 1)
@@ -91,8 +92,8 @@ class TestEqDioph : public QObject {
         }
         // The results are empty: what the reset on edit leaves.
         bool resultsCleared() {
-            for (const auto* ref : {&W::x0Label, &W::y0Label, &W::generalBLabel, &W::minusALabel, &W::generalX0Label,
-                                    &W::generalY0Label})
+            for (const auto* ref : {&W::x0Label, &W::y0Label, &W::generalBLabel, &W::minusALabel,
+                                    &W::generalX0Label, &W::generalY0Label})
                 if (!caption(*ref).isEmpty())
                     return false;
             return true;
@@ -112,11 +113,10 @@ private Q_SLOTS:
         QVERIFY(w.resultsCleared());
         QCOMPARE(w.caption(W::xMultiplierLabel), QStringLiteral("*k"));
         QCOMPARE(w.caption(W::yMultiplierLabel), QStringLiteral("*k"));
-        const QStringList prefixes{w.caption(W::linePrefixes[0]), w.caption(W::linePrefixes[1]), w.caption(W::linePrefixes[2]),
-                                   w.caption(W::linePrefixes[3])};
+        const QStringList prefixes{w.caption(W::linePrefixes[0]), w.caption(W::linePrefixes[1]),
+                                   w.caption(W::linePrefixes[2]), w.caption(W::linePrefixes[3])};
         QCOMPARE(prefixes, QStringList({"x =", "y =", "y =", "x ="}));
-        QCOMPARE(control(w.form, W::simplifyButton)->caption(),
-                 QStringLiteral("Simplifier(éventuellement)"));
+        QCOMPARE(control(w.form, W::simplifyButton)->caption(), QStringLiteral("Simplifier(éventuellement)"));
         QCOMPARE(control(w.form, W::particularButton)->caption(), QStringLiteral("Solutions particulieres"));
         QCOMPARE(control(w.form, W::generalButton)->caption(), QStringLiteral("Solution générale"));
     }

@@ -133,8 +133,7 @@ private Q_SLOTS:
                            l->property("Width").toInt(), l->property("Height").toInt()));
         }
         for (int item : {0, 3, 5, 6, 7, 8, 10, 11})
-            QCOMPARE(control(p.form, W::headings[item])->palette().color(QPalette::WindowText),
-                     heading);
+            QCOMPARE(control(p.form, W::headings[item])->palette().color(QPalette::WindowText), heading);
         // Item 2 of the headings is not part of the page.
         QVERIFY(!p.form.window().findChild<QWidget*>(W::headings[2].name));
         for (int item : {0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11}) {
@@ -143,8 +142,7 @@ private Q_SLOTS:
             QCOMPARE(f.pointSizeF(), 9.75);
         }
         for (int item = 0; item < 9; ++item)
-            QCOMPARE(control(p.form, W::paragraphs[item])->font().pointSizeF(),
-                     item <= 2 ? 12.0 : 9.75);
+            QCOMPARE(control(p.form, W::paragraphs[item])->font().pointSizeF(), item <= 2 ? 12.0 : 9.75);
         const Line* divider = control<Line>(p.form, "Line1");
         QCOMPARE(QRect(QPoint(divider->x1(), divider->y1()), QPoint(divider->x2(), divider->y2())),
                  QRect(QPoint(6240, 360), QPoint(6240, 7800)));

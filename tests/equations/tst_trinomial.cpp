@@ -201,8 +201,8 @@ private Q_SLOTS:
         QFETCH(QString, x0);
         QFETCH(double, value);
         for (char sep : {',', '.'}) {
-            const auto got = valueAt(NumberFormat(sep), under(sep, a), under(sep, b), under(sep, c),
-                                            under(sep, x0));
+            const auto got =
+                valueAt(NumberFormat(sep), under(sep, a), under(sep, b), under(sep, c), under(sep, x0));
             QCOMPARE(got.has_value(), !std::isnan(value));
             if (got)
                 QCOMPARE(*got, value);

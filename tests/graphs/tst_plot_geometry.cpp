@@ -252,7 +252,8 @@ private Q_SLOTS:
     // The numbers a window hands over: a box without a number leaves out what needs it. The affine
     // function has no c to read.
     void handedNumbers() {
-        const graphs::PlotNumbers affine{.kind = 1, .xmin = -5, .xmax = 10, .ymin = -5, .ymax = 10, .a = 2, .b = 1};
+        const graphs::PlotNumbers affine{
+            .kind = 1, .xmin = -5, .xmax = 10, .ymin = -5, .ymax = 10, .a = 2, .b = 1};
         const auto s = graphs::scalesFor(*affine.ranges(), kSide, kSide);
         const auto r = graphs::readOut(*s, affine, 3000);
         QVERIFY(r);
@@ -266,8 +267,8 @@ private Q_SLOTS:
         trinomial.c = -1;
         QCOMPARE(graphs::readOut(*s, trinomial, 3000)->y, 2.0);
 
-        for (auto missing : {&graphs::PlotNumbers::xmin, &graphs::PlotNumbers::xmax, &graphs::PlotNumbers::ymin,
-                             &graphs::PlotNumbers::ymax}) {
+        for (auto missing : {&graphs::PlotNumbers::xmin, &graphs::PlotNumbers::xmax,
+                             &graphs::PlotNumbers::ymin, &graphs::PlotNumbers::ymax}) {
             graphs::PlotNumbers n = affine;
             n.*missing = std::nullopt;
             QVERIFY(!n.ranges());

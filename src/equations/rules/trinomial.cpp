@@ -26,8 +26,7 @@ std::string constantTermText(const NumberFormat& fmt, const Boxes& boxes) {
 
 } // namespace
 
-void discriminant(const NumberFormat& fmt, const Boxes& boxes, Memory& memory,
-                  View& view) {
+void discriminant(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view) {
     SkipOnError run;
     run.step([&] { memory.typedA = boxes.a; });
     run.step([&] { memory.typedB = boxes.b; });
@@ -41,8 +40,7 @@ void discriminant(const NumberFormat& fmt, const Boxes& boxes, Memory& memory,
     });
 }
 
-void solutions(const NumberFormat& fmt, const Boxes& boxes, Memory& memory,
-               View& view) {
+void solutions(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view) {
     SkipOnError run;
     run.step([&] { memory.shownDiscriminant = view.discriminant; });
     run.step([&] { memory.typedA = boxes.a; });
@@ -103,7 +101,7 @@ void factorise(const NumberFormat& fmt, const std::string& typedA, View& view) {
 }
 
 std::optional<double> valueAt(const NumberFormat& fmt, const std::string& a, const std::string& b,
-                                     const std::string& c, const std::string& x0) {
+                              const std::string& c, const std::string& x0) {
     const auto va = fmt.toDouble(a);
     const auto vb = fmt.toDouble(b);
     const auto vc = fmt.toDouble(c);

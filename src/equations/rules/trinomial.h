@@ -20,9 +20,9 @@ struct Boxes {
 
 // What the solver remembers between two presses of its buttons.
 struct Memory {
-    std::string typedA;     // a as typed at the last press
-    std::string typedB;     // b as typed at the last press
-    std::string constantTerm;     // c - k, as a number text
+    std::string typedA;            // a as typed at the last press
+    std::string typedB;            // b as typed at the last press
+    std::string constantTerm;      // c - k, as a number text
     std::string shownDiscriminant; // the discriminant shown when "Solutions" was last pressed
 };
 
@@ -42,17 +42,15 @@ struct View {
 // statement changes nothing and the next one runs, and a test that fails counts as passed.
 // The discriminant is written rounded to two decimals; the solutions are computed from the
 // discriminant as it is shown, so one that rounds to 0 counts as 0.
-void discriminant(const NumberFormat& fmt, const Boxes& boxes, Memory& memory,
-                  View& view);
-void solutions(const NumberFormat& fmt, const Boxes& boxes, Memory& memory,
-               View& view);
+void discriminant(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view);
+void solutions(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view);
 // Writes a(x - s1)(x - s2) from the solutions shown, `typedA` being a as typed. Complex solutions
 // are not numbers and are copied as they stand; a zero solution leaves the factorisation alone.
 void factorise(const NumberFormat& fmt, const std::string& typedA, View& view);
 
 // f(x0) = a·x0² + b·x0 + c; nothing when a text is not a number or the value is beyond the doubles.
 std::optional<double> valueAt(const NumberFormat& fmt, const std::string& a, const std::string& b,
-                                     const std::string& c, const std::string& x0);
+                              const std::string& c, const std::string& x0);
 
 // The table of variation: which way the arrows point and the abscissa of the vertex, -b / 2a.
 struct Variation {

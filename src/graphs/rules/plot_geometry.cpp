@@ -95,8 +95,8 @@ std::optional<Scales> scalesFor(const Ranges& r, double width, double height) {
     s.xScale = width / xSpan;
     s.originX = -r.xmin * s.xScale;
     s.originY = height + r.ymin * s.yScale;
-    if (!finite(s.xScale) || !finite(s.yScale) || !finite(s.originX) || !finite(s.originY) ||
-        s.xScale == 0 || s.yScale == 0)
+    if (!finite(s.xScale) || !finite(s.yScale) || !finite(s.originX) || !finite(s.originY) || s.xScale == 0 ||
+        s.yScale == 0)
         return std::nullopt;
     return s;
 }

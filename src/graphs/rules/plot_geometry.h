@@ -22,8 +22,8 @@ struct Ranges {
 
 // The mapping from units to surface twips, fixed when the plot is made.
 struct Scales {
-    double xScale = 0; // twips per unit, horizontally
-    double yScale = 0; // twips per unit, vertically
+    double xScale = 0;  // twips per unit, horizontally
+    double yScale = 0;  // twips per unit, vertically
     double originX = 0; // surface abscissa of x = 0
     double originY = 0; // surface ordinate of y = 0
 };

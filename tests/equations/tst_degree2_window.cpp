@@ -494,15 +494,15 @@ private Q_SLOTS:
         w.type(W::kBox, "7");
         w.press(W::plotButton);
         QCOMPARE(picture(), parabola);
-        // A click reads the point of the parabola: x = 2 gives 4, the dot where the curve passes.
-        QTest::mouseClick(control(graph, GraphWindow::drawing), Qt::LeftButton, {}, QPoint(3500 / 15, 100));
+        // A click reads the point of the parabola: x = 1 gives 1, the dot where the curve passes.
+        QTest::mouseClick(control(graph, GraphWindow::drawing), Qt::LeftButton, {}, QPoint(3000 / 15, 100));
         ListBox* list = control(graph, GraphWindow::readOuts);
         QCOMPARE(list->count(), 1);
-        QCOMPARE(list->item(0), QStringLiteral("x(antécédant) =  2   y(image) =  4"));
-        QCOMPARE(control(graph, GraphWindow::drawing)->point(3500, 3000), QColor(255, 255, 0));
+        QCOMPARE(list->item(0), QStringLiteral("x(antécédant) =  1   y(image) =  1"));
+        QCOMPARE(control(graph, GraphWindow::drawing)->point(3000, 4500), QColor(255, 255, 0));
         // Without c the click reads nothing.
         w.type(W::cBox, "");
-        QTest::mouseClick(control(graph, GraphWindow::drawing), Qt::LeftButton, {}, QPoint(3500 / 15, 100));
+        QTest::mouseClick(control(graph, GraphWindow::drawing), Qt::LeftButton, {}, QPoint(3000 / 15, 100));
         QCOMPARE(list->count(), 1);
         w.type(W::cBox, "3");
         w.press(W::plotButton);

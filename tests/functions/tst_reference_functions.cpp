@@ -17,7 +17,7 @@ const Box kCurves[] = {
 constexpr int kLeft = 1;
 } // namespace
 
-Q_DECLARE_METATYPE(reference_functions::Point)
+Q_DECLARE_METATYPE(functions::Point)
 
 class TestReferenceFunctions : public QObject {
     Q_OBJECT

@@ -13,45 +13,45 @@ namespace {
 void combinations(const NumberFormat& fmt, FuzzInput& in) {
     const std::string_view n = in.text();
     const std::string_view k = in.text();
-    if (const auto f = Factoriel(fmt, n))
+    if (const auto f = probability::factorial(fmt, n))
         requireResultReadsBack(fmt, *f);
-    if (const auto c = Combinaison(fmt, n, k))
+    if (const auto c = probability::combinations(fmt, n, k))
         requireResultReadsBack(fmt, *c);
-    if (const auto e = normalisedEntry(fmt, n)) {
+    if (const auto e = probability::normalisedEntry(fmt, n)) {
         const auto back = fmt.toDouble(*e);
         REQUIRE(back && *back >= 0 && *back == std::trunc(*back));
         // Tidied again it stays, except under a decimal comma: the leading number stops at the
         // comma of a large number shown in exponent form («7,1E+63» gives 7).
         if (fmt.decimalSeparator() == '.' || e->find(',') == std::string::npos)
-            REQUIRE(normalisedEntry(fmt, *e) == e);
+            REQUIRE(probability::normalisedEntry(fmt, *e) == e);
     }
-    FactorialView factorial{std::string(n), "x"};
-    computeFactorial(fmt, factorial);
+    probability::FactorialView factorial{std::string(n), "x"};
+    probability::computeFactorial(fmt, factorial);
     // The factorial is shown as «n! =value».
     if (factorial.result != "x" && !factorial.result.empty()) {
         const std::size_t equals = factorial.result.rfind('=');
         REQUIRE(equals != std::string::npos);
         requireResultReadsBack(fmt, factorial.result.substr(equals + 1));
     }
-    CombinationView combination{std::string(n), std::string(k), "x"};
-    computeCombinations(fmt, combination);
+    probability::CombinationView combination{std::string(n), std::string(k), "x"};
+    probability::computeCombinations(fmt, combination);
     if (combination.result != "x")
         requireResultReadsBack(fmt, combination.result);
 }
 
-void primes(FuzzInput& in) {
+void primeRules(FuzzInput& in) {
     const auto n = in.value<std::int32_t>();
     long passes = 0;
-    const bool prime = Premier(n, [&] { ++passes; });
+    const bool prime = primes::isPrime(n, [&] { ++passes; });
     REQUIRE(passes <= 8000);
-    const std::int32_t d = PlusGrandDiviseur(n);
+    const std::int32_t d = primes::largestDivisorUpToRoot(n);
     if (n >= 2) {
         REQUIRE(d >= 1 && n % d == 0 && std::int64_t(d) * d <= n);
         REQUIRE(prime == (d == 1));
     }
-    const auto cells = sieve::cellsMarkedBy(n);
+    const auto cells = primes::sieve::cellsMarkedBy(n);
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        REQUIRE(cells[i] >= 0 && cells[i] <= sieve::kLastCell);
+        REQUIRE(cells[i] >= 0 && cells[i] <= primes::sieve::kLastCell);
         REQUIRE(i == 0 || cells[i - 1] < cells[i]);
         REQUIRE(n == 1 || (cells[i] % n == 0 && cells[i] != n));
     }
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t choice = data[0];
     FuzzInput in(data + 1, size - 1);
     if (choice & 2)
-        primes(in);
+        primeRules(in);
     else
         combinations(NumberFormat(choice & 1 ? '.' : ','), in);
     return 0;

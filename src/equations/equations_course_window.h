@@ -8,6 +8,10 @@
 class EquationsCourseWindow : public Form {
 public:
     static const ui::WindowDescription description;
+    static inline const ui::Array<Label> headings{"Label2"};
+    static inline const ui::Array<Label> paragraphs{"Label3"};
+    static inline const ui::Array<Shape> headingFrames{"Shape1"}; // the frames of the section headings
+
     explicit EquationsCourseWindow(Program& program)
         : Form(program, description) {}
 };

@@ -9,10 +9,15 @@
 class IntroductionWindow : public Form {
 public:
     static const ui::WindowDescription description;
+    static inline const ui::Ref<MultiLineTextBox> firstParagraph{"Text_intro"};
+    static inline const ui::Ref<MultiLineTextBox> secondParagraph{"Text_intro2"};
+    static inline const ui::Ref<Button> okButton{"Command1"};
+
     explicit IntroductionWindow(Program& program)
         : Form(program, description) {}
 
-    void Command1_Click(); // "OK"
+    // Hides the introduction and shows the exercise.
+    void openExercise();
 
 protected:
     void load() override;

@@ -11,16 +11,22 @@
 class ReferenceFunctionsWindow : public Form {
 public:
     static const ui::WindowDescription description;
+    static inline const ui::Ref<TextBox> helpBox{"Text_aide"};
+    static inline const ui::Array<PictureBox> valueTables{"Picture_tab_val"};
+    static inline const ui::Array<PictureBox> curves{"Picture_ft"};
+    static inline const ui::Array<PictureBox> variationTables{"Picture_tab_variation"};
+    static inline const ui::Array<Label> functionLabels{"Label_ft_ref"};
+
     explicit ReferenceFunctionsWindow(Program& program);
 
-    void Picture_tab_val_Click(int i);
-    void Picture_ft_Click(int i);
-    void Label_ft_ref_MouseDown(int i, int button, int shift, double x, double y);
-    void Label_ft_ref_MouseMove(int i, int button, int shift, double x, double y);
-    void Label_ft_ref_MouseUp(int i, int button, int shift, double x, double y);
+    void selectTable(int i);
+    void matchCurve(int i);
+    void pickUpLabel(int i, int button, int shift, double x, double y);
+    void dragLabel(int i, int button, int shift, double x, double y);
+    void dropLabel(int i, int button, int shift, double x, double y);
 
-    const reference_functions::Matching& matching() const { return m_matching; }
-    const reference_functions::LabelDrag& drag() const { return m_drag; }
+    const functions::Matching& matching() const { return m_matching; }
+    const functions::LabelDrag& drag() const { return m_drag; }
 
 protected:
     void load() override;
@@ -31,8 +37,8 @@ private:
     void cancelDrag();
     void endMatchingStage();
 
-    reference_functions::Matching m_matching;
-    reference_functions::LabelDrag m_drag;
+    functions::Matching m_matching;
+    functions::LabelDrag m_drag;
     // The message box that ends the first stage is open: the labels take no drag meanwhile.
     bool m_messageOpen = false;
     // Counts the builds of the controls, so that a handler resumed after a message box knows

@@ -19,6 +19,24 @@ class Program;
 // first needed and destroyed when the pupil closes the window, to be built afresh at the next use.
 class Form : public QObject {
 public:
+    // The toolkit's controls, as the windows name them in their typed names (ui::Ref<Button>).
+    using Button = ui::Button;
+    using ComboBox = ui::ComboBox;
+    using DrawingSurface = ui::DrawingSurface;
+    using FormWindow = ui::FormWindow;
+    using Frame = ui::Frame;
+    using Image = ui::Image;
+    using Label = ui::Label;
+    using Line = ui::Line;
+    using ListBox = ui::ListBox;
+    using MultiLineTextBox = ui::MultiLineTextBox;
+    using PictureBox = ui::PictureBox;
+    using Shape = ui::Shape;
+    using TabControl = ui::TabControl;
+    using TabPage = ui::TabPage;
+    using TextBox = ui::TextBox;
+    using Timer = ui::Timer;
+
     Form(Program& program, const ui::WindowDescription& description);
     ~Form() override;
 
@@ -42,7 +60,7 @@ public:
     bool hasControls() const { return !m_window.isNull(); }
     bool isShown() const { return hasControls() && m_window->isVisible(); }
     // Access by code: the window with its controls, built (hidden) if absent.
-    ui::FormWindow& window();
+    FormWindow& window();
 
     // A control of this window, built (hidden) if absent. Reached afresh after anything that lets
     // events run: a window closed meanwhile is then rebuilt, and no destroyed widget is touched.
@@ -55,10 +73,10 @@ public:
 
     // The one bridge between the texts of the controls (QString) and the rules (UTF-8 standard
     // strings): a box's text, a label's caption, read or written.
-    std::string textOf(const ui::Ref<ui::TextBox>& box);
-    std::string textOf(const ui::Ref<ui::Label>& label);
-    void setTextOf(const ui::Ref<ui::TextBox>& box, std::string_view utf8);
-    void setTextOf(const ui::Ref<ui::Label>& label, std::string_view utf8);
+    std::string textOf(const ui::Ref<TextBox>& box);
+    std::string textOf(const ui::Ref<Label>& label);
+    void setTextOf(const ui::Ref<TextBox>& box, std::string_view utf8);
+    void setTextOf(const ui::Ref<Label>& label, std::string_view utf8);
     static std::string toUtf8(const QString& text) { return text.toStdString(); }
     static QString fromUtf8(std::string_view utf8) {
         return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -79,7 +97,7 @@ private:
 
     Program& m_program;
     const ui::WindowDescription& m_description;
-    QPointer<ui::FormWindow> m_window;
+    QPointer<FormWindow> m_window;
     // Windows already closed whose widgets may still be on the call stack of a suspended handler.
-    std::vector<QPointer<ui::FormWindow>> m_discarded;
+    std::vector<QPointer<FormWindow>> m_discarded;
 };

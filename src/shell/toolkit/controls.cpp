@@ -5,8 +5,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -87,11 +85,6 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
     QLineEdit::keyPressEvent(e);
 }
 
-void TextBox::setTextKeepingCursorAtEnd(const QString& t) {
-    setText(t);
-    setCursorPosition(int(t.size()));
-}
-
 void TextBox::setBackColor(const QColor& c) {
     QPalette p = palette();
     p.setColor(QPalette::Base, c);
@@ -162,24 +155,6 @@ void Timer::setIntervalMs(int ms) {
     setInterval(ms);
     if (!isActive())
         start();
-}
-
-QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& title) {
-    QMenu* m = bar->addMenu(title);
-    m->setObjectName(name);
-    return m;
-}
-
-QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    return a;
-}
-
-QAction* addMenuSeparator(QMenu* menu, const QString& name) {
-    QAction* a = menu->addSeparator();
-    a->setObjectName(name);
-    return a;
 }
 
 } // namespace ui

@@ -11,10 +11,6 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
-class QMenu;
-class QMenuBar;
-class QAction;
-
 namespace ui {
 
 // Gives a control its name, parent, place in twips and font.
@@ -60,7 +56,6 @@ public:
     static constexpr int kMaxLength = 32767;
 
     TextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
-    void setTextKeepingCursorAtEnd(const QString& t);
     void setBackColor(const QColor& c);
 
 protected:
@@ -109,10 +104,5 @@ public:
     Timer(QObject* parent, const QString& name, int intervalMs);
     void setIntervalMs(int ms);
 };
-
-// Menus: each entry is a named action.
-QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& title);
-QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
-QAction* addMenuSeparator(QMenu* menu, const QString& name);
 
 } // namespace ui

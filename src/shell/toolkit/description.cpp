@@ -25,6 +25,15 @@ QColor Colour::resolve() const {
 
 namespace {
 
+// Whether a point of a window's client area lies on one of its visible controls.
+bool onControl(const QWidget* area, QPoint at) {
+    for (QObject* o : area->children())
+        if (auto* child = qobject_cast<QWidget*>(o);
+            child && !child->isHidden() && child->geometry().contains(at))
+            return true;
+    return false;
+}
+
 // Reports a double-click on a widget's own background, not on one of its controls.
 class BackgroundDoubleClick : public QObject {
 public:
@@ -39,11 +48,8 @@ protected:
         if (event->type() == QEvent::MouseButtonDblClick) {
             const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
             // A double-click on a control that the control leaves alone comes here as well.
-            for (QObject* o : watched->children())
-                if (auto* child = qobject_cast<QWidget*>(o);
-                    child && !child->isHidden() && child->geometry().contains(at))
-                    return false;
-            m_f();
+            if (!onControl(static_cast<QWidget*>(watched), at))
+                m_f();
         }
         return false;
     }
@@ -51,15 +57,6 @@ protected:
 private:
     std::function<void()> m_f;
 };
-
-// Whether a point of a window's client area lies on one of its visible controls.
-bool onControl(const QWidget* area, QPoint at) {
-    for (QObject* o : area->children())
-        if (auto* child = qobject_cast<QWidget*>(o);
-            child && !child->isHidden() && child->geometry().contains(at))
-            return true;
-    return false;
-}
 
 // Builds the controls of one window, row by row.
 class Builder {

@@ -32,8 +32,7 @@ FormWindow::FormWindow(const QString& name, const QString& title, Border border,
                        int clientHeight)
     : m_client(new ClientArea(this))
     , m_border(border)
-    , m_clientWidth(clientWidth)
-    , m_clientHeight(clientHeight) {
+    , m_clientWidth(clientWidth) {
     setObjectName(name);
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);

@@ -42,7 +42,6 @@ public:
     QMenuBar* menuBar();
     void setBackColor(const QColor& c) { m_client->setBackColor(c); }
     int clientWidthTwips() const { return m_clientWidth; }
-    int clientHeightTwips() const { return m_clientHeight; }
     // The window's controls by object name, for the handlers' typed access.
     void addControl(const QString& name, QObject* control) { m_controls.insert(name, control); }
     QObject* control(const QString& name) const { return m_controls.value(name); }
@@ -61,7 +60,6 @@ private:
     QMenuBar* m_menuBar = nullptr;
     Border m_border;
     int m_clientWidth;
-    int m_clientHeight;
     std::function<void()> m_onClose;
     QHash<QString, QObject*> m_controls;
 };

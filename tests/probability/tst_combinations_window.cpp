@@ -45,8 +45,8 @@ class TestCombinationsWindow : public QObject {
 private Q_SLOTS:
     void initTestCase() { setUpTestApplication(); }
 
-    // "Calculer" of the factorial tidies the box, then writes n! =value; a factorial beyond the doubles
-    // leaves the label as the typing left it: empty.
+    // "Calculer" of the factorial tidies the box, then writes n! =value, the exact factorial rounded to
+    // 15 significant digits; a factorial beyond the doubles leaves the label as the typing left it: empty.
     void factorial_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("box");
@@ -54,12 +54,12 @@ private Q_SLOTS:
         QTest::newRow("20") << "20"
                             << "20"
                             << "20! =2,43290200817664E+18";
-        QTest::newRow("30 drifts in its last digit") << "30"
-                                                     << "30"
-                                                     << "30! =2,65252859812192E+32";
+        QTest::newRow("30") << "30"
+                            << "30"
+                            << "30! =2,65252859812191E+32";
         QTest::newRow("170") << "170"
                              << "170"
-                             << "170! =7,25741561530814E+306";
+                             << "170! =7,257415615308E+306";
         QTest::newRow("171 is beyond the doubles") << "171"
                                                    << "171"
                                                    << "";
@@ -125,7 +125,7 @@ private Q_SLOTS:
     }
 
     // "Calculer" of the combinations tidies both boxes, swaps them when the lower one holds more, then
-    // writes the count; a count beyond the doubles leaves the previous one.
+    // writes the exact count; a count beyond the doubles says so instead of leaving the previous one.
     void combinations_data() {
         QTest::addColumn<QString>("typedN");
         QTest::addColumn<QString>("typedK");
@@ -133,15 +133,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("k");
         QTest::addColumn<bool>("swapped");
         QTest::addColumn<QString>("label");
-        const QString previous = QStringLiteral("15"); // 6 and 2, computed first
-        QTest::newRow("52 and 5 keep a tail") << "52"
-                                              << "5"
-                                              << "52"
-                                              << "5" << false << "2598960,00000002";
-        QTest::newRow("200 and 2 keep the previous count") << "200"
-                                                           << "2"
-                                                           << "200"
-                                                           << "2" << false << previous;
+        QTest::newRow("52 and 5") << "52"
+                                  << "5"
+                                  << "52"
+                                  << "5" << false << "2598960";
+        QTest::newRow("200 and 2") << "200"
+                                   << "2"
+                                   << "200"
+                                   << "2" << false << "19900";
+        QTest::newRow("1000 and 500") << "1000"
+                                      << "500"
+                                      << "1000"
+                                      << "500" << false << "2,70288240945437E+299";
+        QTest::newRow("too large, never the previous count") << "1030"
+                                                             << "500"
+                                                             << "1030"
+                                                             << "500" << false << "Nombre trop grand";
         QTest::newRow("1000 and 999 need no factorial") << "1000"
                                                         << "999"
                                                         << "1000"
@@ -214,11 +221,11 @@ private Q_SLOTS:
     // Under a point as decimal separator the count is written with a point.
     void countWithAPoint() {
         Window w('.');
-        typeInto(w.box(W::setSizeBox), QStringLiteral("52"));
-        typeInto(w.box(W::chosenCountBox), QStringLiteral("5,9"));
+        typeInto(w.box(W::setSizeBox), QStringLiteral("1000"));
+        typeInto(w.box(W::chosenCountBox), QStringLiteral("500,9"));
         w.press(W::combinationsButton);
-        QCOMPARE(w.box(W::chosenCountBox)->text(), QStringLiteral("5"));
-        QCOMPARE(w.label(W::combinationsLabel), QStringLiteral("2598960.00000002"));
+        QCOMPARE(w.box(W::chosenCountBox)->text(), QStringLiteral("500"));
+        QCOMPARE(w.label(W::combinationsLabel), QStringLiteral("2.70288240945437E+299"));
     }
 
     // Editing n or k leaves the count as it was until the next press.
@@ -281,7 +288,7 @@ private Q_SLOTS:
         w.press(W::combinationsButton);
         QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(w.label(W::factorialLabel), QString());
-        QCOMPARE(w.label(W::combinationsLabel), QString());
+        QCOMPARE(w.label(W::combinationsLabel), QStringLiteral("Nombre trop grand"));
     }
 };
 

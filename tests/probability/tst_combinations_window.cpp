@@ -8,6 +8,8 @@
 
 #include <QElapsedTimer>
 
+#include <cmath>
+
 namespace {
 
 using W = CombinationsWindow;
@@ -16,6 +18,19 @@ const ui::Ref<Button> kExplanationButtons[] = {W::factorialExplanationButton, W:
                                                W::fillInHelpButton};
 const QString kTitle = QStringLiteral("Korrin1");
 const QString kSwap = QStringLiteral("Vous vous etes trompés de sens, ceci a été rectifié automatiquement");
+
+// The contrast of two colours as legibility guidelines measure it, from 1 (same luminance) to 21.
+double contrastRatio(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 // A text the window may show: never an infinity, a NaN or a negative zero.
 bool plain(const QString& text) {
@@ -273,6 +288,58 @@ private Q_SLOTS:
             QCOMPARE(m.icon, Dialogs::Icon::None);
         }
         QCOMPARE(shown, messages);
+    }
+
+    // The two results keep the look of highlighted text, and read well: the theme's highlighted text on
+    // its highlight colour, or on a shade of that colour where the theme's pair has too little contrast.
+    void resultsReadOnTheHighlight_data() {
+        QTest::addColumn<QColor>("highlight");
+        QTest::addColumn<QColor>("highlightedText");
+        QTest::addColumn<bool>("kept"); // the theme's pair reads well as it is
+        const QPalette standard = QApplication::palette();
+        QTest::newRow("this platform's theme")
+            << standard.color(QPalette::Highlight) << standard.color(QPalette::HighlightedText)
+            << (contrastRatio(standard.color(QPalette::Highlight),
+                              standard.color(QPalette::HighlightedText)) >= 4.5);
+        QTest::newRow("light blue under white") << QColor(48, 140, 198) << QColor(Qt::white) << false;
+        QTest::newRow("navy under white") << QColor(0, 0, 128) << QColor(Qt::white) << true;
+        QTest::newRow("mid blue under black") << QColor(48, 112, 192) << QColor(Qt::black) << false;
+        QTest::newRow("pale yellow under black") << QColor(255, 255, 160) << QColor(Qt::black) << true;
+    }
+    void resultsReadOnTheHighlight() {
+        QFETCH(QColor, highlight);
+        QFETCH(QColor, highlightedText);
+        QFETCH(bool, kept);
+        const QPalette standard = QApplication::palette();
+        QPalette theme = standard;
+        theme.setColor(QPalette::Highlight, highlight);
+        theme.setColor(QPalette::HighlightedText, highlightedText);
+        QApplication::setPalette(theme);
+        {
+            Window w;
+            typeInto(w.box(W::numberBox), QStringLiteral("30"));
+            w.press(W::factorialButton);
+            typeInto(w.box(W::setSizeBox), QStringLiteral("1000"));
+            typeInto(w.box(W::chosenCountBox), QStringLiteral("500"));
+            w.press(W::combinationsButton);
+            for (const auto& result : {W::factorialLabel, W::combinationsLabel}) {
+                Label* label = control(w.form, result);
+                const QColor text = label->palette().color(QPalette::WindowText);
+                const QColor background = label->palette().color(QPalette::Window);
+                QVERIFY(label->autoFillBackground());
+                QCOMPARE(text, highlightedText);
+                QVERIFY2(contrastRatio(text, background) >= 4.5,
+                         qPrintable(QString::number(contrastRatio(text, background))));
+                if (kept)
+                    QCOMPARE(background, highlight);
+                else
+                    QVERIFY(std::abs(background.hsvHue() - highlight.hsvHue()) <= 3);
+                // The painted label shows its background behind the text.
+                const QImage shot = label->grab().toImage();
+                QCOMPARE(shot.pixelColor(2, shot.height() - 3).rgb(), background.rgb());
+            }
+        }
+        QApplication::setPalette(standard);
     }
 
     // However large the numbers, the answers come at once and with no deep recursion (the test build

@@ -54,7 +54,8 @@ constexpr Topic kTopics[] = {
      .subcategory = "Goldbach",
      .explanation =
          "On commence par rechercher les nombres premiers inférieures au nombre entré, dès qu'on en trouve "
-         "un, on regarde si la différence de notre nombre de départ avec le nombre premier est un nombre premier, si "
+         "un, on regarde si la différence de notre nombre de départ avec le nombre premier est un nombre "
+         "premier, si "
          "c'est le cas on a trouvé notre décomposition sinon, on passe à un autre nombre premier.",
      .problem1 = "Le nombre a entrer doit être un entier naturel pair supérieur à 2",
      .problem2 = "Plusieures décompostions existent, le programme n'en donne qu'une seule"},

@@ -105,10 +105,6 @@ twips::Rect termPlace(int entry) {
     return {240 + 2160 * column, 600 + 840 * row, 1815, 495};
 }
 
-MouseHandler showsDefinition(int entry) {
-    return [entry](Form& form, int, int, double, double) { static_cast<W&>(form).showDefinition(entry); };
-}
-
 const std::vector<ControlRow> kControls = [] {
     std::vector<ControlRow> rows;
     for (int i = 0; i < int(std::size(kEntries)); ++i)
@@ -117,7 +113,7 @@ const std::vector<ControlRow> kControls = [] {
                         .rect = termPlace(i),
                         .font = {.points = 12, .bold = true},
                         .backColor = colours::silver,
-                        .onMouseMove = showsDefinition(i)});
+                        .onMouseMove = call(&W::showDefinition, i)});
     rows.push_back({.control = W::definitionLabel,
                     .rect = {1680, 3240, 9735, 2775},
                     .font = {.points = 12},
@@ -134,13 +130,13 @@ const WindowDescription GlossaryWindow::description{
     .width = 13185,
     .height = 5565,
     .controls = kControls,
-    .onMouseMove = [](Form& form, int, int, double, double) { static_cast<W&>(form).clearDefinition(); },
+    .onMouseMove = call(&W::clearDefinition),
 };
 
-void GlossaryWindow::showDefinition(int entry) {
+void GlossaryWindow::showDefinition(int entry, int, int, double, double) {
     setTextOf(definitionLabel, kEntries[entry].definition);
 }
 
-void GlossaryWindow::clearDefinition() {
+void GlossaryWindow::clearDefinition(int, int, double, double) {
     setTextOf(definitionLabel, " ");
 }

@@ -14,8 +14,9 @@ public:
 
     static inline const ui::Ref<Label> definitionLabel{"Label18"};
 
-    // The pointer moves over a term (its index in the grid, row by row).
-    void showDefinition(int entry);
+    // The pointer moves over a term (its index in the grid, row by row); buttons, keys and position
+    // do not matter.
+    void showDefinition(int entry, int button, int shift, double x, double y);
     // The pointer moves over the window's background.
-    void clearDefinition();
+    void clearDefinition(int button, int shift, double x, double y);
 };

@@ -72,13 +72,13 @@ const FontSpec kReading{.points = 9};
 
 const ControlRow kControls[] = {
     {.control = W::listingList,
-     .rect = {120, 120, 2760, 4815},
+     .rect = {120, 120, 3000, 4815},
      .font = kReading,
      .accessibleName = "Algorithmes",
      .handler = call(&W::showChosenListing)},
     // Monospaced and unwrapped (see load): each line of the program stays whole, as in an editor.
     {.control = W::programBox,
-     .rect = {3000, 120, 8760, 4815},
+     .rect = {3240, 120, 8520, 4815},
      .readOnly = true,
      .accessibleName = "Programme"},
     {.control = W::explanationLabel,

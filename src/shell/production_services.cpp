@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include <chrono>
 
@@ -40,6 +43,12 @@ std::optional<Dialogs::SaveTarget> QtDialogs::saveFile(const QString& title, con
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
+    if (m_saveFolder.isEmpty()) {
+        m_saveFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (m_saveFolder.isEmpty() || !QDir(m_saveFolder).exists())
+            m_saveFolder = QDir::homePath();
+    }
+    dialog.setDirectory(m_saveFolder);
     dialog.selectFile(suggestedName);
     // The suffix follows the type picked: "Programme Python (*.py)" gives "py".
     const auto suffixOf = [](const QString& filter) {
@@ -57,7 +66,9 @@ std::optional<Dialogs::SaveTarget> QtDialogs::saveFile(const QString& title, con
                      [&](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return SaveTarget{dialog.selectedFiles().first(), dialog.selectedNameFilter()};
+    const QString path = dialog.selectedFiles().first();
+    m_saveFolder = QFileInfo(path).absolutePath();
+    return SaveTarget{path, dialog.selectedNameFilter()};
 }
 
 EventPump::EventPump()

@@ -17,6 +17,10 @@ public:
     // Qt's own file dialog rather than the desktop's, so that it speaks French like the program.
     std::optional<SaveTarget> saveFile(const QString& title, const QString& suggestedName,
                                        const QStringList& filters) override;
+
+private:
+    // The folder of the last file saved in this run; the documents folder before the first.
+    QString m_saveFolder;
 };
 
 // Runs the pending events at most once every few milliseconds: a ticker thread raises a flag,

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -52,7 +53,7 @@ private Q_SLOTS:
             for (QPushButton* b : dialog->findChildren<QPushButton*>())
                 buttons << b->text().remove(u'&');
             dialog->selectFile(dir.filePath(QStringLiteral("essai")));
-            dialog->accept();
+            static_cast<QDialog*>(dialog)->accept();
         });
         QtDialogs dialogs;
         const auto target =
@@ -64,6 +65,18 @@ private Q_SLOTS:
         QVERIFY(target);
         QCOMPARE(target->path, dir.filePath(QStringLiteral("essai.py")));
         QCOMPARE(target->filter, QStringLiteral("Programme Python (*.py)"));
+
+        // The next one opens in the same folder; cancelled, it gives nothing.
+        QString folder;
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                folder = dialog->directory().absolutePath();
+                dialog->reject();
+            }
+        });
+        QVERIFY(!dialogs.saveFile(QStringLiteral("Enregistrer le programme"), QStringLiteral("autre.py"),
+                                  {QStringLiteral("Programme Python (*.py)")}));
+        QCOMPARE(folder, QDir(dir.path()).absolutePath());
     }
 };
 

@@ -486,10 +486,10 @@ private Q_SLOTS:
 
         const NumberFormat fmt('.');
         for (int n = 0; n <= 17; ++n)
-            QCOMPARE(*Factoriel(fmt, std::to_string(n)), factorials[std::size_t(n)]);
+            QCOMPARE(*probability::factorial(fmt, std::to_string(n)), factorials[std::size_t(n)]);
         for (int n = 0; n <= 17; ++n)
             for (int k = 0; k <= n; ++k)
-                QCOMPARE(*Combinaison(fmt, std::to_string(n), std::to_string(k)),
+                QCOMPARE(*probability::combinations(fmt, std::to_string(n), std::to_string(k)),
                          pascal[std::size_t(n)][std::size_t(k)]);
     }
 

@@ -119,7 +119,7 @@ std::string plus(const std::string& x, const std::string& y) {
 QJsonArray primesBetween(qint64 low, qint64 high) {
     QJsonArray primes;
     for (qint64 n = std::max<qint64>(low, 0); n <= high; ++n)
-        if (Premier(std::int32_t(n)))
+        if (primes::isPrime(std::int32_t(n)))
             primes.append(whole(n));
     return primes;
 }
@@ -314,7 +314,7 @@ private Q_SLOTS:
         }
     }
 
-    void primes() {
+    void primeNumbers() {
         QJsonArray calls;
         QJsonArray expected;
         std::vector<std::int32_t> numbers;
@@ -326,7 +326,7 @@ private Q_SLOTS:
             numbers.push_back(n);
         for (std::int32_t n : numbers) {
             calls.append(call("est_premier", {n}));
-            expected.append(Premier(n));
+            expected.append(primes::isPrime(n));
         }
         for (auto [low, high] : std::vector<std::pair<qint64, qint64>>{
                  {0, 100}, {-20, 10}, {90, 96}, {97, 97}, {100, 50}, {1000000, 1001000}}) {
@@ -345,7 +345,7 @@ private Q_SLOTS:
             QJsonValue pair = QJsonValue::Null;
             if (n >= 4 && n % 2 == 0)
                 for (qint64 p = 2; p <= n / 2; ++p)
-                    if (Premier(std::int32_t(p)) && Premier(std::int32_t(n - p))) {
+                    if (primes::isPrime(std::int32_t(p)) && primes::isPrime(std::int32_t(n - p))) {
                         pair = QJsonArray{whole(p), whole(n - p)};
                         break;
                     }
@@ -422,11 +422,12 @@ private Q_SLOTS:
         QCOMPARE(results.last(), exception("ValueError"));
         for (std::size_t i = 0; i < cases.size(); ++i) {
             const Case& k = cases[i];
-            const TrinomialBoxes boxes{std::to_string(k.a), std::to_string(k.b), std::to_string(k.c), "0"};
-            TrinomialMemory memory;
-            SolverView view;
-            Discriminant(fmt, boxes, memory, view);
-            Solutions(fmt, boxes, memory, view);
+            namespace trinomial = equations::trinomial;
+            const trinomial::Boxes boxes{std::to_string(k.a), std::to_string(k.b), std::to_string(k.c), "0"};
+            trinomial::Memory memory;
+            trinomial::View view;
+            trinomial::discriminant(fmt, boxes, memory, view);
+            trinomial::solutions(fmt, boxes, memory, view);
             const QJsonValue delta = results[qsizetype(2 * i)];
             const QJsonArray roots = results[qsizetype(2 * i + 1)].toArray();
             const QString what = asText(calls[qsizetype(2 * i + 1)]) + QStringLiteral(" gave ") +

@@ -184,13 +184,17 @@ const ControlRow kControls[] = {
      .parent = "mnuAide",
      .caption = "Lexique",
      .handler = opens("Frm_Lexique")},
+    {.control = Ref<QAction>{"Python"},
+     .parent = "mnuAide",
+     .caption = "Algorithmes en Python",
+     .handler = opens("Frm_Python")},
 };
 
 // The windows "Tout effacer" hides, in this order.
 constexpr const char* kResetOrder[] = {
     "b_Prem_verif", "b_Prem_rech",   "b_Prem_gold", "b_Prem_crible", "b_Prem_prog",  "b_Prem_cours",
     "c_Eq_d1",      "c_Eq_d2",       "c_Eq_dioph",  "c_Eq_cours",    "d_Proba_alea", "d_Proba_sim",
-    "d_Proba_comb", "d_Proba_cours", "Frm_Aide",    "Frm_Lexique",
+    "d_Proba_comb", "d_Proba_cours", "Frm_Aide",    "Frm_Lexique",   "Frm_Python",
 };
 
 } // namespace

@@ -4,8 +4,12 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include <chrono>
 
@@ -29,6 +33,42 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
     if (!c.isValid())
         return std::nullopt;
     return c;
+}
+
+std::optional<Dialogs::SaveTarget> QtDialogs::saveFile(const QString& title, const QString& suggestedName,
+                                                       const QStringList& filters) {
+    QFileDialog dialog(QApplication::activeWindow(), title);
+    dialog.setObjectName(QStringLiteral("fileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    if (m_saveFolder.isEmpty()) {
+        m_saveFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (m_saveFolder.isEmpty() || !QDir(m_saveFolder).exists())
+            m_saveFolder = QDir::homePath();
+    }
+    dialog.setDirectory(m_saveFolder);
+    dialog.selectFile(suggestedName);
+    // The suffix follows the type picked: "Programme Python (*.py)" gives "py".
+    const auto suffixOf = [](const QString& filter) {
+        const qsizetype star = filter.indexOf(QLatin1String("*."));
+        if (star < 0)
+            return QString();
+        qsizetype end = star + 2;
+        while (end < filter.size() && filter[end].isLetterOrNumber())
+            ++end;
+        return filter.mid(star + 2, end - star - 2);
+    };
+    if (!filters.isEmpty())
+        dialog.setDefaultSuffix(suffixOf(filters.first()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().first();
+    m_saveFolder = QFileInfo(path).absolutePath();
+    return SaveTarget{path, dialog.selectedNameFilter()};
 }
 
 EventPump::EventPump()

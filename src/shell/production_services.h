@@ -14,6 +14,13 @@ public:
     void message(const QString& text, const QString& title, Icon icon) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
+    // Qt's own file dialog rather than the desktop's, so that it speaks French like the program.
+    std::optional<SaveTarget> saveFile(const QString& title, const QString& suggestedName,
+                                       const QStringList& filters) override;
+
+private:
+    // The folder of the last file saved in this run; the documents folder before the first.
+    QString m_saveFolder;
 };
 
 // Runs the pending events at most once every few milliseconds: a ticker thread raises a flag,

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <optional>
@@ -18,6 +19,16 @@ public:
     virtual QString input(const QString& prompt, const QString& title, const QString& defaultText = {}) = 0;
     // The chosen colour, or nothing when cancelled.
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+
+    // Where to save a file: the path chosen and the type picked among the filters ("Programme
+    // Python (*.py)"), or nothing when cancelled. A path chosen without a suffix gets the first one
+    // of the picked filter. The file is not written here.
+    struct SaveTarget {
+        QString path;
+        QString filter;
+    };
+    virtual std::optional<SaveTarget> saveFile(const QString& title, const QString& suggestedName,
+                                               const QStringList& filters) = 0;
 };
 
 // Lets pending events run from inside a long computation. Calling it must cost next to nothing:

@@ -3,10 +3,16 @@
 #include "test_program.h"
 
 #include "shell/app_setup.h"
+#include "shell/production_services.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 
 // Qt's own dialogs speak French in this French program.
 class TestFrenchDialogs : public QObject {
@@ -31,6 +37,46 @@ private Q_SLOTS:
             buttons << b->text();
         QVERIFY2(buttons.contains(QStringLiteral("Annuler")), qPrintable(buttons.join(u'|')));
         QVERIFY2(!buttons.contains(QStringLiteral("Cancel")), qPrintable(buttons.join(u'|')));
+    }
+
+    // The save dialog is Qt's own, in French; a name typed without a suffix gets the filter's.
+    void saveDialog() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QStringList buttons;
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            title = dialog->windowTitle();
+            for (QPushButton* b : dialog->findChildren<QPushButton*>())
+                buttons << b->text().remove(u'&');
+            dialog->selectFile(dir.filePath(QStringLiteral("essai")));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QtDialogs dialogs;
+        const auto target =
+            dialogs.saveFile(QStringLiteral("Enregistrer le programme"), QStringLiteral("essai.py"),
+                             {QStringLiteral("Programme Python (*.py)")});
+        QCOMPARE(title, QStringLiteral("Enregistrer le programme"));
+        QVERIFY2(buttons.contains(QStringLiteral("Enregistrer")), qPrintable(buttons.join(u'|')));
+        QVERIFY2(buttons.contains(QStringLiteral("Annuler")), qPrintable(buttons.join(u'|')));
+        QVERIFY(target);
+        QCOMPARE(target->path, dir.filePath(QStringLiteral("essai.py")));
+        QCOMPARE(target->filter, QStringLiteral("Programme Python (*.py)"));
+
+        // The next one opens in the same folder; cancelled, it gives nothing.
+        QString folder;
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                folder = dialog->directory().absolutePath();
+                dialog->reject();
+            }
+        });
+        QVERIFY(!dialogs.saveFile(QStringLiteral("Enregistrer le programme"), QStringLiteral("autre.py"),
+                                  {QStringLiteral("Programme Python (*.py)")}));
+        QCOMPARE(folder, QDir(dir.path()).absolutePath());
     }
 };
 

@@ -28,6 +28,17 @@ std::optional<QColor> ScriptedDialogs::chooseColor(const QColor&) {
     return a;
 }
 
+std::optional<Dialogs::SaveTarget>
+ScriptedDialogs::saveFile(const QString& title, const QString& suggestedName, const QStringList& filters) {
+    shown.push_back({suggestedName, title, Icon::None});
+    lastSaveFilters = filters;
+    if (saveAnswers.empty())
+        return std::nullopt;
+    auto a = saveAnswers.front();
+    saveAnswers.pop_front();
+    return a;
+}
+
 void TestPump::runPending() {
     ++m_depth;
     ++calls;

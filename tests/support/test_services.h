@@ -21,10 +21,16 @@ public:
     void message(const QString& text, const QString& title, Icon icon) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
+    // Records the request in `shown` (title, suggested name) and answers from saveAnswers.
+    std::optional<SaveTarget> saveFile(const QString& title, const QString& suggestedName,
+                                       const QStringList& filters) override;
 
     std::vector<Shown> shown;
     std::deque<QString> inputAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
+    std::deque<std::optional<SaveTarget>> saveAnswers;
+    // The filters offered by the last file dialog.
+    QStringList lastSaveFilters;
     // Runs while a box is open, as the pupil would act before closing it.
     std::function<void()> whileOpen;
 };

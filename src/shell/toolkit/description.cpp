@@ -148,6 +148,7 @@ private:
             auto* list = new ListBox(parentOf(row), name, row.rect, row.font);
             if (row.clickFocusOnly)
                 list->setFocusPolicy(Qt::ClickFocus);
+            connect(list, &ListBox::picked, row);
             return list;
         }
         case Kind::Image:

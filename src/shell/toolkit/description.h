@@ -162,7 +162,8 @@ inline Control image(const char* name) {
     return {Kind::Image, QString::fromLatin1(name)};
 }
 
-// A handler of the window that owns the control: a click, a change of text or a tick.
+// A handler of the window that owns the control: a click, a change of text, a line picked in a
+// list or a tick.
 using Handler = std::function<void(Form&)>;
 // A mouse handler: buttons (1 left, 2 right, 4 middle), shift keys (1 Shift, 2 Ctrl, 4 Alt) and
 // the pointer position in twips relative to the control.

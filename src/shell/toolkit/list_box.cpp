@@ -195,6 +195,7 @@ void ListBox::pick(int row) {
     scrollToRow(row);
     viewport()->update();
     announceSelection();
+    Q_EMIT picked(row);
 }
 
 void ListBox::mousePressEvent(QMouseEvent* e) {

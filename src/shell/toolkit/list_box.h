@@ -64,6 +64,10 @@ public:
     // The accessible interface of a shown line, made when first asked for.
     QAccessibleInterface* accessibleRow(int row) const;
 
+Q_SIGNALS:
+    // The pupil picked a line with the mouse or the keyboard (also the line already selected).
+    void picked(int row);
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;

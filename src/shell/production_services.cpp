@@ -4,8 +4,15 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <chrono>
 
@@ -29,6 +36,64 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
     if (!c.isValid())
         return std::nullopt;
     return c;
+}
+
+namespace {
+// The extension a filter such as "Image PNG (*.png)" gives a name typed without one.
+QString suffixOf(const QString& filter) {
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral(R"(\*\.(\w+))")).match(filter);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+} // namespace
+
+std::optional<Dialogs::SaveAnswer> QtDialogs::askSaveFile(QWidget* parent, const QString& title,
+                                                          const QStringList& filters,
+                                                          const QString& suggestedPath) {
+    if (m_saveFolder.isEmpty())
+        m_saveFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (m_saveFolder.isEmpty() || !QDir(m_saveFolder).exists())
+        m_saveFolder = QDir::homePath();
+    // Qt's own dialog, not the desktop's: it speaks French whatever the desktop's language. Made
+    // here rather than on the stack, since its parent may be destroyed while it is open.
+    QPointer<QFileDialog> dialog = new QFileDialog(parent, title, QDir(m_saveFolder).filePath(suggestedPath));
+    dialog->setObjectName(QStringLiteral("saveDialog"));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters(filters);
+    dialog->setDefaultSuffix(suffixOf(filters.value(0)));
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog,
+                     [d = dialog.data()](const QString& filter) { d->setDefaultSuffix(suffixOf(filter)); });
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!dialog)
+        return std::nullopt;
+    std::optional<SaveAnswer> answer;
+    if (accepted && !dialog->selectedFiles().isEmpty()) {
+        answer = SaveAnswer{dialog->selectedFiles().constFirst(),
+                            std::max(0, int(filters.indexOf(dialog->selectedNameFilter())))};
+        m_saveFolder = QFileInfo(answer->path).absolutePath();
+    }
+    delete dialog.data();
+    return answer;
+}
+
+bool QtDialogs::askPrinter(QWidget* parent, QPrinter& printer) {
+    QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
+    dialog->setObjectName(QStringLiteral("printDialog"));
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!dialog)
+        return false;
+    delete dialog.data();
+    return accepted;
+}
+
+void QtDialogs::exportFailed(QWidget* parent, const QString& text) {
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Niveau Seconde"), text,
+                                                QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("messageBox"));
+    box->setTextFormat(Qt::PlainText);
+    box->exec();
+    delete box.data();
 }
 
 EventPump::EventPump()

@@ -4,6 +4,8 @@
 
 #include "shell/services.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <memory>
 #include <random>
@@ -14,6 +16,14 @@ public:
     void message(const QString& text, const QString& title, Icon icon) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
+    std::optional<SaveAnswer> askSaveFile(QWidget* parent, const QString& title, const QStringList& filters,
+                                          const QString& suggestedPath) override;
+    bool askPrinter(QWidget* parent, QPrinter& printer) override;
+    void exportFailed(QWidget* parent, const QString& text) override;
+
+private:
+    // The folder of the last picture saved in this run; the user's pictures at first.
+    QString m_saveFolder;
 };
 
 // Runs the pending events at most once every few milliseconds: a ticker thread raises a flag,

@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/export_dialogs.h"
+
 #include <QColor>
 #include <QString>
 
 #include <atomic>
 #include <optional>
 
-// The modal boxes the program shows. Tests script the answers and record every box.
-class Dialogs {
+// The modal boxes the program shows, the file and print dialogs of the windows' pictures
+// included. Tests script the answers and record every box.
+class Dialogs : public ui::ExportDialogs {
 public:
     enum class Icon { None, Critical };
     virtual ~Dialogs() = default;

@@ -8,6 +8,7 @@
 #include "shell/main_menu.h"
 #include "shell/production_services.h"
 #include "shell/toolkit/button.h"
+#include "shell/toolkit/controls.h"
 #include "shell/toolkit/drawing_surface.h"
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/window_export.h"
@@ -99,9 +100,9 @@ class TestWindowExport : public QObject {
         GraphWindow& graph;
         Plotted()
             : graph(tp->get<GraphWindow>()) {
-            QTest::mouseClick(control<Button>(form, "Command6"), Qt::LeftButton);
-            QTest::mouseClick(&graph.surface(), Qt::LeftButton, {}, QPoint(180, 100));
-            QTest::mouseClick(&graph.surface(), Qt::LeftButton, {}, QPoint(230, 100));
+            QTest::mouseClick(control(form, Degree2Window::plotButton), Qt::LeftButton);
+            QTest::mouseClick(control(graph, GraphWindow::drawing), Qt::LeftButton, {}, QPoint(180, 100));
+            QTest::mouseClick(control(graph, GraphWindow::drawing), Qt::LeftButton, {}, QPoint(230, 100));
             // The list shows its new lines once events have run, as the pupil sees them.
             QTest::qWait(1);
         }
@@ -160,7 +161,7 @@ private Q_SLOTS:
         QVERIFY(area->height() < menu.form.window().height());
 
         Plotted p;
-        QLineEdit* box = control<QLineEdit>(p.form, "Text1");
+        TextBox* box = control(p.form, Degree2Window::aBox);
         p.graph.show();
         p.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&p.form.window()));
@@ -258,7 +259,7 @@ private Q_SLOTS:
         QCOMPARE(QImage(file(QStringLiteral("closed.png"))).convertToFormat(QImage::Format_RGB32), screen);
 
         // Plotted again, and closed while the print dialog is open.
-        QTest::mouseClick(control<Button>(p.form, "Command6"), Qt::LeftButton);
+        QTest::mouseClick(control(p.form, Degree2Window::plotButton), Qt::LeftButton);
         p.tp.dialogs.printAnswers = {file(QStringLiteral("closed.pdf"))};
         window = &p.graph.window();
         actionOf(p.graph, ui::printWindowAction)->trigger();
@@ -315,13 +316,13 @@ private Q_SLOTS:
             QWidget* target;
             bool pictureMenu;
         };
-        QLineEdit* box = control<QLineEdit>(p.form, "Text1");
+        TextBox* box = control(p.form, Degree2Window::aBox);
         const Case cases[] = {
             {"background", window->childAt(2, 2), true},
-            {"drawing", &p.graph.surface(), true},
-            {"button", control<Button>(p.form, "Command6"), true},
+            {"drawing", control(p.graph, GraphWindow::drawing), true},
+            {"button", control(p.form, Degree2Window::plotButton), true},
             {"text box", box, false},
-            {"list", p.graph.list().viewport(), false},
+            {"list", control(p.graph, GraphWindow::readOuts)->viewport(), false},
         };
         for (const Case& c : cases) {
             QVERIFY2(c.target, c.what);
@@ -342,14 +343,14 @@ private Q_SLOTS:
 
     void rightClickOnTheDrawingReadsAPointThenOffersTheMenu() {
         Plotted p;
-        const int lines = p.graph.list().count();
+        const int lines = control(p.graph, GraphWindow::readOuts)->count();
         QWindow* handle = p.graph.window().windowHandle();
         QVERIFY(handle);
-        const QPoint at = p.graph.surface().mapTo(&p.graph.window(), QPoint(250, 100));
+        const QPoint at = control(p.graph, GraphWindow::drawing)->mapTo(&p.graph.window(), QPoint(250, 100));
         QTest::mousePress(handle, Qt::RightButton, {}, at);
         QVERIFY(!openMenu());
         QTest::mouseRelease(handle, Qt::RightButton, {}, at);
-        QCOMPARE(p.graph.list().count(), lines + 1);
+        QCOMPARE(control(p.graph, GraphWindow::readOuts)->count(), lines + 1);
         QMenu* menu = openMenu();
         QVERIFY(menu);
         QCOMPARE(namesOf(menu), kMenuEntries);

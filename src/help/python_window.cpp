@@ -153,9 +153,9 @@ void PythonWindow::saveProgram() {
     const int listing = m_shown;
     if (listing < 0)
         return;
-    const auto target = program().dialogs().saveFile(QStringLiteral("Enregistrer le programme"),
-                                                     QLatin1String(kListings[listing].file),
-                                                     {QStringLiteral("Programme Python (*.py)")});
+    const auto target = program().dialogs().askSaveFile(&window(), QStringLiteral("Enregistrer le programme"),
+                                                        {QStringLiteral("Programme Python (*.py)")},
+                                                        QLatin1String(kListings[listing].file));
     // The dialog let events run: the window may have been closed and rebuilt meanwhile.
     if (!target || target->path.isEmpty() || m_shown != listing)
         return;

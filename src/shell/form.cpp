@@ -5,6 +5,7 @@
 #include "shell/program.h"
 #include "shell/rules/placement.h"
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/window_export.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -32,6 +33,8 @@ void Form::ensureControls() {
         return;
     m_window = ui::build(*this, m_description);
     m_window->onCloseByPupil([this] { closeByPupil(); });
+    // Every window can be copied, saved and printed as a picture.
+    ui::addWindowExport(m_window, m_window->client(), m_program.dialogs());
     // Settles a fixed window's size (client area plus menu bar); a sizable one keeps its own.
     m_window->layout()->activate();
     // Windows open where the window manager puts them, unless their layout centres them.

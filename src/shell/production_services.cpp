@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <chrono>
@@ -35,40 +38,62 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
     return c;
 }
 
-std::optional<Dialogs::SaveTarget> QtDialogs::saveFile(const QString& title, const QString& suggestedName,
-                                                       const QStringList& filters) {
-    QFileDialog dialog(QApplication::activeWindow(), title);
-    dialog.setObjectName(QStringLiteral("fileDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(filters);
-    if (m_saveFolder.isEmpty()) {
+namespace {
+// The extension a filter such as "Image PNG (*.png)" gives a name typed without one.
+QString suffixOf(const QString& filter) {
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral(R"(\*\.(\w+))")).match(filter);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+} // namespace
+
+std::optional<Dialogs::SaveAnswer> QtDialogs::askSaveFile(QWidget* parent, const QString& title,
+                                                          const QStringList& filters,
+                                                          const QString& suggestedPath) {
+    if (m_saveFolder.isEmpty())
         m_saveFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (m_saveFolder.isEmpty() || !QDir(m_saveFolder).exists())
-            m_saveFolder = QDir::homePath();
-    }
-    dialog.setDirectory(m_saveFolder);
-    dialog.selectFile(suggestedName);
-    // The suffix follows the type picked: "Programme Python (*.py)" gives "py".
-    const auto suffixOf = [](const QString& filter) {
-        const qsizetype star = filter.indexOf(QLatin1String("*."));
-        if (star < 0)
-            return QString();
-        qsizetype end = star + 2;
-        while (end < filter.size() && filter[end].isLetterOrNumber())
-            ++end;
-        return filter.mid(star + 2, end - star - 2);
-    };
-    if (!filters.isEmpty())
-        dialog.setDefaultSuffix(suffixOf(filters.first()));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (m_saveFolder.isEmpty() || !QDir(m_saveFolder).exists())
+        m_saveFolder = QDir::homePath();
+    // Qt's own dialog, not the desktop's: it speaks French whatever the desktop's language. Made
+    // here rather than on the stack, since its parent may be destroyed while it is open.
+    QPointer<QFileDialog> dialog = new QFileDialog(parent, title, QDir(m_saveFolder).filePath(suggestedPath));
+    dialog->setObjectName(QStringLiteral("saveDialog"));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters(filters);
+    dialog->setDefaultSuffix(suffixOf(filters.value(0)));
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog,
+                     [d = dialog.data()](const QString& filter) { d->setDefaultSuffix(suffixOf(filter)); });
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!dialog)
         return std::nullopt;
-    const QString path = dialog.selectedFiles().first();
-    m_saveFolder = QFileInfo(path).absolutePath();
-    return SaveTarget{path, dialog.selectedNameFilter()};
+    std::optional<SaveAnswer> answer;
+    if (accepted && !dialog->selectedFiles().isEmpty()) {
+        answer = SaveAnswer{dialog->selectedFiles().constFirst(),
+                            std::max(0, int(filters.indexOf(dialog->selectedNameFilter())))};
+        m_saveFolder = QFileInfo(answer->path).absolutePath();
+    }
+    delete dialog.data();
+    return answer;
+}
+
+bool QtDialogs::askPrinter(QWidget* parent, QPrinter& printer) {
+    QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
+    dialog->setObjectName(QStringLiteral("printDialog"));
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!dialog)
+        return false;
+    delete dialog.data();
+    return accepted;
+}
+
+void QtDialogs::exportFailed(QWidget* parent, const QString& text) {
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Niveau Seconde"), text,
+                                                QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("messageBox"));
+    box->setTextFormat(Qt::PlainText);
+    box->exec();
+    delete box.data();
 }
 
 EventPump::EventPump()

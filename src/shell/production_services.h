@@ -4,6 +4,8 @@
 
 #include "shell/services.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <memory>
 #include <random>
@@ -14,12 +16,13 @@ public:
     void message(const QString& text, const QString& title, Icon icon) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
-    // Qt's own file dialog rather than the desktop's, so that it speaks French like the program.
-    std::optional<SaveTarget> saveFile(const QString& title, const QString& suggestedName,
-                                       const QStringList& filters) override;
+    std::optional<SaveAnswer> askSaveFile(QWidget* parent, const QString& title, const QStringList& filters,
+                                          const QString& suggestedPath) override;
+    bool askPrinter(QWidget* parent, QPrinter& printer) override;
+    void exportFailed(QWidget* parent, const QString& text) override;
 
 private:
-    // The folder of the last file saved in this run; the documents folder before the first.
+    // The folder of the last file saved in this run; the user's documents at first.
     QString m_saveFolder;
 };
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/toolkit/export_dialogs.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -9,8 +11,9 @@
 #include <atomic>
 #include <optional>
 
-// The modal boxes the program shows. Tests script the answers and record every box.
-class Dialogs {
+// The modal boxes the program shows, the file and print dialogs of the windows' pictures
+// included. Tests script the answers and record every box.
+class Dialogs : public ui::ExportDialogs {
 public:
     enum class Icon { None, Critical };
     virtual ~Dialogs() = default;
@@ -19,16 +22,6 @@ public:
     virtual QString input(const QString& prompt, const QString& title, const QString& defaultText = {}) = 0;
     // The chosen colour, or nothing when cancelled.
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
-
-    // Where to save a file: the path chosen and the type picked among the filters ("Programme
-    // Python (*.py)"), or nothing when cancelled. A path chosen without a suffix gets the first one
-    // of the picked filter. The file is not written here.
-    struct SaveTarget {
-        QString path;
-        QString filter;
-    };
-    virtual std::optional<SaveTarget> saveFile(const QString& title, const QString& suggestedName,
-                                               const QStringList& filters) = 0;
 };
 
 // Lets pending events run from inside a long computation. Calling it must cost next to nothing:

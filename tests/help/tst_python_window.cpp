@@ -571,10 +571,10 @@ private Q_SLOTS:
         QTest::mouseClick(control(w.form, W::saveButton), Qt::LeftButton);
         QCOMPARE(dialogs.shown.size(), std::size_t(1));
         QCOMPARE(dialogs.shown[0].text, QStringLiteral("nombres_premiers.py"));
-        QCOMPARE(dialogs.lastSaveFilters, QStringList{QStringLiteral("Programme Python (*.py)")});
+        QCOMPARE(dialogs.saveFilters, QStringList{QStringLiteral("Programme Python (*.py)")});
         QVERIFY(!QFile::exists(path));
 
-        dialogs.saveAnswers.push_back(Dialogs::SaveTarget{path, QStringLiteral("Programme Python (*.py)")});
+        dialogs.saveAnswers.push_back(Dialogs::SaveAnswer{path, 0});
         QTest::mouseClick(control(w.form, W::saveButton), Qt::LeftButton);
         QCOMPARE(dialogs.shown.size(), std::size_t(2));
         QFile saved(path);
@@ -592,7 +592,7 @@ private Q_SLOTS:
         Window w;
         w.choose(QStringLiteral("Balayage : encadrer √2"));
         auto& dialogs = w.tp.dialogs;
-        dialogs.saveAnswers.push_back(Dialogs::SaveTarget{path, QStringLiteral("Programme Python (*.py)")});
+        dialogs.saveAnswers.push_back(Dialogs::SaveAnswer{path, 0});
         QTest::mouseClick(control(w.form, W::saveButton), Qt::LeftButton);
         QCOMPARE(dialogs.shown.size(), std::size_t(2));
         const auto& message = dialogs.shown[1];

@@ -57,14 +57,14 @@ private Q_SLOTS:
         });
         QtDialogs dialogs;
         const auto target =
-            dialogs.saveFile(QStringLiteral("Enregistrer le programme"), QStringLiteral("essai.py"),
-                             {QStringLiteral("Programme Python (*.py)")});
+            dialogs.askSaveFile(nullptr, QStringLiteral("Enregistrer le programme"),
+                                {QStringLiteral("Programme Python (*.py)")}, QStringLiteral("essai.py"));
         QCOMPARE(title, QStringLiteral("Enregistrer le programme"));
         QVERIFY2(buttons.contains(QStringLiteral("Enregistrer")), qPrintable(buttons.join(u'|')));
         QVERIFY2(buttons.contains(QStringLiteral("Annuler")), qPrintable(buttons.join(u'|')));
         QVERIFY(target);
         QCOMPARE(target->path, dir.filePath(QStringLiteral("essai.py")));
-        QCOMPARE(target->filter, QStringLiteral("Programme Python (*.py)"));
+        QCOMPARE(target->filter, 0);
 
         // The next one opens in the same folder; cancelled, it gives nothing.
         QString folder;
@@ -74,8 +74,8 @@ private Q_SLOTS:
                 dialog->reject();
             }
         });
-        QVERIFY(!dialogs.saveFile(QStringLiteral("Enregistrer le programme"), QStringLiteral("autre.py"),
-                                  {QStringLiteral("Programme Python (*.py)")}));
+        QVERIFY(!dialogs.askSaveFile(nullptr, QStringLiteral("Enregistrer le programme"),
+                                     {QStringLiteral("Programme Python (*.py)")}, QStringLiteral("autre.py")));
         QCOMPARE(folder, QDir(dir.path()).absolutePath());
     }
 };

@@ -3,6 +3,7 @@
 #include "test_services.h"
 
 #include <QCoreApplication>
+#include <QPrinter>
 
 void ScriptedDialogs::message(const QString& text, const QString& title, Icon icon) {
     shown.push_back({text, title, icon});
@@ -28,15 +29,38 @@ std::optional<QColor> ScriptedDialogs::chooseColor(const QColor&) {
     return a;
 }
 
-std::optional<Dialogs::SaveTarget>
-ScriptedDialogs::saveFile(const QString& title, const QString& suggestedName, const QStringList& filters) {
-    shown.push_back({suggestedName, title, Icon::None});
-    lastSaveFilters = filters;
+std::optional<Dialogs::SaveAnswer> ScriptedDialogs::askSaveFile(QWidget*, const QString& title,
+                                                                const QStringList& filters,
+                                                                const QString& suggestedPath) {
+    shown.push_back({suggestedPath, title, Icon::None});
+    saveFilters = filters;
+    suggestedSavePath = suggestedPath;
+    if (whileOpen)
+        whileOpen();
     if (saveAnswers.empty())
         return std::nullopt;
     auto a = saveAnswers.front();
     saveAnswers.pop_front();
     return a;
+}
+
+bool ScriptedDialogs::askPrinter(QWidget*, QPrinter& printer) {
+    shown.push_back({QStringLiteral("<print>"), QString(), Icon::None});
+    if (whileOpen)
+        whileOpen();
+    if (printAnswers.empty())
+        return false;
+    const QString file = printAnswers.front();
+    printAnswers.pop_front();
+    if (file.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
+}
+
+void ScriptedDialogs::exportFailed(QWidget*, const QString& text) {
+    shown.push_back({text, QString(), Icon::Critical});
 }
 
 void TestPump::runPending() {

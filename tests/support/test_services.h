@@ -21,16 +21,21 @@ public:
     void message(const QString& text, const QString& title, Icon icon) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
-    // Records the request in `shown` (title, suggested name) and answers from saveAnswers.
-    std::optional<SaveTarget> saveFile(const QString& title, const QString& suggestedName,
-                                       const QStringList& filters) override;
+    std::optional<SaveAnswer> askSaveFile(QWidget* parent, const QString& title, const QStringList& filters,
+                                          const QString& suggestedPath) override;
+    // Answers as the user choosing to print into a PDF file.
+    bool askPrinter(QWidget* parent, QPrinter& printer) override;
+    void exportFailed(QWidget* parent, const QString& text) override;
 
     std::vector<Shown> shown;
     std::deque<QString> inputAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
-    std::deque<std::optional<SaveTarget>> saveAnswers;
-    // The filters offered by the last file dialog.
-    QStringList lastSaveFilters;
+    std::deque<std::optional<SaveAnswer>> saveAnswers;
+    // The PDF files printed into; an empty name cancels the print dialog.
+    std::deque<QString> printAnswers;
+    // What the last save dialog offered.
+    QStringList saveFilters;
+    QString suggestedSavePath;
     // Runs while a box is open, as the pupil would act before closing it.
     std::function<void()> whileOpen;
 };

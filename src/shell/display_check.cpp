@@ -69,7 +69,9 @@ QString missingDisplayMessage(const QStringList& arguments, const QProcessEnviro
     for (const QString& platform : platforms)
         if (!needsDisplay(platform))
             return {};
-    const auto isSet = [&](const char* name) { return !environment.value(QString::fromLatin1(name)).isEmpty(); };
+    const auto isSet = [&](const char* name) {
+        return !environment.value(QString::fromLatin1(name)).isEmpty();
+    };
     if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || arguments.contains(QLatin1String("-display")) ||
         arguments.contains(QLatin1String("--display")))
         return {};

@@ -41,7 +41,8 @@
 #include <memory>
 #include <random>
 
-// The sanitizers' runtime exists only in the sanitizer build: its header ships with every g++.
+// The sanitizers' runtime is linked only in the sanitizer build (tests/CMakeLists.txt defines
+// NS_SANITIZED_BUILD there), while its header ships with every g++.
 #ifdef NS_SANITIZED_BUILD
 #include <sanitizer/common_interface_defs.h>
 #endif

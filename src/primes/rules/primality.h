@@ -7,10 +7,12 @@
 #include <cmath>
 #include <cstdint>
 
+namespace primes {
+
 // True when n is prime. Divides by 2, 3 and the numbers 6i - 1 and 6i + 1, and calls pump() once
 // per pass of its loop so that pending events may run during a long test. Negative numbers are
 // not prime.
-template <class PumpFn> bool Premier(std::int32_t n, PumpFn&& pump) {
+template <class PumpFn> bool isPrime(std::int32_t n, PumpFn&& pump) {
     if (n < 2)
         return false;
     if (n == 2 || n == 3 || n == 5 || n == 7 || n == 11 || n == 13)
@@ -30,9 +32,11 @@ template <class PumpFn> bool Premier(std::int32_t n, PumpFn&& pump) {
     return true;
 }
 
-inline bool Premier(std::int32_t n) {
-    return Premier(n, [] {});
+inline bool isPrime(std::int32_t n) {
+    return isPrime(n, [] {});
 }
 
-// The largest divisor of n that is not above the square root of n; 0 for 0.
-std::int32_t PlusGrandDiviseur(std::int32_t n);
+// The largest divisor of n that is not above the square root of n; 0 for 0 and for negative n.
+std::int32_t largestDivisorUpToRoot(std::int32_t n);
+
+} // namespace primes

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/app_setup.h"
 #include "shell/command_line.h"
+#include "shell/display_check.h"
 #include "shell/program.h"
 
 #include <QApplication>
@@ -26,10 +27,14 @@ bool answered(const CommandLineAnswer& answer) {
 
 int main(int argc, char* argv[]) {
     // Answered before Qt looks for a display, so that --help, --version and mistakes need none.
-    if (const CommandLineAnswer answer = readCommandLine(argumentList(argc, argv)); answered(answer))
+    const QStringList arguments = argumentList(argc, argv);
+    if (const CommandLineAnswer answer = readCommandLine(arguments); answered(answer))
         return answer.exitStatus;
 
-    QApplication app(argc, argv);
+    // Without a display, a French message and status 1 instead of Qt's abort.
+    const std::unique_ptr<QApplication> app = openApplication(argc, argv, arguments);
+    if (!app)
+        return 1;
     const std::unique_ptr<Program> program = startProgram();
     return QApplication::exec();
 }

@@ -115,7 +115,7 @@ void PrimeSearchWindow::Command1_Click() {
             return;
         ListBox& list = get(List1);
         for (const std::int32_t prime : primes)
-            list.addItem(NumberFormat::integerText(prime));
+            list.addNumber(prime);
         // The newest prime stays in view, however long the list grows.
         list.selectLast();
         run.step([&] { countMore(list, std::int64_t(primes.size())); });

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/app_setup.h"
 #include "shell/command_line.h"
+#include "shell/first_paint_report.h"
 #include "shell/program.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
         return answer.exitStatus;
 
     QApplication app(argc, argv);
+    FirstPaintReport::installIfAsked();
     const std::unique_ptr<Program> program = startProgram();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "primes/rules/divisor_table.h"
 #include "shell/rules/rounding.h"
 
 #include <cmath>
@@ -22,12 +23,12 @@ template <class PumpFn> bool Premier(std::int32_t n, PumpFn&& pump) {
     if (n % 2 == 0 || n % 3 == 0 || n % 5 == 0 || n % 7 == 0)
         return false;
     const auto passes = std::int32_t(roundHalfEven(std::sqrt(double(n)) / 6 + 1));
-    for (std::int32_t i = 2; i <= passes; ++i) {
+    // The other passes divide by multiplication, several divisors at a time; the pump is then
+    // called once for each pass made, up to the one that found a divisor.
+    const int found = primes::firstDividingPass(std::uint32_t(n), 2, passes);
+    for (int made = 2; made <= passes && made <= found; ++made)
         pump();
-        if (n % (6 * i - 1) == 0 || n % (6 * i + 1) == 0)
-            return false;
-    }
-    return true;
+    return found > passes;
 }
 
 inline bool Premier(std::int32_t n) {

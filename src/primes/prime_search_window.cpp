@@ -141,8 +141,10 @@ void PrimeSearchWindow::searchHere(std::int64_t lower, std::int64_t upper, std::
     };
     // The primes found wait here until events are about to run (or the run is long), and are
     // listed then: the list is reached once per run, not once per prime.
-    auto letEventsRun = [&] {
-        if (pump.due()) [[unlikely]] {
+    // Called once for a run of passes of the test: events run for each of them as long as the
+    // pump is due, which a production pump stops being once its events have run.
+    auto letEventsRun = [&](int passes) {
+        for (; passes > 0 && pump.due(); --passes) [[unlikely]] {
             listFound();
             pump();
         }

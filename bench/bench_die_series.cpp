@@ -68,15 +68,11 @@ double plainRun(ClockDraws& draws, double& cpu, std::size_t& sixes) {
     const auto start = Clock::now();
     std::vector<std::uint8_t> faces;
     for (std::int32_t i = 0; i < kThrows; ++i)
-        faces.push_back(std::uint8_t(dieFace(draws.draw())));
+        faces.push_back(std::uint8_t(probability::dieFace(draws.draw())));
     const double wall = seconds(Clock::now() - start);
     cpu = threadSeconds() - cpuStart;
     sixes = std::size_t(std::count(faces.begin(), faces.end(), 6));
     return wall;
-}
-
-template <class T> T* find(Form& form, const char* name) {
-    return form.window().findChild<T*>(QString::fromLatin1(name));
 }
 
 } // namespace
@@ -117,7 +113,7 @@ int main(int argc, char* argv[]) {
 
     // One series of n throws after "Effacer"; returns its wall time.
     const auto series = [&](std::int32_t n, double& cpu) {
-        find<Button>(window, "Command6")->click();
+        window.get(SimulationWindow::dieClearButton).click();
         QCoreApplication::processEvents();
         answers.answer = QString::number(n);
         lastTick = Clock::now();
@@ -126,7 +122,7 @@ int main(int argc, char* argv[]) {
         throwing = true;
         const double cpuStart = threadSeconds();
         const auto start = Clock::now();
-        find<Button>(window, "Command4")->click();
+        window.get(SimulationWindow::dieSeriesButton).click();
         const double wall = seconds(Clock::now() - start);
         cpu = threadSeconds() - cpuStart;
         throwing = false;
@@ -134,8 +130,8 @@ int main(int argc, char* argv[]) {
         return wall;
     };
     const auto seriesDone = [&](std::int32_t n) {
-        ListBox* list = find<ListBox>(window, "List2");
-        const QString total = find<Label>(window, "Label37")->caption();
+        ListBox* list = &window.get(SimulationWindow::dieHistoryList);
+        const QString total = window.get(SimulationWindow::throwCountLabel).caption();
         if (list->count() != n || total != QString::number(n)) {
             std::fprintf(stderr, "window listed %d throws, total %s\n", list->count(), qPrintable(total));
             return false;
@@ -159,7 +155,7 @@ int main(int argc, char* argv[]) {
             return 1;
         if (run == 0) {
             addedKiB = residentKiB() - before;
-            historyBytes = find<ListBox>(window, "List2")->model().bytesUsed();
+            historyBytes = window.get(SimulationWindow::dieHistoryList).model().bytesUsed();
         }
         std::printf("run %d: plain %.3f s (%.2f %% sixes), window %.3f s; largest gap of the timer %.1f ms, "
                     "longest pump %.1f ms (processor time %.1f ms)\n",

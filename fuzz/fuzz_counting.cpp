@@ -13,28 +13,28 @@ namespace {
 void combinations(const NumberFormat& fmt, FuzzInput& in) {
     const std::string_view n = in.text();
     const std::string_view k = in.text();
-    if (const auto f = Factoriel(fmt, n))
+    if (const auto f = probability::factorial(fmt, n))
         requireResultReadsBack(fmt, *f);
-    if (const auto c = Combinaison(fmt, n, k))
+    if (const auto c = probability::combinations(fmt, n, k))
         requireResultReadsBack(fmt, *c);
-    if (const auto e = normalisedEntry(fmt, n)) {
+    if (const auto e = probability::normalisedEntry(fmt, n)) {
         const auto back = fmt.toDouble(*e);
         REQUIRE(back && *back >= 0 && *back == std::trunc(*back));
         // Tidied again it stays, except under a decimal comma: the leading number stops at the
         // comma of a large number shown in exponent form («7,1E+63» gives 7).
         if (fmt.decimalSeparator() == '.' || e->find(',') == std::string::npos)
-            REQUIRE(normalisedEntry(fmt, *e) == e);
+            REQUIRE(probability::normalisedEntry(fmt, *e) == e);
     }
-    FactorialView factorial{std::string(n), "x"};
-    computeFactorial(fmt, factorial);
+    probability::FactorialView factorial{std::string(n), "x"};
+    probability::computeFactorial(fmt, factorial);
     // The factorial is shown as «n! =value».
     if (factorial.result != "x" && !factorial.result.empty()) {
         const std::size_t equals = factorial.result.rfind('=');
         REQUIRE(equals != std::string::npos);
         requireResultReadsBack(fmt, factorial.result.substr(equals + 1));
     }
-    CombinationView combination{std::string(n), std::string(k), "x"};
-    computeCombinations(fmt, combination);
+    probability::CombinationView combination{std::string(n), std::string(k), "x"};
+    probability::computeCombinations(fmt, combination);
     if (combination.result != "x")
         requireResultReadsBack(fmt, combination.result);
 }

@@ -10,8 +10,6 @@ namespace {
 using namespace ui;
 using W = GlossaryWindow;
 
-const Ref<Label> Label18{"Label18"}; // the definition
-
 // A term of the glossary: its label's name and caption, and the definition it shows.
 struct Entry {
     const char* name;
@@ -120,8 +118,10 @@ const std::vector<ControlRow> kControls = [] {
                         .font = {.points = 12, .bold = true},
                         .backColor = colors::grey,
                         .onMouseMove = showsDefinition(i)});
-    rows.push_back(
-        {.control = Label18, .rect = {1680, 3240, 9735, 2775}, .font = {.points = 12}, .wordWrap = true});
+    rows.push_back({.control = W::definitionLabel,
+                    .rect = {1680, 3240, 9735, 2775},
+                    .font = {.points = 12},
+                    .wordWrap = true});
     return rows;
 }();
 
@@ -138,9 +138,9 @@ const WindowDescription GlossaryWindow::description{
 };
 
 void GlossaryWindow::showDefinition(int entry) {
-    get(Label18).setCaption(QString::fromUtf8(kEntries[entry].definition));
+    setTextOf(definitionLabel, kEntries[entry].definition);
 }
 
 void GlossaryWindow::clearDefinition() {
-    get(Label18).setCaption(QStringLiteral(" "));
+    setTextOf(definitionLabel, " ");
 }

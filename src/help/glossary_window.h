@@ -12,6 +12,8 @@ public:
     explicit GlossaryWindow(Program& program)
         : Form(program, description) {}
 
+    static inline const ui::Ref<Label> definitionLabel{"Label18"};
+
     // The pointer moves over a term (its index in the grid, row by row).
     void showDefinition(int entry);
     // The pointer moves over the window's background.

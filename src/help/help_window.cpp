@@ -15,14 +15,6 @@ namespace {
 using namespace ui;
 using W = HelpWindow;
 
-const Ref<Label> categorie{"categorie"};
-const Ref<Label> sscategorie{"sscategorie"};
-const Ref<Label> explication{"explication"};
-const Ref<Label> Pb1{"Pb1"};
-const Ref<Label> Pb2{"Pb2"};
-const Ref<Label> Pb3{"Pb3"};
-const Ref<Label> Pb4{"Pb4"};
-
 // A topic: its menu item (name, submenu, caption) and the texts it writes. The last two warnings
 // are always empty.
 struct Topic {
@@ -118,25 +110,25 @@ const std::vector<ControlRow> kControls = [] {
     std::vector<ControlRow> rows = {
         // Category, then the subcategory one step in, like a tree.
         {.control = line("Line1"), .ends = {120, 240, 720, 240}},
-        {.control = categorie, .rect = {840, 120, 6975, 375}},
+        {.control = W::categoryLabel, .rect = {840, 120, 6975, 375}},
         {.control = line("Line2"), .ends = {120, 480, 1200, 480}},
-        {.control = sscategorie, .rect = {1320, 360, 6495, 375}},
+        {.control = W::subcategoryLabel, .rect = {1320, 360, 6495, 375}},
         {.control = line("Line3"), .ends = {0, 720, 8040, 720}},
         {.control = label("Label1"),
          .caption = "Explication",
          .rect = {240, 960, 1455, 375},
          .font = kHeading,
          .foreColor = Colour::system(QPalette::Highlight)},
-        {.control = explication, .rect = {120, 1440, 7575, 1215}, .wordWrap = true},
+        {.control = W::explanationLabel, .rect = {120, 1440, 7575, 1215}, .wordWrap = true},
         {.control = label("Label2"),
          .caption = "Problemes",
          .rect = {240, 2880, 1455, 375},
          .font = kHeading,
          .foreColor = Colour::system(QPalette::Highlight)},
-        {.control = Pb1, .rect = {240, 3480, 7575, 255}},
-        {.control = Pb2, .rect = {240, 3960, 7575, 255}},
-        {.control = Pb3, .rect = {240, 4440, 7575, 255}},
-        {.control = Pb4, .rect = {240, 4920, 7575, 255}},
+        {.control = W::warningLabels[0], .rect = {240, 3480, 7575, 255}},
+        {.control = W::warningLabels[1], .rect = {240, 3960, 7575, 255}},
+        {.control = W::warningLabels[2], .rect = {240, 4440, 7575, 255}},
+        {.control = W::warningLabels[3], .rect = {240, 4920, 7575, 255}},
         {.control = Ref<QMenu>{"Catégorie"}, .caption = "Catégorie"},
     };
     for (const auto& [menu, caption] : kSubjects) {
@@ -164,11 +156,11 @@ const WindowDescription HelpWindow::description{
 
 void HelpWindow::showTopic(int topic) {
     const Topic& t = kTopics[topic];
-    get(categorie).setCaption(QString::fromUtf8(t.category));
-    get(sscategorie).setCaption(QString::fromUtf8(t.subcategory));
-    get(explication).setCaption(QString::fromUtf8(t.explanation));
-    get(Pb1).setCaption(QString::fromUtf8(t.problem1));
-    get(Pb2).setCaption(QString::fromUtf8(t.problem2));
-    get(Pb3).setCaption(QString());
-    get(Pb4).setCaption(QString());
+    setTextOf(categoryLabel, t.category);
+    setTextOf(subcategoryLabel, t.subcategory);
+    setTextOf(explanationLabel, t.explanation);
+    setTextOf(warningLabels[0], t.problem1);
+    setTextOf(warningLabels[1], t.problem2);
+    setTextOf(warningLabels[2], "");
+    setTextOf(warningLabels[3], "");
 }

@@ -19,22 +19,27 @@ const QColor kYellow = colors::rgb(255, 255, 0);
 const Colour kTitleBar = Colour::system(QPalette::Highlight);
 const Colour kTitleText = Colour::system(QPalette::HighlightedText);
 
-const Array<Label> Label6{"Label6"};
-const Array<Label> Label9{"Label9"};
-const Array<Label> Label10{"Label10"};
-const Array<Label> Label12{"Label12"};
-const Array<Label> Label13{"Label13"};
-const Array<Label> Label14{"Label14"};
-const Array<Shape> Shape1{"Shape1"};
-const Array<Line> Line4{"Line4"};
-const Array<Line> Line5{"Line5"};
-const Array<Line> Line6{"Line6"};
-const Array<Line> Line8{"Line8"};
-const Array<Line> Line11{"Line11"};
+// The headings (even items) and the texts under the first three and the last of them (odd items).
+const Array<Label> sections{"Label6"};
+// The names of the urns: item 0 beside the urn, item 1 in the tree.
+const Array<Label> firstUrnNames{"Label9"};
+const Array<Label> secondUrnNames{"Label10"};
+const Array<Label> halfBranches{"Label12"}; // "1/2" on the branches from the root
+// The ends of the lower branches: item 0 under U1, item 2 under U2.
+const Array<Label> redEnds{"Label13"};
+const Array<Label> yellowEnds{"Label14"};
+const Array<Shape> balls{"Shape1"};
+// The open boxes of the urns: item 0 for U1, item 1 for U2.
+const Array<Line> urnLeftSides{"Line4"};
+const Array<Line> urnRightSides{"Line5"};
+const Array<Line> urnBottoms{"Line6"};
+// The lower branches of the tree: item 0 under U1, item 1 under U2.
+const Array<Line> redBranches{"Line8"};
+const Array<Line> yellowBranches{"Line11"};
 
 // A section heading, in the left column or the right one.
 ControlRow heading(int index, const char* caption, int left, int top, int width) {
-    return {.control = Label6[index],
+    return {.control = sections[index],
             .caption = caption,
             .rect = {left, top, width, 255},
             .font = kHeading,
@@ -61,7 +66,7 @@ ControlRow blackLine(Control control, LineEnds ends) {
 
 // A ball: a filled circle of 255 twips.
 ControlRow ball(int index, const QColor& colour, int left, int top) {
-    return {.control = Shape1[index],
+    return {.control = balls[index],
             .rect = {left, top, 255, 255},
             .foreColor = Qt::black,
             .backColor = colour,
@@ -90,18 +95,18 @@ const ControlRow kControls[] = {
           "discrete."},
          {120, 600, 6015, 2175}),
     heading(2, "Définitions", 720, 3000, 2295),
-    text(Label6[1],
+    text(sections[1],
          {"Dans le cas où le nombre d'issues est fini on définit :",
           "- L'esperence de la probabilité P  E=Somme(pi*xi)", "- La variance : Var=Somme(p(xk - E)²)",
           "- L'ecart type ; T=Racine(Var)"},
          {120, 3240, 5895, 975}),
     heading(4, "Définitions", 720, 4440, 2295),
-    text(Label6[3],
+    text(sections[3],
          {"On appelle loi de probabilité d'une variable aléatoire X la liste de ses valeurs possibles ( si "
           "elles sont finies ) avec leurs probabilités."},
          {120, 4680, 6015, 495}),
     heading(6, "Propriétés", 720, 5400, 2295),
-    text(Label6[5],
+    text(sections[5],
          {"Var(X) = ( X - E(X)² ) = E(X²) - (E(x))²", "E(X + Y) = E(X) + E(Y)", "E(aX) = aE(X)",
           "Var(aX) = a² Var(X)", "Var(X + a) = Var(X)"},
          {120, 5640, 4575, 1575}),
@@ -116,24 +121,24 @@ const ControlRow kControls[] = {
     heading(8, "Arbres de probabilités Exemple", 7080, 1680, 4095),
 
     // Two urns, each an open box: U1 holds one red ball among six, U2 three red balls among four.
-    small(Label9[0], "U1", 8160, 2280),
-    blackLine(Line4[0], {8520, 2040, 8520, 2880}),
-    blackLine(Line5[0], {9360, 2040, 9360, 2880}),
-    blackLine(Line6[0], {8520, 2880, 9360, 2880}),
+    small(firstUrnNames[0], "U1", 8160, 2280),
+    blackLine(urnLeftSides[0], {8520, 2040, 8520, 2880}),
+    blackLine(urnRightSides[0], {9360, 2040, 9360, 2880}),
+    blackLine(urnBottoms[0], {8520, 2880, 9360, 2880}),
     ball(0, kRed, 8520, 2640),
     ball(1, kYellow, 8520, 2400),
     ball(2, kYellow, 8760, 2400),
     ball(3, kYellow, 9000, 2400),
     ball(4, kYellow, 8760, 2640),
     ball(5, kYellow, 9000, 2640),
-    blackLine(Line4[1], {10200, 2040, 10200, 2880}),
-    blackLine(Line5[1], {11040, 2040, 11040, 2880}),
-    blackLine(Line6[1], {10200, 2880, 11040, 2880}),
+    blackLine(urnLeftSides[1], {10200, 2040, 10200, 2880}),
+    blackLine(urnRightSides[1], {11040, 2040, 11040, 2880}),
+    blackLine(urnBottoms[1], {10200, 2880, 11040, 2880}),
     ball(6, kRed, 10200, 2640),
     ball(7, kRed, 10440, 2640),
     ball(8, kRed, 10680, 2640),
     ball(9, kYellow, 10320, 2400),
-    small(Label10[0], "U2", 11040, 2160),
+    small(secondUrnNames[0], "U2", 11040, 2160),
 
     text(
         label("Label3"),
@@ -144,22 +149,22 @@ const ControlRow kControls[] = {
     // The probability tree: an urn first, then a red (R) or a yellow (J) ball.
     blackLine(line("Line9"), {9600, 3720, 8400, 4920}),
     blackLine(line("Line7"), {9600, 3720, 10800, 4920}),
-    small(Label12[0], "1/2", 8400, 4080),
-    small(Label12[1], "1/2", 10440, 4080),
-    small(Label9[1], "U1", 8280, 5040),
-    small(Label10[1], "U2", 10560, 5040),
-    blackLine(Line8[0], {8400, 5280, 7920, 6000}),
-    blackLine(Line11[0], {8400, 5280, 8880, 6000}),
-    blackLine(Line8[1], {10680, 5280, 10200, 6000}),
-    blackLine(Line11[1], {10680, 5280, 11160, 6000}),
+    small(halfBranches[0], "1/2", 8400, 4080),
+    small(halfBranches[1], "1/2", 10440, 4080),
+    small(firstUrnNames[1], "U1", 8280, 5040),
+    small(secondUrnNames[1], "U2", 10560, 5040),
+    blackLine(redBranches[0], {8400, 5280, 7920, 6000}),
+    blackLine(yellowBranches[0], {8400, 5280, 8880, 6000}),
+    blackLine(redBranches[1], {10680, 5280, 10200, 6000}),
+    blackLine(yellowBranches[1], {10680, 5280, 11160, 6000}),
     small(label("Label15"), "1/6", 7560, 5520, kLarge),
     small(label("Label16"), "5/6", 8760, 5400, kLarge),
     small(label("Label17"), "3/4", 9840, 5520, kLarge),
     small(label("Label18"), "1/4", 11280, 5640, kLarge),
-    small(Label13[0], "R", 7800, 6000, kLarge),
-    small(Label14[0], "J", 8760, 6000, kLarge),
-    small(Label13[2], "R", 10080, 6000, kLarge),
-    small(Label14[2], "J", 11040, 6000, kLarge),
+    small(redEnds[0], "R", 7800, 6000, kLarge),
+    small(yellowEnds[0], "J", 8760, 6000, kLarge),
+    small(redEnds[2], "R", 10080, 6000, kLarge),
+    small(yellowEnds[2], "J", 11040, 6000, kLarge),
 
     text(label("Label4"), {"La probabilité cherchée est 1/2*1/6+1/2*3/4= 11/24"}, {7080, 6600, 4575, 255}),
 };

@@ -11,31 +11,27 @@
 
 namespace {
 using namespace ui;
+using namespace probability;
 using W = RandomNumbersWindow;
-
-const Ref<ComboBox> Combo1{"Combo1"}; // the mode: "Entier" or any other text
-const Ref<TextBox> Text1{"Text1"};    // the bound
-const Ref<Label> Label2{"Label2"};    // the last draw
-const Ref<ListBox> List1{"List1"};    // the history
 
 // In the order the tab key visits them: the mode, the bound, the history, the button.
 const ControlRow kControls[] = {
-    {.control = Combo1,
+    {.control = W::modeBox,
      .rect = {240, 240, 1335, 315},
      .accessibleName = "Entier ou nombre",
-     .handler = call(&W::Combo1_Change)},
+     .handler = call(&W::forgetHistory)},
     {.control = label("Label1"),
      .caption = "Compris entre 0 et",
      .rect = {1695, 210, 2385, 375},
      .font = {.points = 12},
      .alignment = Qt::AlignLeft | Qt::AlignVCenter},
-    {.control = Text1, .rect = {4200, 240, 2145, 315}, .handler = call(&W::Text1_Change)},
-    {.control = List1, .rect = {3600, 840, 2745, 2445}, .accessibleName = "Historique des tirages"},
-    {.control = button("Command1"),
+    {.control = W::boundBox, .rect = {4200, 240, 2145, 315}, .handler = call(&W::checkBound)},
+    {.control = W::historyList, .rect = {3600, 840, 2745, 2445}, .accessibleName = "Historique des tirages"},
+    {.control = W::drawButton,
      .caption = "Chercher",
      .rect = {240, 840, 1335, 495},
-     .handler = call(&W::Command1_Click)},
-    {.control = Label2, .rect = {240, 1560, 3135, 1215}, .wordWrap = true, .breakLongWords = true},
+     .handler = call(&W::draw)},
+    {.control = W::resultLabel, .rect = {240, 1560, 3135, 1215}, .wordWrap = true, .breakLongWords = true},
 };
 
 } // namespace
@@ -53,31 +49,31 @@ const WindowDescription RandomNumbersWindow::description{
 void RandomNumbersWindow::load() {
     // The list offers the two modes; the box starts on "Nombre". Setting them is no edit of the
     // pupil's, so the history is not touched.
-    ComboBox& mode = get(Combo1);
+    ComboBox& mode = get(modeBox);
     mode.addItems({QStringLiteral("Entier"), QStringLiteral("Nombre")});
     mode.setCurrentIndex(1);
 }
 
-void RandomNumbersWindow::Combo1_Change() {
-    get(List1).clear();
+void RandomNumbersWindow::forgetHistory() {
+    get(historyList).clear();
 }
 
-void RandomNumbersWindow::Text1_Change() {
-    Mod_Verif::filterBox(*this, Text1, Mod_Verif::VerifBorne);
-    get(List1).clear();
+void RandomNumbersWindow::checkBound() {
+    Mod_Verif::filterBox(*this, boundBox, Mod_Verif::VerifBorne);
+    get(historyList).clear();
 }
 
-void RandomNumbersWindow::Command1_Click() {
+void RandomNumbersWindow::draw() {
     // Replacing the bound is a change of the box: its handler empties the history first.
-    if (boundReplacedByOne(get(Text1).text().toStdString()))
-        get(Text1).setText(QStringLiteral("1"));
+    if (boundReplacedByOne(textOf(boundBox)))
+        setTextOf(boundBox, "1");
     const float r = program().draws().draw();
-    const std::optional<DrawTexts> drawn = drawTexts(program().numbers(), get(Text1).text().toStdString(),
-                                                     get(Combo1).currentText().toStdString(), r);
+    const std::optional<DrawTexts> drawn =
+        drawTexts(program().numbers(), textOf(boundBox), toUtf8(get(modeBox).currentText()), r);
     if (!drawn)
         return;
-    get(Label2).setCaption(QString::fromStdString(drawn->result));
-    ListBox& history = get(List1);
-    history.addItem(QString::fromStdString(drawn->history));
+    setTextOf(resultLabel, drawn->result);
+    ListBox& history = get(historyList);
+    history.addItem(fromUtf8(drawn->history));
     history.selectLast();
 }

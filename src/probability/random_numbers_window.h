@@ -11,9 +11,15 @@ public:
     explicit RandomNumbersWindow(Program& program)
         : Form(program, description) {}
 
-    void Combo1_Change();  // an edit of the mode
-    void Text1_Change();   // the bound
-    void Command1_Click(); // "Chercher": one draw
+    static inline const ui::Ref<ComboBox> modeBox{"Combo1"}; // "Entier" or any other text
+    static inline const ui::Ref<TextBox> boundBox{"Text1"};
+    static inline const ui::Ref<Button> drawButton{"Command1"}; // "Chercher"
+    static inline const ui::Ref<Label> resultLabel{"Label2"};   // the last draw
+    static inline const ui::Ref<ListBox> historyList{"List1"};
+
+    void forgetHistory(); // an edit of the mode
+    void checkBound();    // any change of the bound
+    void draw();          // one draw
 
 protected:
     void load() override;

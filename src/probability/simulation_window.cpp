@@ -15,31 +15,13 @@
 
 namespace {
 using namespace ui;
+using namespace probability;
 using W = SimulationWindow;
 
-const Ref<TabControl> epreuve{"epreuve"};
 const QString kCoinPage = QStringLiteral("epreuve(0)");
 const QString kDiePage = QStringLiteral("epreuve(1)");
 
-// Coin
-const Ref<Label> Label1{"Label1"}; // the outcome, inside the coin
-const Ref<ListBox> List1{"List1"};
-const Ref<Label> Label12{"Label12"}; // tosses
-const Ref<Label> Label13{"Label13"}; // piles
-const Ref<Label> Label14{"Label14"}; // faces
-const Ref<Label> Label8{"Label8"};   // piles, per cent
-const Ref<Label> Label9{"Label9"};   // faces, per cent
-
-// Die
-const Ref<ListBox> List2{"List2"};
-const Ref<Label> Label37{"Label37"}; // throws
-// The percentage of face k is Label(28 + k); the pips are Shape3 to Shape9.
-Ref<Label> percentLabel(int face) {
-    return {QStringLiteral("Label%1").arg(28 + face)};
-}
-// In the order of the bits of a pip set.
-const std::array<Ref<Shape>, 7> kPips{
-    {{"Shape5"}, {"Shape4"}, {"Shape8"}, {"Shape9"}, {"Shape7"}, {"Shape3"}, {"Shape6"}}};
+// The pips' top-left corners, in the order of W::pips.
 constexpr std::array<std::pair<int, int>, 7> kPipCorners{
     {{1920, 840}, {1920, 1200}, {1920, 1560}, {2280, 1200}, {2640, 840}, {2640, 1200}, {2640, 1560}}};
 
@@ -83,26 +65,26 @@ const std::vector<ControlRow> kControls = [] {
     const QString& coin = kCoinPage;
     const QString& die = kDiePage;
     std::vector<ControlRow> rows = {
-        {.control = epreuve, .rect = {240, 240, 7815, 4335}},
-        {.control = {Kind::TabPage, coin}, .parent = epreuve.name, .caption = "Pile ou face"},
-        {.control = {Kind::TabPage, die}, .parent = epreuve.name, .caption = "Lancé d'un dé"},
+        {.control = W::experimentTabs, .rect = {240, 240, 7815, 4335}},
+        {.control = {Kind::TabPage, coin}, .parent = W::experimentTabs.name, .caption = "Pile ou face"},
+        {.control = {Kind::TabPage, die}, .parent = W::experimentTabs.name, .caption = "Lancé d'un dé"},
 
         // The coin
-        {.control = button("Command1"),
+        {.control = W::coinTossButton,
          .parent = coin,
          .caption = "Lancé",
          .rect = kUpperButton,
-         .handler = call(&W::Command1_Click)},
-        {.control = button("Command2"),
+         .handler = call(&W::tossCoin)},
+        {.control = W::coinSeriesButton,
          .parent = coin,
          .caption = "Auto",
          .rect = kLowerButton,
-         .handler = call(&W::Command2_Click)},
+         .handler = call(&W::tossCoinSeries)},
         {.control = shape("Shape1"),
          .parent = coin,
          .rect = {1620, 720, 1575, 1575},
          .shape = Shape::Kind::Circle},
-        {.control = Label1,
+        {.control = W::coinResultLabel,
          .parent = coin,
          .rect = {1680, 1215, 1455, 585},
          .font = {.points = 24},
@@ -114,12 +96,12 @@ const std::vector<ControlRow> kControls = [] {
          .rect = kHistoryHeading,
          .font = kHeading,
          .alignment = kCentred},
-        {.control = List1, .parent = coin, .rect = kHistory},
-        {.control = button("Command3"),
+        {.control = W::coinHistoryList, .parent = coin, .rect = kHistory},
+        {.control = W::coinClearButton,
          .parent = coin,
          .caption = "Effacer",
          .rect = kHistoryClear,
-         .handler = call(&W::Command3_Click)},
+         .handler = call(&W::clearCoin)},
         rule(coin, 1, {0, 2880, 4680, 2880}),
         rule(coin, 2, {3240, 3360, 4680, 3360}),
         rule(coin, 3, {3240, 2880, 3240, 4320}),
@@ -129,42 +111,42 @@ const std::vector<ControlRow> kControls = [] {
          .parent = coin,
          .caption = "Nombre de lancés",
          .rect = {120, 3000, 1545, 255}},
-        {.control = Label12, .parent = coin, .rect = {1680, 3000, 1500, 255}},
+        {.control = W::tossCountLabel, .parent = coin, .rect = {1680, 3000, 1500, 255}},
         {.control = label("Label4"),
          .parent = coin,
          .caption = "Nombre de piles",
          .rect = {120, 3360, 1545, 255}},
-        {.control = Label13, .parent = coin, .rect = {1680, 3360, 1500, 255}},
+        {.control = W::pileCountLabel, .parent = coin, .rect = {1680, 3360, 1500, 255}},
         {.control = label("Label5"),
          .parent = coin,
          .caption = "Nombres de faces",
          .rect = {120, 3720, 1545, 255}},
-        {.control = Label14, .parent = coin, .rect = {1680, 3720, 1500, 255}},
+        {.control = W::faceCountLabel, .parent = coin, .rect = {1680, 3720, 1500, 255}},
         cell(coin, "Label6", "Piles", 3240, 3030),
-        percentCell(coin, "Label8", 3240, 3420, 585),
+        percentCell(coin, W::pilePercentLabel.name, 3240, 3420, 585),
         cell(coin, "Label11", "%", 3240, 4020),
         cell(coin, "Label7", "Faces", 3960, 3030),
-        percentCell(coin, "Label9", 3960, 3420, 585),
+        percentCell(coin, W::facePercentLabel.name, 3960, 3420, 585),
         cell(coin, "Label10", "%", 3960, 4020),
 
         // The die
-        {.control = button("Command5"),
+        {.control = W::dieThrowButton,
          .parent = die,
          .caption = "Lancé",
          .rect = kUpperButton,
-         .handler = call(&W::Command5_Click)},
-        {.control = button("Command4"),
+         .handler = call(&W::throwDieOnce)},
+        {.control = W::dieSeriesButton,
          .parent = die,
          .caption = "Auto",
          .rect = kLowerButton,
-         .handler = call(&W::Command4_Click)},
+         .handler = call(&W::throwDieSeries)},
         {.control = shape("Shape2"),
          .parent = die,
          .rect = {1800, 720, 1215, 1215},
          .shape = Shape::Kind::Square},
     };
-    for (std::size_t i = 0; i < kPips.size(); ++i)
-        rows.push_back({.control = kPips[i],
+    for (std::size_t i = 0; i < W::pips.size(); ++i)
+        rows.push_back({.control = W::pips[i],
                         .parent = die,
                         .rect = {kPipCorners[i].first, kPipCorners[i].second, 255, 255},
                         .foreColor = kWindowFrame,
@@ -176,12 +158,12 @@ const std::vector<ControlRow> kControls = [] {
                     .rect = kHistoryHeading,
                     .font = kHeading,
                     .alignment = kCentred});
-    rows.push_back({.control = List2, .parent = die, .rect = kHistory});
-    rows.push_back({.control = button("Command6"),
+    rows.push_back({.control = W::dieHistoryList, .parent = die, .rect = kHistory});
+    rows.push_back({.control = W::dieClearButton,
                     .parent = die,
                     .caption = "Effacer",
                     .rect = kHistoryClear,
-                    .handler = call(&W::Command6_Click)});
+                    .handler = call(&W::clearDie)});
     int line = 6;
     for (int y : {2280, 2760, 3120})
         rows.push_back(rule(die, line++, {0, y, 4320, y}));
@@ -192,20 +174,17 @@ const std::vector<ControlRow> kControls = [] {
                     .parent = die,
                     .caption = "Nombre de lancés",
                     .rect = {120, 2400, 1545, 255}});
-    rows.push_back({.control = Label37, .parent = die, .caption = "0", .rect = {1800, 2400, 255, 255}});
+    rows.push_back(
+        {.control = W::throwCountLabel, .parent = die, .caption = "0", .rect = {1800, 2400, 255, 255}});
     for (int face = 1; face <= 6; ++face) {
         const int left = 720 * (face - 1);
         rows.push_back(
             cell(die, QStringLiteral("Label%1").arg(22 + face), QString::number(face), left, 2850));
-        rows.push_back(percentCell(die, percentLabel(face).name, left, 3210, 705));
+        rows.push_back(percentCell(die, W::facePercentLabels[std::size_t(face - 1)].name, left, 3210, 705));
         rows.push_back(cell(die, QStringLiteral("Label%1").arg(16 + face), QStringLiteral("%"), left, 3990));
     }
     return rows;
 }();
-
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
 
 } // namespace
 
@@ -220,18 +199,18 @@ const WindowDescription SimulationWindow::description{
 };
 
 void SimulationWindow::arrange() {
-    get(Label37).adjustSize();
+    get(throwCountLabel).adjustSize();
 }
 
 void SimulationWindow::load() {
     // The die's tab is in front when the window opens.
-    get(epreuve).setCurrentIndex(1);
+    get(experimentTabs).setCurrentIndex(1);
     // The histories keep one byte an outcome: its code, whose text is made when a line is shown.
-    get(List1).setCodeTexts({text(coinText(Coin::Pile)), text(coinText(Coin::Face))});
+    get(coinHistoryList).setCodeTexts({fromUtf8(coinText(Coin::Pile)), fromUtf8(coinText(Coin::Face))});
     QStringList faces;
     for (int face = 1; face <= 6; ++face)
-        faces << text(faceText(face));
-    get(List2).setCodeTexts(faces);
+        faces << fromUtf8(faceText(face));
+    get(dieHistoryList).setCodeTexts(faces);
 }
 
 void SimulationWindow::afterCloseByPupil() {
@@ -245,8 +224,8 @@ ListBox& SimulationWindow::history(bool die) {
     FormWindow* shown = &window();
     if (m_historiesOf != shown) {
         m_historiesOf = shown;
-        m_coinHistory = &get(List1);
-        m_dieHistory = &get(List2);
+        m_coinHistory = &get(coinHistoryList);
+        m_dieHistory = &get(dieHistoryList);
     }
     return die ? *m_dieHistory : *m_coinHistory;
 }
@@ -278,24 +257,24 @@ void SimulationWindow::showNow() {
         m_coinShowPending = false;
         const NumberFormat& numbers = program().numbers();
         const std::int64_t total = m_pileCount + m_faceCount;
-        get(Label1).setCaption(text(coinText(m_coinResult)));
-        get(Label12).setCaption(text(NumberFormat::integerText(total)));
-        get(Label13).setCaption(text(NumberFormat::integerText(m_pileCount)));
-        get(Label14).setCaption(text(NumberFormat::integerText(m_faceCount)));
+        setTextOf(coinResultLabel, coinText(m_coinResult));
+        setTextOf(tossCountLabel, NumberFormat::integerText(total));
+        setTextOf(pileCountLabel, NumberFormat::integerText(m_pileCount));
+        setTextOf(faceCountLabel, NumberFormat::integerText(m_faceCount));
         if (const auto piles = coinPercent(m_pileCount, total))
-            get(Label8).setCaption(text(numbers.numberText(*piles)));
+            setTextOf(pilePercentLabel, numbers.numberText(*piles));
         if (const auto faces = coinPercent(m_faceCount, total))
-            get(Label9).setCaption(text(numbers.numberText(*faces)));
+            setTextOf(facePercentLabel, numbers.numberText(*faces));
     }
     if (m_pipsShowPending) {
         m_pipsShowPending = false;
         const std::uint8_t shown = pipsOf(m_lastFace);
-        for (std::size_t i = 0; i < kPips.size(); ++i)
-            get(kPips[i]).setVisible((shown >> i) & 1U);
+        for (std::size_t i = 0; i < pips.size(); ++i)
+            get(pips[i]).setVisible((shown >> i) & 1U);
     }
 }
 
-void SimulationWindow::toss() {
+void SimulationWindow::tossOnce() {
     const Coin outcome = coinToss(program().draws().draw());
     m_coinResult = outcome;
     addToCoinHistory(outcome);
@@ -304,16 +283,16 @@ void SimulationWindow::toss() {
     showLater();
 }
 
-void SimulationWindow::Command1_Click() {
-    toss();
+void SimulationWindow::tossCoin() {
+    tossOnce();
     showNow();
 }
 
-void SimulationWindow::Command2_Click() {
+void SimulationWindow::tossCoinSeries() {
     const QString answer =
         program().dialogs().input(QStringLiteral("Combien de lancés ?"), QStringLiteral("nombre de lancés"));
     // A cancelled box, or an answer that is not a whole number, tosses nothing.
-    const std::optional<std::int32_t> length = program().numbers().toInt32(answer.toStdString());
+    const std::optional<std::int32_t> length = program().numbers().toInt32(toUtf8(answer));
     if (!length)
         return;
     m_seriesLength = *length;
@@ -322,12 +301,12 @@ void SimulationWindow::Command2_Click() {
         pump();
         if (program().ended())
             return;
-        toss();
+        tossOnce();
     }
     showNow();
 }
 
-void SimulationWindow::Command3_Click() {
+void SimulationWindow::clearCoin() {
     // The labels keep what the last toss showed.
     showNow();
     history(false).clear();
@@ -335,7 +314,7 @@ void SimulationWindow::Command3_Click() {
     m_faceCount = 0;
 }
 
-void SimulationWindow::Dé(std::int32_t n) {
+void SimulationWindow::throwDie(std::int32_t n) {
     Pump& pump = program().pump();
     Draws& draws = program().draws();
     for (std::int64_t i = 1; i <= n; ++i) {
@@ -357,36 +336,36 @@ void SimulationWindow::showDieStatistics() {
     // With no throw counted the percentages keep what they show.
     for (int face = 1; face <= 6; ++face)
         if (const auto percent = diePercent(m_faceCounts[std::size_t(face - 1)], m_dieTotal))
-            get(percentLabel(face)).setCaption(text(program().numbers().numberText(*percent)));
-    Label& total = get(Label37);
-    total.setCaption(text(NumberFormat::integerText(m_dieTotal)));
+            setTextOf(facePercentLabels[std::size_t(face - 1)], program().numbers().numberText(*percent));
+    Label& total = get(throwCountLabel);
+    total.setCaption(fromUtf8(NumberFormat::integerText(m_dieTotal)));
     total.adjustSize();
 }
 
-void SimulationWindow::Command5_Click() {
-    Dé(1);
+void SimulationWindow::throwDieOnce() {
+    throwDie(1);
     if (!program().ended())
         showDieStatistics();
 }
 
-void SimulationWindow::Command4_Click() {
+void SimulationWindow::throwDieSeries() {
     const QString answer = program().dialogs().input(QStringLiteral("Entrer le nombre de lancés"),
                                                      QStringLiteral("Nombre de lancés"));
-    const std::optional<std::int32_t> n = program().numbers().toInt32(answer.toStdString());
+    const std::optional<std::int32_t> n = program().numbers().toInt32(toUtf8(answer));
     if (!n)
         return;
-    Dé(*n);
+    throwDie(*n);
     if (!program().ended())
         showDieStatistics();
 }
 
-void SimulationWindow::Command6_Click() {
+void SimulationWindow::clearDie() {
     // The pips and the percentages keep what they show.
     showNow();
     history(true).clear();
     m_faceCounts = {};
     m_dieTotal = 0;
-    Label& total = get(Label37);
+    Label& total = get(throwCountLabel);
     total.setCaption(QStringLiteral("0"));
     total.adjustSize();
 }

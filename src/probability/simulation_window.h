@@ -11,6 +11,7 @@
 #include <cstdint>
 
 class ListBox;
+class Shape;
 
 // Tosses a coin and throws a die, one at a time or in series, with the history of the outcomes,
 // their counts and their percentages; one tab for each experiment.
@@ -20,15 +21,44 @@ public:
     explicit SimulationWindow(Program& program)
         : Form(program, description) {}
 
-    // Throws the die n times, letting events run before each throw; both die buttons use it.
-    void Dé(std::int32_t n);
+    // The two tabs, coin first.
+    static inline const ui::Ref<TabControl> experimentTabs{"epreuve"};
 
-    void Command1_Click(); // coin "Lancé"
-    void Command2_Click(); // coin "Auto"
-    void Command3_Click(); // coin "Effacer"
-    void Command5_Click(); // die "Lancé"
-    void Command4_Click(); // die "Auto"
-    void Command6_Click(); // die "Effacer"
+    // The coin's tab.
+    static inline const ui::Ref<Button> coinTossButton{"Command1"};
+    static inline const ui::Ref<Button> coinSeriesButton{"Command2"};
+    static inline const ui::Ref<Button> coinClearButton{"Command3"};
+    static inline const ui::Ref<Label> coinResultLabel{"Label1"}; // inside the drawn coin
+    static inline const ui::Ref<ListBox> coinHistoryList{"List1"};
+    static inline const ui::Ref<Label> tossCountLabel{"Label12"};
+    static inline const ui::Ref<Label> pileCountLabel{"Label13"};
+    static inline const ui::Ref<Label> faceCountLabel{"Label14"};
+    static inline const ui::Ref<Label> pilePercentLabel{"Label8"};
+    static inline const ui::Ref<Label> facePercentLabel{"Label9"};
+
+    // The die's tab.
+    static inline const ui::Ref<Button> dieThrowButton{"Command5"};
+    static inline const ui::Ref<Button> dieSeriesButton{"Command4"};
+    static inline const ui::Ref<Button> dieClearButton{"Command6"};
+    static inline const ui::Ref<ListBox> dieHistoryList{"List2"};
+    static inline const ui::Ref<Label> throwCountLabel{"Label37"};
+    // The percentage of each face, faces 1 to 6.
+    static inline const std::array<ui::Ref<Label>, 6> facePercentLabels{
+        {{"Label29"}, {"Label30"}, {"Label31"}, {"Label32"}, {"Label33"}, {"Label34"}}};
+    // The pips, in the order of the bits of a pip set: top left, middle left, bottom left, centre,
+    // top right, middle right, bottom right.
+    static inline const std::array<ui::Ref<Shape>, 7> pips{
+        {{"Shape5"}, {"Shape4"}, {"Shape8"}, {"Shape9"}, {"Shape7"}, {"Shape3"}, {"Shape6"}}};
+
+    // Throws the die n times, letting events run before each throw; both die buttons use it.
+    void throwDie(std::int32_t n);
+
+    void tossCoin();
+    void tossCoinSeries(); // asks for the length first
+    void clearCoin();
+    void throwDieOnce();
+    void throwDieSeries(); // asks for the length first
+    void clearDie();
 
 protected:
     void arrange() override;
@@ -36,10 +66,10 @@ protected:
     void afterCloseByPupil() override;
 
 private:
-    void toss();
+    void tossOnce();
     void showDieStatistics();
     // The histories: one short text per outcome, written through these two alone.
-    void addToCoinHistory(Coin outcome);
+    void addToCoinHistory(probability::Coin outcome);
     void addToDieHistory(int face);
     ListBox& history(bool die);
 
@@ -52,7 +82,7 @@ private:
     // Window-level values: they stay when the pupil closes the window.
     std::int64_t m_pileCount = 0;
     std::int64_t m_faceCount = 0;
-    Coin m_coinResult = Coin::Face;
+    probability::Coin m_coinResult = probability::Coin::Face;
     std::int32_t m_seriesLength = 0;
     std::int64_t m_dieTotal = 0;
     std::array<std::int64_t, 6> m_faceCounts{};

@@ -114,7 +114,7 @@ class TestGlossaryWindow : public QObject {
             QVERIFY(QTest::qWaitForWindowExposed(&form.window()));
         }
         QWidget* client() { return form.window().client(); }
-        QString definition() { return control<Label>(form, "Label18")->caption(); }
+        QString definition() { return control(form, GlossaryWindow::definitionLabel)->caption(); }
         // Moves the pointer over a point of the client area as the platform does: the move waits
         // in the window system's queue with the others until events are processed.
         void queueMove(QPoint at) { QCursor::setPos(client()->mapToGlobal(at)); }
@@ -190,7 +190,7 @@ private Q_SLOTS:
         QCOMPARE(w.definition(), QStringLiteral(" "));
 
         // The whole definition fits its label.
-        auto* label = control<Label>(w.form, "Label18");
+        auto* label = control(w.form, GlossaryWindow::definitionLabel);
         label->setCaption(definition);
         const QRect need = label->fontMetrics().boundingRect(
             label->contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, definition);
@@ -201,7 +201,7 @@ private Q_SLOTS:
         Window w;
         QCOMPARE(w.form.window().windowTitle(), QStringLiteral("Lexique"));
         QCOMPARE(w.client()->size(), kClient.size());
-        auto* label = control<Label>(w.form, "Label18");
+        auto* label = control(w.form, GlossaryWindow::definitionLabel);
         QCOMPARE(label->caption(), QString());
         QCOMPARE(label->geometry(), kDefinitionPlace);
         QCOMPARE(label->font().pointSizeF(), 12.0);

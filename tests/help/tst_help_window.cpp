@@ -12,7 +12,10 @@
 
 namespace {
 // The labels a topic writes, in the order it writes them.
-const char* const kTopicLabels[] = {"categorie", "sscategorie", "explication", "Pb1", "Pb2", "Pb3", "Pb4"};
+const ui::Ref<Label> kTopicLabels[] = {HelpWindow::categoryLabel,    HelpWindow::subcategoryLabel,
+                                       HelpWindow::explanationLabel, HelpWindow::warningLabels[0],
+                                       HelpWindow::warningLabels[1], HelpWindow::warningLabels[2],
+                                       HelpWindow::warningLabels[3]};
 } // namespace
 
 class TestHelpWindow : public QObject {
@@ -23,8 +26,8 @@ class TestHelpWindow : public QObject {
         void choose(const char* item) { control<QAction>(form, item)->trigger(); }
         QStringList shown() {
             QStringList texts;
-            for (const char* name : kTopicLabels)
-                texts << control<Label>(form, name)->caption();
+            for (const auto& label : kTopicLabels)
+                texts << control(form, label)->caption();
             return texts;
         }
     };
@@ -141,12 +144,12 @@ private Q_SLOTS:
             QCOMPARE(w.shown(), expected);
         }
         // Every text fits its label: the warnings on one line, the explanation within its lines.
-        for (const char* name : kTopicLabels) {
-            auto* label = control<Label>(w.form, name);
+        for (const auto& topicLabel : kTopicLabels) {
+            auto* label = control(w.form, topicLabel);
             const int flags = Qt::AlignLeft | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
             const QRect need =
                 label->fontMetrics().boundingRect(label->contentsRect(), flags, label->caption());
-            QVERIFY2(label->contentsRect().contains(need), name);
+            QVERIFY2(label->contentsRect().contains(need), qPrintable(topicLabel.name));
         }
     }
 
@@ -177,8 +180,8 @@ private Q_SLOTS:
         QCOMPARE(control<Label>(w.form, "Label1")->caption(), QStringLiteral("Explication"));
         QCOMPARE(control<Label>(w.form, "Label2")->caption(), QStringLiteral("Problemes"));
         QCOMPARE(control<Label>(w.form, "Label1")->font().pointSizeF(), 13.5);
-        QCOMPARE(control<Label>(w.form, "sscategorie")->geometry(), QRect(88, 24, 433, 25));
-        QCOMPARE(control<Label>(w.form, "Pb4")->geometry(), QRect(16, 328, 505, 17));
+        QCOMPARE(control(w.form, HelpWindow::subcategoryLabel)->geometry(), QRect(88, 24, 433, 25));
+        QCOMPARE(control(w.form, HelpWindow::warningLabels[3])->geometry(), QRect(16, 328, 505, 17));
     }
 
     // No topic at start; hiding keeps the topic, closing from the title bar forgets it.
@@ -211,7 +214,7 @@ private Q_SLOTS:
         QVERIFY(!help.isShown());
         control<QAction>(menu, "Programmes")->trigger();
         QVERIFY(help.isShown());
-        QCOMPARE(control<Label>(help, "sscategorie")->caption(), QStringLiteral("Diophantiennes"));
+        QCOMPARE(control(help, HelpWindow::subcategoryLabel)->caption(), QStringLiteral("Diophantiennes"));
     }
 };
 

@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+using namespace probability;
+
 namespace {
 
 // The expected texts are written with a comma; under a point they read the same with a point.
@@ -93,7 +95,7 @@ private Q_SLOTS:
 
     // The routine on its own, where the window never calls it: arguments that are not whole numbers pass
     // through texts of their own, and texts that are not numbers give nothing.
-    void factorielRoutine_data() {
+    void factorialRoutine_data() {
         QTest::addColumn<char>("sep");
         QTest::addColumn<QString>("argument");
         QTest::addColumn<bool>("computed");
@@ -113,12 +115,12 @@ private Q_SLOTS:
         }
         QTest::newRow("other separator") << ',' << "2.5" << false << "";
     }
-    void factorielRoutine() {
+    void factorialRoutine() {
         QFETCH(char, sep);
         QFETCH(QString, argument);
         QFETCH(bool, computed);
         QFETCH(QString, result);
-        const auto value = Factoriel(NumberFormat(sep), str(argument));
+        const auto value = factorial(NumberFormat(sep), str(argument));
         QCOMPARE(value.has_value(), computed);
         if (value)
             QCOMPARE(qstr(*value), result);
@@ -200,12 +202,12 @@ private Q_SLOTS:
     }
 
     // The count returns the upper text itself when one element, or all but one, is chosen.
-    void combinaisonKeepsTheUpperText() {
+    void countKeepsTheUpperText() {
         const NumberFormat fmt(',');
-        QCOMPARE(Combinaison(fmt, "007", "1"), std::optional<std::string>("007"));
-        QCOMPARE(Combinaison(fmt, "5", "5"), std::optional<std::string>("1"));
-        QCOMPARE(Combinaison(fmt, "5", "abc"), std::nullopt);
-        QCOMPARE(Combinaison(fmt, "abc", "2"), std::nullopt);
+        QCOMPARE(combinations(fmt, "007", "1"), std::optional<std::string>("007"));
+        QCOMPARE(combinations(fmt, "5", "5"), std::optional<std::string>("1"));
+        QCOMPARE(combinations(fmt, "5", "abc"), std::nullopt);
+        QCOMPARE(combinations(fmt, "abc", "2"), std::nullopt);
     }
 
     // Around the end of the doubles no label ever shows an infinity, a NaN or a negative zero: a factorial
@@ -214,11 +216,10 @@ private Q_SLOTS:
         for (char sep : kSeparators) {
             const NumberFormat fmt(sep);
             for (int n = 160; n <= 175; ++n) {
-                FactorialView factorial{std::to_string(n), "x"};
-                computeFactorial(fmt, factorial);
-                QVERIFY2(n <= 170 ? factorial.result != "x" : factorial.result == "x",
-                         qPrintable(qstr(factorial.result)));
-                QVERIFY(plainNonNegative(qstr(factorial.result)));
+                FactorialView view{std::to_string(n), "x"};
+                computeFactorial(fmt, view);
+                QVERIFY2(n <= 170 ? view.result != "x" : view.result == "x", qPrintable(qstr(view.result)));
+                QVERIFY(plainNonNegative(qstr(view.result)));
             }
             for (int n : {170, 171}) {
                 for (int k = 0; k <= n; ++k) {
@@ -239,14 +240,14 @@ private Q_SLOTS:
         const NumberFormat fmt(',');
         QElapsedTimer timer;
         timer.start();
-        FactorialView factorial{"2147483647", "x"};
-        computeFactorial(fmt, factorial);
-        QCOMPARE(qstr(factorial.result), QString("x"));
-        CombinationView combinations{"2147483647", "1073741823", "x"};
-        computeCombinations(fmt, combinations);
-        QCOMPARE(qstr(combinations.result), QString("x"));
-        QCOMPARE(Factoriel(fmt, "1E+308"), std::nullopt);
-        QCOMPARE(Factoriel(fmt, "1" + std::string(300, '0')), std::nullopt);
+        FactorialView view{"2147483647", "x"};
+        computeFactorial(fmt, view);
+        QCOMPARE(qstr(view.result), QString("x"));
+        CombinationView count{"2147483647", "1073741823", "x"};
+        computeCombinations(fmt, count);
+        QCOMPARE(qstr(count.result), QString("x"));
+        QCOMPARE(factorial(fmt, "1E+308"), std::nullopt);
+        QCOMPARE(factorial(fmt, "1" + std::string(300, '0')), std::nullopt);
         QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
     }
 };

@@ -10,6 +10,10 @@
 
 namespace {
 
+using W = CombinationsWindow;
+
+const ui::Ref<Button> kExplanationButtons[] = {W::factorialExplanationButton, W::combinationExplanationButton,
+                                               W::fillInHelpButton};
 const QString kTitle = QStringLiteral("Korrin1");
 const QString kSwap = QStringLiteral("Vous vous etes trompés de sens, ceci a été rectifié automatiquement");
 
@@ -28,11 +32,11 @@ class TestCombinationsWindow : public QObject {
 
     struct Window : ShownForm<CombinationsWindow> {
         using ShownForm::ShownForm;
-        QLineEdit* box(const char* name) { return control<QLineEdit>(form, name); }
-        QString label(const char* name) { return control<Label>(form, name)->caption(); }
-        void press(const char* name) { QTest::mouseClick(control<Button>(form, name), Qt::LeftButton); }
+        QLineEdit* box(const ui::Ref<TextBox>& name) { return control(form, name); }
+        QString label(const ui::Ref<Label>& name) { return control(form, name)->caption(); }
+        void press(const ui::Ref<Button>& name) { QTest::mouseClick(control(form, name), Qt::LeftButton); }
         // Empties a box and types the text into it, key by key.
-        void retype(const char* name, const QString& text) {
+        void retype(const ui::Ref<TextBox>& name, const QString& text) {
             box(name)->clear();
             typeInto(box(name), text);
         }
@@ -92,32 +96,32 @@ private Q_SLOTS:
         QFETCH(QString, box);
         QFETCH(QString, label);
         Window w;
-        typeInto(w.box("Text1"), typed);
-        w.press("Command2");
-        QCOMPARE(w.box("Text1")->text(), box);
-        QCOMPARE(w.label("Label3"), label);
-        QVERIFY(plain(w.box("Text1")->text()));
-        QVERIFY(plain(w.label("Label3")));
+        typeInto(w.box(W::numberBox), typed);
+        w.press(W::factorialButton);
+        QCOMPARE(w.box(W::numberBox)->text(), box);
+        QCOMPARE(w.label(W::factorialLabel), label);
+        QVERIFY(plain(w.box(W::numberBox)->text()));
+        QVERIFY(plain(w.label(W::factorialLabel)));
         QVERIFY(w.tp.dialogs.shown.empty());
         // A second press finds a tidy box and gives the same answer.
-        w.press("Command2");
-        QCOMPARE(w.box("Text1")->text(), box);
-        QCOMPARE(w.label("Label3"), label);
+        w.press(W::factorialButton);
+        QCOMPARE(w.box(W::numberBox)->text(), box);
+        QCOMPARE(w.label(W::factorialLabel), label);
     }
 
     // Any edit of the number, by the pupil or by the tidying, empties the result.
     void editingTheNumberEmptiesTheResult() {
         Window w;
-        typeInto(w.box("Text1"), QStringLiteral("5"));
-        w.press("Command2");
-        QCOMPARE(w.label("Label3"), QStringLiteral("5! =120"));
-        typeInto(w.box("Text1"), QStringLiteral("x"));
-        QCOMPARE(w.label("Label3"), QString());
-        w.press("Command2");
-        QCOMPARE(w.box("Text1")->text(), QStringLiteral("5"));
-        QCOMPARE(w.label("Label3"), QStringLiteral("5! =120"));
-        w.box("Text1")->setText(QStringLiteral("6"));
-        QCOMPARE(w.label("Label3"), QString());
+        typeInto(w.box(W::numberBox), QStringLiteral("5"));
+        w.press(W::factorialButton);
+        QCOMPARE(w.label(W::factorialLabel), QStringLiteral("5! =120"));
+        typeInto(w.box(W::numberBox), QStringLiteral("x"));
+        QCOMPARE(w.label(W::factorialLabel), QString());
+        w.press(W::factorialButton);
+        QCOMPARE(w.box(W::numberBox)->text(), QStringLiteral("5"));
+        QCOMPARE(w.label(W::factorialLabel), QStringLiteral("5! =120"));
+        w.box(W::numberBox)->setText(QStringLiteral("6"));
+        QCOMPARE(w.label(W::factorialLabel), QString());
     }
 
     // "Calculer" of the combinations tidies both boxes, swaps them when the lower one holds more, then
@@ -179,22 +183,23 @@ private Q_SLOTS:
         QFETCH(bool, swapped);
         QFETCH(QString, label);
         Window w;
-        typeInto(w.box("Text2"), QStringLiteral("6"));
-        typeInto(w.box("Text3"), QStringLiteral("2"));
-        w.press("Command5");
-        QCOMPARE(w.label("Label5"), QStringLiteral("15"));
-        w.retype("Text2", typedN);
-        w.retype("Text3", typedK);
+        typeInto(w.box(W::setSizeBox), QStringLiteral("6"));
+        typeInto(w.box(W::chosenCountBox), QStringLiteral("2"));
+        w.press(W::combinationsButton);
+        QCOMPARE(w.label(W::combinationsLabel), QStringLiteral("15"));
+        w.retype(W::setSizeBox, typedN);
+        w.retype(W::chosenCountBox, typedK);
         // While the swap message is open, the boxes are already swapped and the count not yet written.
         QStringList seenWhileOpen;
         w.tp.dialogs.whileOpen = [&] {
-            seenWhileOpen = {w.box("Text2")->text(), w.box("Text3")->text(), w.label("Label5")};
+            seenWhileOpen = {w.box(W::setSizeBox)->text(), w.box(W::chosenCountBox)->text(),
+                             w.label(W::combinationsLabel)};
         };
-        w.press("Command5");
-        QCOMPARE(w.box("Text2")->text(), n);
-        QCOMPARE(w.box("Text3")->text(), k);
-        QCOMPARE(w.label("Label5"), label);
-        QVERIFY(plain(w.label("Label5")));
+        w.press(W::combinationsButton);
+        QCOMPARE(w.box(W::setSizeBox)->text(), n);
+        QCOMPARE(w.box(W::chosenCountBox)->text(), k);
+        QCOMPARE(w.label(W::combinationsLabel), label);
+        QVERIFY(plain(w.label(W::combinationsLabel)));
         if (swapped) {
             QCOMPARE(int(w.tp.dialogs.shown.size()), 1);
             QCOMPARE(w.tp.dialogs.shown[0].text, kSwap);
@@ -209,51 +214,51 @@ private Q_SLOTS:
     // Under a point as decimal separator the count is written with a point.
     void countWithAPoint() {
         Window w('.');
-        typeInto(w.box("Text2"), QStringLiteral("52"));
-        typeInto(w.box("Text3"), QStringLiteral("5,9"));
-        w.press("Command5");
-        QCOMPARE(w.box("Text3")->text(), QStringLiteral("5"));
-        QCOMPARE(w.label("Label5"), QStringLiteral("2598960.00000002"));
+        typeInto(w.box(W::setSizeBox), QStringLiteral("52"));
+        typeInto(w.box(W::chosenCountBox), QStringLiteral("5,9"));
+        w.press(W::combinationsButton);
+        QCOMPARE(w.box(W::chosenCountBox)->text(), QStringLiteral("5"));
+        QCOMPARE(w.label(W::combinationsLabel), QStringLiteral("2598960.00000002"));
     }
 
     // Editing n or k leaves the count as it was until the next press.
     void editingTheBoxesKeepsTheCount() {
         Window w;
-        typeInto(w.box("Text2"), QStringLiteral("5"));
-        typeInto(w.box("Text3"), QStringLiteral("2"));
-        w.press("Command5");
-        typeInto(w.box("Text2"), QStringLiteral("0"));
-        w.retype("Text3", QStringLiteral("abc"));
-        QCOMPARE(w.label("Label5"), QStringLiteral("10"));
-        w.press("Command5");
-        QCOMPARE(w.label("Label5"), QStringLiteral("1"));
+        typeInto(w.box(W::setSizeBox), QStringLiteral("5"));
+        typeInto(w.box(W::chosenCountBox), QStringLiteral("2"));
+        w.press(W::combinationsButton);
+        typeInto(w.box(W::setSizeBox), QStringLiteral("0"));
+        w.retype(W::chosenCountBox, QStringLiteral("abc"));
+        QCOMPARE(w.label(W::combinationsLabel), QStringLiteral("10"));
+        w.press(W::combinationsButton);
+        QCOMPARE(w.label(W::combinationsLabel), QStringLiteral("1"));
     }
 
     // The explanation buttons show their messages, in order, with the application title and no icon.
     void explanations_data() {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("button"); // in kExplanationButtons
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("factorials")
-            << "Command1"
+            << 0
             << QStringList{"Les factoriels sont des outils de simplifications utilisés surtout "
                            "avec les combinaisons, factoriel n se note n! et n!=1*2*3*...*(n-1)*n "
                            "[Explications factoriels]"};
         QTest::newRow("combinations")
-            << "Command3"
+            << 1
             << QStringList{"La combinaison de k parmi n et le nombre de facons de "
                            "choisir k elements de n. La combnaison de k parmi n est "
                            "égale à n!/(k!(n-k)!)"};
         QTest::newRow("how to fill the boxes")
-            << "Command4"
+            << 2
             << QStringList{"entrez au dessus le nombre d'elements de l'enssemble et en dessous le nombre "
                            "d'elements choisis parmi l'enssemble",
                            "EXEMPLE choisir k element parmi n mettre n au dessus et k en desous"};
     }
     void explanations() {
-        QFETCH(QString, button);
+        QFETCH(int, button);
         QFETCH(QStringList, messages);
         Window w;
-        w.press(qPrintable(button));
+        w.press(kExplanationButtons[button]);
         QStringList shown;
         for (const auto& m : w.tp.dialogs.shown) {
             shown << m.text;
@@ -267,16 +272,16 @@ private Q_SLOTS:
     // stops on a stack overflow).
     void largeNumbersAnswerAtOnce() {
         Window w;
-        w.box("Text1")->setText(QStringLiteral("2147483647"));
-        w.box("Text2")->setText(QStringLiteral("2147483647"));
-        w.box("Text3")->setText(QStringLiteral("1073741823"));
+        w.box(W::numberBox)->setText(QStringLiteral("2147483647"));
+        w.box(W::setSizeBox)->setText(QStringLiteral("2147483647"));
+        w.box(W::chosenCountBox)->setText(QStringLiteral("1073741823"));
         QElapsedTimer timer;
         timer.start();
-        w.press("Command2");
-        w.press("Command5");
+        w.press(W::factorialButton);
+        w.press(W::combinationsButton);
         QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(w.label("Label3"), QString());
-        QCOMPARE(w.label("Label5"), QString());
+        QCOMPARE(w.label(W::factorialLabel), QString());
+        QCOMPARE(w.label(W::combinationsLabel), QString());
     }
 };
 

@@ -7,6 +7,8 @@
 
 #include <limits>
 
+using namespace probability;
+
 namespace {
 std::string str(const QString& text) {
     return text.toStdString();

@@ -12,17 +12,17 @@ class TestRandomNumbersWindow : public QObject {
 
     struct Window : ShownForm<RandomNumbersWindow> {
         using ShownForm::ShownForm;
-        ComboBox* mode() { return control<ComboBox>(form, "Combo1"); }
-        QLineEdit* bound() { return control<QLineEdit>(form, "Text1"); }
-        QString result() { return control<Label>(form, "Label2")->caption(); }
-        ListBox* list() { return control<ListBox>(form, "List1"); }
+        ComboBox* mode() { return control(form, RandomNumbersWindow::modeBox); }
+        QLineEdit* bound() { return control(form, RandomNumbersWindow::boundBox); }
+        QString result() { return control(form, RandomNumbersWindow::resultLabel)->caption(); }
+        ListBox* list() { return control(form, RandomNumbersWindow::historyList); }
         QStringList history() {
             QStringList l;
             for (int i = 0; i < list()->count(); ++i)
                 l << list()->item(i);
             return l;
         }
-        void search() { QTest::mouseClick(control<Button>(form, "Command1"), Qt::LeftButton); }
+        void search() { QTest::mouseClick(control(form, RandomNumbersWindow::drawButton), Qt::LeftButton); }
         // Picks an item of the mode's list with the arrow keys, as the pupil may.
         void pickMode(const QString& item) {
             mode()->setFocus();

@@ -11,9 +11,9 @@
 #include <QTabBar>
 
 namespace {
-// The pips in the order top left, middle left, bottom left, centre, top right, middle right,
-// bottom right.
-const char* const kPips[] = {"Shape5", "Shape4", "Shape8", "Shape9", "Shape7", "Shape3", "Shape6"};
+using W = SimulationWindow;
+// The pips shown are written as seven digits, in the order top left, middle left, bottom left,
+// centre, top right, middle right, bottom right.
 const QString kEveryPip = QStringLiteral("1111111");
 // Which pips show each face, in the order above.
 const QString kFacePips[] = {"", "0001000", "0010100", "0011100", "1010101", "1011101", "1110111"};
@@ -28,36 +28,40 @@ class TestSimulationWindow : public QObject {
 
     struct Window : ShownForm<SimulationWindow> {
         using ShownForm::ShownForm;
-        TabControl* tabs() { return control<TabControl>(form, "epreuve"); }
-        Label* label(int n) { return control<Label>(form, qPrintable(QStringLiteral("Label%1").arg(n))); }
-        QString caption(int n) { return label(n)->caption(); }
-        ListBox* list(int n) { return control<ListBox>(form, n == 1 ? "List1" : "List2"); }
-        QStringList history(int n) {
+        TabControl* tabs() { return control(form, W::experimentTabs); }
+        QString caption(const ui::Ref<Label>& label) { return control(form, label)->caption(); }
+        ListBox* coinList() { return control(form, W::coinHistoryList); }
+        ListBox* dieList() { return control(form, W::dieHistoryList); }
+        static QStringList lines(ListBox* list) {
             QStringList l;
-            for (int i = 0; i < list(n)->count(); ++i)
-                l << list(n)->item(i);
+            for (int i = 0; i < list->count(); ++i)
+                l << list->item(i);
             return l;
         }
+        QStringList coinHistory() { return lines(coinList()); }
+        QStringList dieHistory() { return lines(dieList()); }
         // The pips shown, as seven digits.
         QString pips() {
             QString s;
-            for (const char* name : kPips)
-                s += form.window().findChild<Shape*>(name)->isVisible() ? u'1' : u'0';
+            for (const auto& pip : W::pips)
+                s += control(form, pip)->isVisible() ? u'1' : u'0';
             return s;
         }
         // The die's six percentages.
         QStringList percentages() {
             QStringList l;
-            for (int face = 1; face <= 6; ++face)
-                l << caption(28 + face);
+            for (const auto& label : W::facePercentLabels)
+                l << caption(label);
             return l;
         }
+        QString throwCount() { return caption(W::throwCountLabel); }
         QStringList coinTable() {
-            return {caption(1), caption(12), caption(13), caption(14), caption(8), caption(9)};
+            return {caption(W::coinResultLabel), caption(W::tossCountLabel),   caption(W::pileCountLabel),
+                    caption(W::faceCountLabel),  caption(W::pilePercentLabel), caption(W::facePercentLabel)};
         }
         // Brings the button's tab to the front with a click on its header, then presses it.
-        void press(const char* name) {
-            auto* button = control<Button>(form, name);
+        void press(const ui::Ref<Button>& name) {
+            Button* button = control(form, name);
             QTabBar* bar = tabs()->tabBar();
             for (int i = 0; i < tabs()->count(); ++i)
                 if (tabs()->page(i) == button->parentWidget() && bar->currentIndex() != i)
@@ -83,20 +87,20 @@ private Q_SLOTS:
         QCOMPARE(w.tabs()->tabBar()->tabText(0), QStringLiteral("Pile ou face"));
         QCOMPARE(w.tabs()->tabBar()->tabText(1), QStringLiteral("Lancé d'un dé"));
         QCOMPARE(w.tabs()->currentIndex(), 1);
-        QVERIFY(control<Button>(w.form, "Command5")->isVisible());
-        QVERIFY(!control<Button>(w.form, "Command1")->isVisible());
+        QVERIFY(control(w.form, W::dieThrowButton)->isVisible());
+        QVERIFY(!control(w.form, W::coinTossButton)->isVisible());
         QCOMPARE(w.pips(), kEveryPip);
-        QCOMPARE(w.caption(37), QStringLiteral("0"));
+        QCOMPARE(w.throwCount(), QStringLiteral("0"));
         QCOMPARE(w.percentages(), QStringList(6, QString()));
         // A page's controls are placed from the tabbed control's top-left corner, under the headers.
-        QCOMPARE(control<Button>(w.form, "Command5")->mapTo(w.tabs(), QPoint(0, 0)),
+        QCOMPARE(control(w.form, W::dieThrowButton)->mapTo(w.tabs(), QPoint(0, 0)),
                  QPoint(240 / 15, 720 / 15));
         QVERIFY(w.tabs()->tabBar()->height() < 720 / 15);
         // A click on the other header brings the coin to the front.
         QTabBar* bar = w.tabs()->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
-        QVERIFY(control<Button>(w.form, "Command1")->isVisible());
-        QVERIFY(!control<Button>(w.form, "Command5")->isVisible());
+        QVERIFY(control(w.form, W::coinTossButton)->isVisible());
+        QVERIFY(!control(w.form, W::dieThrowButton)->isVisible());
     }
 
     // Caption of the coin, tosses, piles, faces, pile and face percentages.
@@ -124,13 +128,13 @@ private Q_SLOTS:
         Window w(sep);
         for (float r : draws) {
             w.tp.draws.values.push_back(r);
-            w.press("Command1");
+            w.press(W::coinTossButton);
         }
-        QCOMPARE(w.history(1), history);
+        QCOMPARE(w.coinHistory(), history);
         QCOMPARE(w.coinTable(), table);
         // The die is untouched.
-        QCOMPARE(w.caption(37), QStringLiteral("0"));
-        QCOMPARE(w.list(2)->count(), 0);
+        QCOMPARE(w.throwCount(), QStringLiteral("0"));
+        QCOMPARE(w.dieList()->count(), 0);
     }
 
     // The answer to "Auto": how many tosses it makes. Nothing happens for an answer that is not a
@@ -152,12 +156,12 @@ private Q_SLOTS:
         Window w;
         w.draws({0.75f, 0.25f, 0.75f});
         w.tp.dialogs.inputAnswers = {answer};
-        w.press("Command2");
+        w.press(W::coinSeriesButton);
         QCOMPARE(int(w.tp.dialogs.shown.size()), 1);
         QCOMPARE(w.tp.dialogs.shown[0].text, QStringLiteral("Combien de lancés ?"));
         QCOMPARE(w.tp.dialogs.shown[0].title, QStringLiteral("nombre de lancés"));
-        QCOMPARE(w.list(1)->count(), tosses);
-        QCOMPARE(w.caption(12), tosses ? QString::number(tosses) : QString());
+        QCOMPARE(w.coinList()->count(), tosses);
+        QCOMPARE(w.caption(W::tossCountLabel), tosses ? QString::number(tosses) : QString());
         QCOMPARE(w.tp.pump.calls, tosses);
     }
 
@@ -166,9 +170,12 @@ private Q_SLOTS:
         Window w;
         w.draws({0.75f, 0.25f, 0.75f, 0.75f});
         QStringList seen;
-        w.tp.pump.onPump = [&](int) { seen << w.caption(12) + u'/' + w.caption(13) + u' ' + w.caption(1); };
+        w.tp.pump.onPump = [&](int) {
+            seen << w.caption(W::tossCountLabel) + u'/' + w.caption(W::pileCountLabel) + u' ' +
+                        w.caption(W::coinResultLabel);
+        };
         w.tp.dialogs.inputAnswers = {QStringLiteral("4")};
-        w.press("Command2");
+        w.press(W::coinSeriesButton);
         QCOMPARE(seen, (QStringList{"/ ", "1/1  PILE", "2/1 FACE", "3/2  PILE"}));
         QCOMPARE(w.coinTable(), (QStringList{" PILE", "4", "3", "1", "75", "25"}));
     }
@@ -176,15 +183,15 @@ private Q_SLOTS:
     void coinClear() {
         Window w;
         w.draws({0.75f, 0.25f, 0.25f});
-        w.press("Command1");
-        w.press("Command1");
+        w.press(W::coinTossButton);
+        w.press(W::coinTossButton);
         const QStringList before = w.coinTable();
-        w.press("Command3");
-        QCOMPARE(w.list(1)->count(), 0);
+        w.press(W::coinClearButton);
+        QCOMPARE(w.coinList()->count(), 0);
         QCOMPARE(w.coinTable(), before);
-        w.press("Command1");
+        w.press(W::coinTossButton);
         QCOMPARE(w.coinTable(), (QStringList{"FACE", "1", "0", "1", "0", "100"}));
-        QCOMPARE(w.history(1), QStringList{"FACE"});
+        QCOMPARE(w.coinHistory(), QStringList{"FACE"});
     }
 
     void dieThrowOnAFreshWindow_data() {
@@ -196,13 +203,13 @@ private Q_SLOTS:
         QFETCH(int, face);
         Window w;
         w.dieFaces({face});
-        w.press("Command5");
+        w.press(W::dieThrowButton);
         QStringList expected(6, QStringLiteral("0"));
         expected[face - 1] = QStringLiteral("100");
         QCOMPARE(w.percentages(), expected);
-        QCOMPARE(w.caption(37), QStringLiteral("1"));
+        QCOMPARE(w.throwCount(), QStringLiteral("1"));
         QCOMPARE(w.pips(), kFacePips[face]);
-        QCOMPARE(w.history(2), QStringList{QString::number(face)});
+        QCOMPARE(w.dieHistory(), QStringList{QString::number(face)});
         // The coin is untouched.
         QCOMPARE(w.coinTable(), (QStringList{"", "", "", "", "", ""}));
     }
@@ -215,30 +222,30 @@ private Q_SLOTS:
         int checked = 0;
         w.tp.pump.onPump = [&](int call) {
             if (call > 1 && call % 50 == 0) {
-                QCOMPARE(w.list(2)->count(), call - 1);
+                QCOMPARE(w.dieList()->count(), call - 1);
                 QCOMPARE(w.pips(), kFacePips[1 + ((call - 2) * 5) % 6]);
-                QCOMPARE(w.caption(37), QStringLiteral("0"));
+                QCOMPARE(w.throwCount(), QStringLiteral("0"));
                 ++checked;
             }
         };
         w.tp.dialogs.inputAnswers = {QStringLiteral("600")};
-        w.press("Command4");
+        w.press(W::dieSeriesButton);
         QCOMPARE(checked, 12);
         QCOMPARE(w.tp.dialogs.shown[0].text, QStringLiteral("Entrer le nombre de lancés"));
         QCOMPARE(w.tp.dialogs.shown[0].title, QStringLiteral("Nombre de lancés"));
-        QCOMPARE(w.list(2)->count(), 600);
-        QCOMPARE(w.list(2)->item(599), QStringLiteral("2"));
+        QCOMPARE(w.dieList()->count(), 600);
+        QCOMPARE(w.dieList()->item(599), QStringLiteral("2"));
         QCOMPARE(w.pips(), kFacePips[2]);
-        QCOMPARE(w.caption(37), QStringLiteral("600"));
+        QCOMPARE(w.throwCount(), QStringLiteral("600"));
         QCOMPARE(w.percentages(), QStringList(6, QStringLiteral("16,6666666666667")));
-        QTRY_COMPARE(w.list(2)->shownSelection(), 599);
+        QTRY_COMPARE(w.dieList()->shownSelection(), 599);
     }
 
     void dieSeriesWithUnevenFaces() {
         Window w('.');
         w.dieFaces({6, 6, 1});
         w.tp.dialogs.inputAnswers = {QStringLiteral("3")};
-        w.press("Command4");
+        w.press(W::dieSeriesButton);
         QCOMPARE(w.percentages(), (QStringList{"33.3333333333333", "0", "0", "0", "0", "66.6666666666667"}));
         QCOMPARE(w.pips(), kFacePips[1]);
     }
@@ -254,29 +261,29 @@ private Q_SLOTS:
         QFETCH(QString, answer);
         Window w;
         w.dieFaces({3});
-        w.press("Command5");
-        w.press("Command6");
+        w.press(W::dieThrowButton);
+        w.press(W::dieClearButton);
         w.tp.dialogs.inputAnswers = {answer};
-        w.press("Command4");
+        w.press(W::dieSeriesButton);
         QCOMPARE(w.percentages(), (QStringList{"0", "0", "100", "0", "0", "0"}));
-        QCOMPARE(w.caption(37), QStringLiteral("0"));
-        QCOMPARE(w.list(2)->count(), 0);
+        QCOMPARE(w.throwCount(), QStringLiteral("0"));
+        QCOMPARE(w.dieList()->count(), 0);
     }
 
     void dieClear() {
         Window w;
         w.dieFaces({2, 5, 5});
-        w.press("Command5");
-        w.press("Command5");
+        w.press(W::dieThrowButton);
+        w.press(W::dieThrowButton);
         const QStringList percentages = w.percentages();
-        w.press("Command6");
-        QCOMPARE(w.caption(37), QStringLiteral("0"));
-        QCOMPARE(w.list(2)->count(), 0);
+        w.press(W::dieClearButton);
+        QCOMPARE(w.throwCount(), QStringLiteral("0"));
+        QCOMPARE(w.dieList()->count(), 0);
         QCOMPARE(w.percentages(), percentages);
         QCOMPARE(w.pips(), kFacePips[5]);
-        w.press("Command5");
+        w.press(W::dieThrowButton);
         QCOMPARE(w.percentages(), (QStringList{"0", "0", "0", "0", "100", "0"}));
-        QCOMPARE(w.caption(37), QStringLiteral("1"));
+        QCOMPARE(w.throwCount(), QStringLiteral("1"));
     }
 
     // A click during a series runs between two throws, and its throws count like the others.
@@ -287,16 +294,16 @@ private Q_SLOTS:
         w.tp.pump.onPump = [&](int call) {
             if (call == 5 && !pressed) {
                 pressed = true;
-                w.press("Command5");
-                QCOMPARE(w.caption(37), QStringLiteral("5"));
+                w.press(W::dieThrowButton);
+                QCOMPARE(w.throwCount(), QStringLiteral("5"));
             }
         };
         w.tp.dialogs.inputAnswers = {QStringLiteral("10")};
-        w.press("Command4");
-        QCOMPARE(w.list(2)->count(), 11);
-        QCOMPARE(w.list(2)->item(4), QStringLiteral("6"));
-        QCOMPARE(w.caption(37), QStringLiteral("11"));
-        QCOMPARE(w.caption(34), QStringLiteral("9,09090909090909"));
+        w.press(W::dieSeriesButton);
+        QCOMPARE(w.dieList()->count(), 11);
+        QCOMPARE(w.dieList()->item(4), QStringLiteral("6"));
+        QCOMPARE(w.throwCount(), QStringLiteral("11"));
+        QCOMPARE(w.caption(W::facePercentLabels[5]), QStringLiteral("9,09090909090909"));
     }
 
     // "Effacer" during a coin series empties the history, and the series counts on from zero.
@@ -305,11 +312,11 @@ private Q_SLOTS:
         w.draws({0.75f, 0.75f, 0.75f, 0.25f, 0.25f, 0.25f, 0.75f});
         w.tp.pump.onPump = [&](int call) {
             if (call == 4)
-                w.press("Command3");
+                w.press(W::coinClearButton);
         };
         w.tp.dialogs.inputAnswers = {QStringLiteral("7")};
-        w.press("Command2");
-        QCOMPARE(w.history(1), (QStringList{"FACE", "FACE", "FACE", " PILE"}));
+        w.press(W::coinSeriesButton);
+        QCOMPARE(w.coinHistory(), (QStringList{"FACE", "FACE", "FACE", " PILE"}));
         QCOMPARE(w.coinTable(), (QStringList{" PILE", "4", "1", "3", "25", "75"}));
     }
 
@@ -325,17 +332,17 @@ private Q_SLOTS:
                 first->close();
         };
         w.tp.dialogs.inputAnswers = {QStringLiteral("10")};
-        w.press("Command4");
+        w.press(W::dieSeriesButton);
         w.tp.pump.onPump = nullptr;
         QVERIFY(!w.form.isShown());
         QVERIFY(&w.form.window() != first.data());
-        QCOMPARE(w.history(2), QStringList(8, QStringLiteral("3")));
-        QCOMPARE(w.caption(37), QStringLiteral("10"));
+        QCOMPARE(w.dieHistory(), QStringList(8, QStringLiteral("3")));
+        QCOMPARE(w.throwCount(), QStringLiteral("10"));
         QCOMPARE(w.percentages(), (QStringList{"20", "0", "80", "0", "0", "0"}));
         QCOMPARE(w.pips(), kFacePips[3]);
         w.form.show();
         QVERIFY(w.form.isShown());
-        QCOMPARE(w.caption(37), QStringLiteral("10"));
+        QCOMPARE(w.throwCount(), QStringLiteral("10"));
         QTest::qWait(1);
         QVERIFY(first.isNull());
     }
@@ -348,9 +355,9 @@ private Q_SLOTS:
                 w.form.window().close();
         };
         w.tp.dialogs.inputAnswers = {QStringLiteral("5")};
-        w.press("Command2");
+        w.press(W::coinSeriesButton);
         QVERIFY(!w.form.isShown());
-        QCOMPARE(w.history(1), QStringList(3, QStringLiteral("FACE")));
+        QCOMPARE(w.coinHistory(), QStringList(3, QStringLiteral("FACE")));
         QCOMPARE(w.coinTable(), (QStringList{"FACE", "5", "2", "3", "40", "60"}));
     }
 
@@ -363,22 +370,22 @@ private Q_SLOTS:
         w.draws({0.75f});
         w.dieFaces({2});
         w.draws({0.25f});
-        w.press("Command5");
-        w.press("Command5");
-        w.press("Command1");
+        w.press(W::dieThrowButton);
+        w.press(W::dieThrowButton);
+        w.press(W::coinTossButton);
         w.form.window().close();
         w.form.show();
         QCOMPARE(w.tabs()->currentIndex(), 1);
-        QCOMPARE(w.list(1)->count(), 0);
-        QCOMPARE(w.list(2)->count(), 0);
+        QCOMPARE(w.coinList()->count(), 0);
+        QCOMPARE(w.dieList()->count(), 0);
         QCOMPARE(w.pips(), kEveryPip);
-        QCOMPARE(w.caption(37), QStringLiteral("0"));
+        QCOMPARE(w.throwCount(), QStringLiteral("0"));
         QCOMPARE(w.coinTable(), (QStringList{"", "", "", "", "", ""}));
-        w.press("Command5");
-        QCOMPARE(w.caption(37), QStringLiteral("3"));
+        w.press(W::dieThrowButton);
+        QCOMPARE(w.throwCount(), QStringLiteral("3"));
         QCOMPARE(w.percentages()[1], QStringLiteral("33,3333333333333"));
         QCOMPARE(w.percentages()[3], QStringLiteral("66,6666666666667"));
-        w.press("Command1");
+        w.press(W::coinTossButton);
         QCOMPARE(w.coinTable(), (QStringList{"FACE", "2", "1", "1", "50", "50"}));
     }
 
@@ -389,7 +396,7 @@ private Q_SLOTS:
                 w.tp->endProgram();
         };
         w.tp.dialogs.inputAnswers = {QStringLiteral("1000")};
-        w.press("Command4");
+        w.press(W::dieSeriesButton);
         QCOMPARE(w.tp.endCalls, 1);
         QVERIFY(!w.form.hasControls());
         QCOMPARE(w.tp.pump.calls, 5);

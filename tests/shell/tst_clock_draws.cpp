@@ -26,7 +26,7 @@ private Q_SLOTS:
             const float r = draws.draw();
             lowest = std::min(lowest, r);
             highest = std::max(highest, r);
-            const int face = dieFace(r);
+            const int face = probability::dieFace(r);
             ++counts[std::size_t(face - 1)];
             repeats += face == previous;
             previous = face;

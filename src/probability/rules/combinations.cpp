@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+namespace probability {
+
 namespace {
 
 // From this argument on the factorial is beyond the doubles: its factors include 171, 170, ..., 2 or
@@ -25,7 +27,7 @@ double shownValue(const NumberFormat& fmt, const std::string& text) {
 
 } // namespace
 
-std::optional<std::string> Factoriel(const NumberFormat& fmt, std::string_view s) {
+std::optional<std::string> factorial(const NumberFormat& fmt, std::string_view s) {
     // The factorial of v is v times the factorial of the text of v - 1, down to an argument of at most 1,
     // whose factorial is 1. The arguments are collected first and the products then formed from the
     // bottom up, as the nested calls would return them, without recursing.
@@ -55,7 +57,7 @@ std::optional<std::string> Factoriel(const NumberFormat& fmt, std::string_view s
     return result;
 }
 
-std::optional<std::string> Combinaison(const NumberFormat& fmt, std::string_view n, std::string_view k) {
+std::optional<std::string> combinations(const NumberFormat& fmt, std::string_view n, std::string_view k) {
     // Both sides of each test are evaluated, so a k or an n that is not a number fails the count.
     const auto vk = fmt.toDouble(k);
     if (!vk)
@@ -70,12 +72,12 @@ std::optional<std::string> Combinaison(const NumberFormat& fmt, std::string_view
     const double difference = *vn - *vk;
     if (!std::isfinite(difference))
         return std::nullopt;
-    const auto a = Factoriel(fmt, k);
-    const auto b = Factoriel(fmt, fmt.numberText(difference));
-    const auto c = Factoriel(fmt, n);
+    const auto a = factorial(fmt, k);
+    const auto b = factorial(fmt, fmt.numberText(difference));
+    const auto c = factorial(fmt, n);
     if (!a || !b || !c)
         return std::nullopt;
-    // The factorial texts always read back here: Factoriel already read each of them.
+    // The factorial texts always read back here: factorial() already read each of them.
     const auto va = fmt.toDouble(*a);
     const auto vb = fmt.toDouble(*b);
     const auto vc = fmt.toDouble(*c);
@@ -103,7 +105,7 @@ void computeFactorial(const NumberFormat& fmt, FactorialView& view) {
             view.result.clear();
         }
     });
-    run.step([&] { view.result = view.number + "! =" + need(Factoriel(fmt, view.number)); });
+    run.step([&] { view.result = view.number + "! =" + need(factorial(fmt, view.number)); });
 }
 
 void computeCombinations(const NumberFormat& fmt, CombinationView& view) {
@@ -115,5 +117,7 @@ void computeCombinations(const NumberFormat& fmt, CombinationView& view) {
         run.step([&] { std::swap(view.n, view.k); });
         run.step([&] { view.swapped = true; });
     }
-    run.step([&] { view.result = need(Combinaison(fmt, view.n, view.k)); });
+    run.step([&] { view.result = need(combinations(fmt, view.n, view.k)); });
 }
+
+} // namespace probability

@@ -10,12 +10,14 @@
 
 // The rules of the factorials-and-combinations window, on the texts of its boxes and labels.
 
+namespace probability {
+
 // The factorial and combination routines. Numbers go in and out as texts: every value is read with the
 // strict number conversion and every result written as a plain number text, so each intermediate
 // product of the factorial is rounded to 15 significant digits. Nothing when a text is not a number or
 // a value leaves the range of a double (every factorial from 171 on).
-std::optional<std::string> Factoriel(const NumberFormat& fmt, std::string_view s);
-std::optional<std::string> Combinaison(const NumberFormat& fmt, std::string_view n, std::string_view k);
+std::optional<std::string> factorial(const NumberFormat& fmt, std::string_view s);
+std::optional<std::string> combinations(const NumberFormat& fmt, std::string_view n, std::string_view k);
 
 // The whole number a box holds once "Calculer" has tidied it: the plain number text of the absolute value
 // of the integer part of its leading number ("-5.7" -> "5", "abc" -> "0"). Nothing when that leading
@@ -56,3 +58,5 @@ inline constexpr const char* kFillInHelp[2] = {
     "l'enssemble",
     "EXEMPLE choisir k element parmi n mettre n au dessus et k en desous",
 };
+
+} // namespace probability

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace probability {
+
 std::optional<DrawTexts> drawTexts(const NumberFormat& numbers, std::string_view bound, std::string_view mode,
                                    float r) {
     const std::optional<double> n = numbers.toDouble(bound);
@@ -17,3 +19,5 @@ std::optional<DrawTexts> drawTexts(const NumberFormat& numbers, std::string_view
 bool boundReplacedByOne(std::string_view bound) {
     return bound.empty() || bound == "0";
 }
+
+} // namespace probability

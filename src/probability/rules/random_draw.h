@@ -10,6 +10,8 @@
 
 // One draw of the random numbers window, free of any window.
 
+namespace probability {
+
 // What a draw shows: the result of the last draw, and the line it adds to the history.
 struct DrawTexts {
     std::string result;
@@ -25,3 +27,5 @@ std::optional<DrawTexts> drawTexts(const NumberFormat& numbers, std::string_view
 // A bound that a draw first replaces with "1": the empty text and exactly "0" (the text, not its
 // value: "0,0" stays, and draws 0 every time).
 bool boundReplacedByOne(std::string_view bound);
+
+} // namespace probability

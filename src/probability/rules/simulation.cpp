@@ -6,6 +6,8 @@
 #include <array>
 #include <cmath>
 
+namespace probability {
+
 Coin coinToss(float r) {
     return r > 0.5f ? Coin::Pile : Coin::Face;
 }
@@ -56,3 +58,5 @@ std::optional<double> diePercent(std::int64_t part, std::int64_t total) {
     // Below 2^53 the product is exact, as the 32-bit product it stands for was.
     return double(part) * 100.0 / double(total);
 }
+
+} // namespace probability

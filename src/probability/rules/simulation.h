@@ -8,6 +8,8 @@
 
 // The rules of the coin and die simulation, free of any window.
 
+namespace probability {
+
 enum class Coin : std::uint8_t { Pile, Face };
 
 // A toss: above one half gives pile, one half itself and below gives face.
@@ -39,3 +41,5 @@ std::uint8_t pipsOf(int face);
 // The counts are 64-bit, and their products by 100 exact for every count the program can reach.
 std::optional<double> coinPercent(std::int64_t part, std::int64_t total);
 std::optional<double> diePercent(std::int64_t part, std::int64_t total);
+
+} // namespace probability

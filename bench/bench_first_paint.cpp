@@ -115,8 +115,8 @@ int main(int argc, char* argv[]) {
     setenv("NS_REPORT_FIRST_PAINT", "1", 1);
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     const char* display = std::getenv("DISPLAY");
-    std::printf("platform %s, display %s, %d starts each; load average at start: ", platform ? platform : "(default)",
-                display ? display : "(none)", runs);
+    std::printf("platform %s, display %s, %d starts each; load average at start: ",
+                platform ? platform : "(default)", display ? display : "(none)", runs);
     std::fflush(stdout);
     std::system("cut -d' ' -f1-3 /proc/loadavg");
     std::vector<double> bareMs, programMs, bareCpu, programCpu, bareMiB, programMiB, ratios;
@@ -131,8 +131,8 @@ int main(int argc, char* argv[]) {
         bareMiB.push_back(bare.memoryMiB);
         programMiB.push_back(program.memoryMiB);
         ratios.push_back(program.firstPaintMs / bare.firstPaintMs);
-        std::printf("start %2d: bare %.1f ms (processor %.1f ms), program %.1f ms (processor %.1f ms)\n", i + 1,
-                    bare.firstPaintMs, bare.processorMs, program.firstPaintMs, program.processorMs);
+        std::printf("start %2d: bare %.1f ms (processor %.1f ms), program %.1f ms (processor %.1f ms)\n",
+                    i + 1, bare.firstPaintMs, bare.processorMs, program.firstPaintMs, program.processorMs);
     }
     const double timeRatio = median(programMs) / median(bareMs);
     const double memoryRatio = median(programMiB) / median(bareMiB);

@@ -95,8 +95,9 @@ int main(int argc, char* argv[]) {
         ++argv;
         --argc;
     }
-    const std::int32_t upper =
-        argc > 1 ? std::int32_t(std::atol(argv[1])) : longRun ? std::int32_t(2147483647) : 3'000'000;
+    const std::int32_t upper = argc > 1  ? std::int32_t(std::atol(argv[1]))
+                               : longRun ? std::int32_t(2147483647)
+                                         : 3'000'000;
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     QApplication app(argc, argv);
     Program program({NumberFormat(','), std::make_unique<QtDialogs>(), std::make_unique<EventPump>(),

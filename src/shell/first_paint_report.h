@@ -20,7 +20,8 @@ class FirstPaintReport : public QObject {
 public:
     static void installIfAsked() {
         if (std::getenv("NS_REPORT_FIRST_PAINT"))
-            QCoreApplication::instance()->installEventFilter(new FirstPaintReport(QCoreApplication::instance()));
+            QCoreApplication::instance()->installEventFilter(
+                new FirstPaintReport(QCoreApplication::instance()));
     }
 
 protected:
@@ -35,7 +36,8 @@ protected:
         clock_gettime(CLOCK_MONOTONIC, &now);
         timespec used{};
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
-        std::fprintf(stderr, "first-paint %lld %lld\n", static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec,
+        std::fprintf(stderr, "first-paint %lld %lld\n",
+                     static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec,
                      static_cast<long long>(used.tv_sec) * 1'000'000'000LL + used.tv_nsec);
         std::fflush(stderr);
         deleteLater();

@@ -69,17 +69,20 @@ private Q_SLOTS:
             const bool verdict = byDivision(n, expected);
             int calls = 0;
             if (Premier(n, [&] { ++calls; }) != verdict || calls != expected)
-                QFAIL(qPrintable(QStringLiteral("%1: %2 passes instead of %3").arg(n).arg(calls).arg(expected)));
+                QFAIL(qPrintable(
+                    QStringLiteral("%1: %2 passes instead of %3").arg(n).arg(calls).arg(expected)));
             // A pump told of runs of passes hears of the same passes.
             int told = 0;
             if (Premier(n, [&](int passes) { told += passes; }) != verdict || told != expected)
-                QFAIL(qPrintable(QStringLiteral("%1: told of %2 passes instead of %3").arg(n).arg(told).arg(expected)));
+                QFAIL(qPrintable(
+                    QStringLiteral("%1: told of %2 passes instead of %3").arg(n).arg(told).arg(expected)));
         }
     }
 
     // Any range of passes, whatever its place in the vectors: the first divisor found, in order.
     void firstDividingPassOfAnyRange() {
-        for (const auto path : {primes::DivisionPath::Plain, primes::DivisionPath::Avx2, primes::DivisionPath::Avx512}) {
+        for (const auto path :
+             {primes::DivisionPath::Plain, primes::DivisionPath::Avx2, primes::DivisionPath::Avx512}) {
             if (primes::useDivisionPath(path) != path)
                 continue;
             // 5 * 7 * 11 * 13 * 17 * 19 * 23: passes 1 (5, 7), 2 (11, 13), 3 (17, 19), 4 (23).

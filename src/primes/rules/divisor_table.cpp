@@ -91,8 +91,8 @@ __attribute__((target("avx2"))) int avx2FirstDividingPass(std::uint32_t n, int f
             const __m256i product = _mm256_mullo_epi32(times, _mm256_load_si256(inverse));
             divides[v] = _mm256_cmpeq_epi32(_mm256_min_epu32(product, _mm256_load_si256(bound)), product);
         }
-        const __m256i any = _mm256_or_si256(_mm256_or_si256(divides[0], divides[1]),
-                                            _mm256_or_si256(divides[2], divides[3]));
+        const __m256i any =
+            _mm256_or_si256(_mm256_or_si256(divides[0], divides[1]), _mm256_or_si256(divides[2], divides[3]));
         if (!_mm256_testz_si256(any, any)) {
             std::uint32_t lanes = 0;
             for (int v = 0; v < 4; ++v)

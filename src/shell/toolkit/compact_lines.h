@@ -28,8 +28,8 @@ public:
 private:
     static constexpr std::size_t kStride = 128;
     struct Mark {
-        std::int64_t value;  // the number of row k * kStride
-        std::uint64_t gaps;  // where the differences of the rows after it begin
+        std::int64_t value; // the number of row k * kStride
+        std::uint64_t gaps; // where the differences of the rows after it begin
     };
 
     ChunkedArray<std::uint8_t> m_gaps;

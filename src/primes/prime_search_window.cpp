@@ -144,11 +144,12 @@ void PrimeSearchWindow::searchHere(std::int64_t lower, std::int64_t upper, std::
     // Called once for a run of passes of the test: events run for each of them as long as the
     // pump is due, which a production pump stops being once its events have run.
     auto letEventsRun = [&](int passes) {
-        for (; passes > 0 && pump.due(); --passes)
-            [[unlikely]] {
-                listFound();
-                pump();
-            }
+        if (!pump.due()) [[likely]]
+            return;
+        for (; passes > 0 && pump.due(); --passes) {
+            listFound();
+            pump();
+        }
     };
     for (std::int64_t i = lower; i <= upper; ++i) {
         const bool prime = Premier(std::int32_t(i), letEventsRun);

@@ -39,19 +39,19 @@ void combinations(const NumberFormat& fmt, FuzzInput& in) {
         requireResultReadsBack(fmt, combination.result);
 }
 
-void primes(FuzzInput& in) {
+void primeRules(FuzzInput& in) {
     const auto n = in.value<std::int32_t>();
     long passes = 0;
-    const bool prime = Premier(n, [&] { ++passes; });
+    const bool prime = primes::isPrime(n, [&] { ++passes; });
     REQUIRE(passes <= 8000);
-    const std::int32_t d = PlusGrandDiviseur(n);
+    const std::int32_t d = primes::largestDivisorUpToRoot(n);
     if (n >= 2) {
         REQUIRE(d >= 1 && n % d == 0 && std::int64_t(d) * d <= n);
         REQUIRE(prime == (d == 1));
     }
-    const auto cells = sieve::cellsMarkedBy(n);
+    const auto cells = primes::sieve::cellsMarkedBy(n);
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        REQUIRE(cells[i] >= 0 && cells[i] <= sieve::kLastCell);
+        REQUIRE(cells[i] >= 0 && cells[i] <= primes::sieve::kLastCell);
         REQUIRE(i == 0 || cells[i - 1] < cells[i]);
         REQUIRE(n == 1 || (cells[i] % n == 0 && cells[i] != n));
     }
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t choice = data[0];
     FuzzInput in(data + 1, size - 1);
     if (choice & 2)
-        primes(in);
+        primeRules(in);
     else
         combinations(NumberFormat(choice & 1 ? '.' : ','), in);
     return 0;

@@ -4,7 +4,6 @@
 
 #include "primes/prime_input.h"
 #include "primes/rules/primality.h"
-#include "shell/input_filters.h"
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
@@ -12,9 +11,6 @@
 namespace {
 using namespace ui;
 using W = GoldbachWindow;
-
-const Ref<TextBox> Text1{"Text1"};
-const Ref<Label> Label6{"Label6"}; // the sum, or why there is none
 
 const ControlRow kControls[] = {
     {.control = label("Label2"),
@@ -46,15 +42,15 @@ const ControlRow kControls[] = {
          "deux nombres premiers.",
      .rect = {240, 2640, 6015, 495},
      .wordWrap = true},
-    {.control = button("Command1"),
+    {.control = W::searchButton,
      .caption = "Chercher",
      .rect = {840, 3120, 2295, 615},
-     .handler = call(&W::Command1_Click)},
-    {.control = Text1,
+     .handler = call(&W::findSum)},
+    {.control = W::evenNumberBox,
      .rect = {3600, 3120, 2295, 615},
      .accessibleName = "Nombre pair",
-     .handler = call(&W::Text1_Change)},
-    {.control = Label6, .rect = {1560, 4080, 3495, 975}, .font = {.points = 12}, .wordWrap = true},
+     .handler = call(&W::numberEdited)},
+    {.control = W::sumLabel, .rect = {1560, 4080, 3495, 975}, .font = {.points = 12}, .wordWrap = true},
 };
 
 } // namespace
@@ -73,30 +69,30 @@ bool GoldbachWindow::searchStopped(std::uint64_t search) const {
     return search != m_search || program().ended();
 }
 
-void GoldbachWindow::Command1_Click() {
-    const QString text = get(Text1).text();
-    if (text.isEmpty())
+void GoldbachWindow::findSum() {
+    const std::string digits = textOf(evenNumberBox);
+    if (digits.empty())
         return;
     // Whatever its answer, the press replaces a search still running.
     const std::uint64_t search = ++m_search;
-    const auto number = primeInput(program(), text);
+    const auto number = wholeNumberOrWarn(program(), digits);
     if (!number)
         return;
     if (*number <= 2 || *number % 2 != 0) {
-        get(Label6).setCaption(QStringLiteral(
-            "La conjecture de Goldbach ne fonctionne qu'avec des nombres pairs supérieurs à 2"));
+        setTextOf(sumLabel,
+                  "La conjecture de Goldbach ne fonctionne qu'avec des nombres pairs supérieurs à 2");
         return;
     }
     const NumberFormat& numbers = program().numbers();
     Pump& pump = program().pump();
     // The box is read again at each prime candidate: an edit during the search changes the
     // partner and the number written from then on. A box emptied meanwhile ends the search.
-    const auto typed = [&] { return numbers.toDouble(get(Text1).text().toStdString()); };
-    for (m_p = 2; m_p <= *number; ++m_p) {
+    const auto typed = [&] { return numbers.toDouble(textOf(evenNumberBox)); };
+    for (m_smallerPrime = 2; m_smallerPrime <= *number; ++m_smallerPrime) {
         pump();
         if (searchStopped(search))
             return;
-        const bool prime = Premier(m_p, pump);
+        const bool prime = primes::isPrime(m_smallerPrime, pump);
         if (searchStopped(search))
             return;
         if (!prime)
@@ -104,22 +100,22 @@ void GoldbachWindow::Command1_Click() {
         const auto value = typed();
         if (!value)
             return;
-        const auto q = NumberFormat::roundToInt32(*value - m_p);
-        if (!q || !Premier(*q, pump))
+        const auto partner = NumberFormat::roundToInt32(*value - m_smallerPrime);
+        if (!partner || !primes::isPrime(*partner, pump))
             continue;
         if (searchStopped(search))
             return;
-        const QString shown = get(Text1).text();
+        // The number is written as typed, leading zeros included.
+        const std::string shown = textOf(evenNumberBox);
         const auto last = typed();
         if (!last)
             return;
-        get(Label6).setCaption(QString::fromStdString(NumberFormat::integerText(m_p) + "+" +
-                                                      numbers.numberText(*last - m_p) + "=") +
-                               shown);
+        setTextOf(sumLabel, NumberFormat::integerText(m_smallerPrime) + "+" +
+                                numbers.numberText(*last - m_smallerPrime) + "=" + shown);
         return;
     }
 }
 
-void GoldbachWindow::Text1_Change() {
-    Mod_Verif::filterBox(*this, Text1, Mod_Verif::VerifEntier);
+void GoldbachWindow::numberEdited() {
+    filterWholeNumber(*this, evenNumberBox);
 }

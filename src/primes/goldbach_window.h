@@ -10,18 +10,22 @@
 // one as small as possible.
 class GoldbachWindow : public Form {
 public:
+    static inline const ui::Ref<Button> searchButton{"Command1"}; // "Chercher"
+    static inline const ui::Ref<TextBox> evenNumberBox{"Text1"};
+    static inline const ui::Ref<Label> sumLabel{"Label6"}; // the sum, or why there is none
+
     static const ui::WindowDescription description;
     explicit GoldbachWindow(Program& program)
         : Form(program, description) {}
 
-    // "Chercher". A press while a search is running stops that search and starts the new one.
-    void Command1_Click();
-    void Text1_Change();
+    // A press while a search is running stops that search and starts the new one.
+    void findSum();
+    void numberEdited();
 
 private:
     bool searchStopped(std::uint64_t search) const;
 
     // The candidate for the smaller prime.
-    std::int32_t m_p = 2;
+    std::int32_t m_smallerPrime = 2;
     std::uint64_t m_search = 0;
 };

@@ -4,7 +4,6 @@
 
 #include "primes/prime_input.h"
 #include "primes/rules/primality.h"
-#include "shell/input_filters.h"
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
@@ -12,11 +11,6 @@
 namespace {
 using namespace ui;
 using W = PrimeCheckWindow;
-
-const Ref<TextBox> Text1{"Text1"};
-const Ref<Label> Label1{"Label1"}; // the verdict
-const Ref<Button> Command2{"Command2"};
-const Ref<Label> Label3{"Label3"}; // the decomposition
 
 const ControlRow kControls[] = {
     {.control = label("Label4"),
@@ -30,21 +24,21 @@ const ControlRow kControls[] = {
      .rect = {240, 720, 5415, 855},
      .font = {.points = 12},
      .wordWrap = true},
-    {.control = Text1,
+    {.control = W::numberBox,
      .rect = {1560, 1800, 2775, 495},
      .accessibleName = "Nombre à vérifier",
-     .handler = call(&W::Text1_Change)},
-    {.control = button("Command1"),
+     .handler = call(&W::numberEdited)},
+    {.control = W::checkButton,
      .caption = "Vérifier",
      .rect = {2160, 2400, 1695, 495},
-     .handler = call(&W::Command1_Click)},
-    {.control = Label1, .rect = {1440, 3120, 3135, 735}, .font = {.points = 13.5}},
-    {.control = Command2,
+     .handler = call(&W::checkNumber)},
+    {.control = W::verdictLabel, .rect = {1440, 3120, 3135, 735}, .font = {.points = 13.5}},
+    {.control = W::decomposeButton,
      .caption = "Décomposition",
      .rect = {360, 4320, 1455, 495},
      .visible = false,
-     .handler = call(&W::Command2_Click)},
-    {.control = Label3, .rect = {2400, 4200, 2175, 735}},
+     .handler = call(&W::decompose)},
+    {.control = W::decompositionLabel, .rect = {2400, 4200, 2175, 735}},
 };
 
 } // namespace
@@ -59,40 +53,40 @@ const WindowDescription PrimeCheckWindow::description{
     .controls = kControls,
 };
 
-void PrimeCheckWindow::Command1_Click() {
-    get(Command2).setVisible(false);
-    const QString text = get(Text1).text();
-    if (!text.isEmpty()) {
-        if (const auto n = primeInput(program(), text)) {
-            const bool prime = Premier(*n, program().pump());
+void PrimeCheckWindow::checkNumber() {
+    get(decomposeButton).setVisible(false);
+    const std::string digits = textOf(numberBox);
+    if (!digits.empty()) {
+        if (const auto n = wholeNumberOrWarn(program(), digits)) {
+            const bool prime = primes::isPrime(*n, program().pump());
             // The window may have been closed while the test let events run: get() rebuilds it.
             if (prime) {
-                get(Label1).setCaption(QStringLiteral("Le nombre est premier"));
+                setTextOf(verdictLabel, "Le nombre est premier");
             } else {
-                get(Label1).setCaption(QStringLiteral("Le nombre est composé"));
-                get(Command2).setVisible(true);
+                setTextOf(verdictLabel, "Le nombre est composé");
+                get(decomposeButton).setVisible(true);
             }
         }
     }
-    get(Label3).setCaption(QString());
+    setTextOf(decompositionLabel, "");
 }
 
-void PrimeCheckWindow::Command2_Click() {
-    const QString text = get(Text1).text();
-    if (text.isEmpty())
+void PrimeCheckWindow::decompose() {
+    const std::string digits = textOf(numberBox);
+    if (digits.empty())
         return;
-    const auto n = primeInput(program(), text);
+    const auto n = wholeNumberOrWarn(program(), digits);
     if (!n)
         return;
-    const std::int32_t d = PlusGrandDiviseur(*n);
+    const std::int32_t divisor = primes::largestDivisorUpToRoot(*n);
     // 0 has no divisor to show: it is written 0 = 0 * 0.
-    const double q = d == 0 ? 0.0 : double(*n) / d;
-    const NumberFormat& f = program().numbers();
-    get(Label3).setCaption(QString::fromStdString(NumberFormat::integerText(*n) + "=" + f.numberText(q) +
-                                                  "*" + NumberFormat::integerText(d)));
+    const double quotient = divisor == 0 ? 0.0 : double(*n) / divisor;
+    setTextOf(decompositionLabel, NumberFormat::integerText(*n) + "=" +
+                                      program().numbers().numberText(quotient) + "*" +
+                                      NumberFormat::integerText(divisor));
 }
 
-void PrimeCheckWindow::Text1_Change() {
-    get(Label1).setCaption(QString());
-    Mod_Verif::filterBox(*this, Text1, Mod_Verif::VerifEntier);
+void PrimeCheckWindow::numberEdited() {
+    setTextOf(verdictLabel, "");
+    filterWholeNumber(*this, numberBox);
 }

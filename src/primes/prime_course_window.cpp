@@ -4,6 +4,7 @@
 
 namespace {
 using namespace ui;
+using W = PrimeCourseWindow;
 
 // The page takes the colours of the desktop's title bars: the active title's colour for the
 // title's background and the dividing line, its text colour for the page.
@@ -15,9 +16,6 @@ const FontSpec kHeading{.points = 9.75, .bold = true};
 const FontSpec kText{.points = 9.75};
 const QColor kDarkRed{192, 0, 0};
 const QColor kLightBlue{128, 128, 255};
-
-const Array<Label> Label2{"Label2"}; // the headings
-const Array<Label> Label3{"Label3"}; // the texts
 
 // A '~' stands for a blank that never breaks a line: a short formula stays on one line.
 QString tied(const char16_t* text) {
@@ -44,100 +42,100 @@ const QString kProofOfInfinity =
          u"L'ensemble des nombres premiers est donc infini.");
 
 const ControlRow kControls[] = {
-    {.control = label("Label1"),
+    {.control = W::titleLabel,
      .caption = "Nombres Premiers",
      .rect = {5280, 0, 2295, 375},
      .font = {.points = 12, .bold = true},
      .foreColor = kTitleText,
      .backColor = kTitleBar,
      .alignment = Qt::AlignCenter},
-    {.control = line("Line1"), .ends = {6360, 360, 6360, 7800}, .foreColor = kTitleBar, .penWidth = 6},
+    {.control = W::dividingLine, .ends = {6360, 360, 6360, 7800}, .foreColor = kTitleBar, .penWidth = 6},
 
     // Left column
-    {.control = Label2[0],
+    {.control = W::headings[0],
      .caption = "Définition",
      .rect = {840, 840, 975, 255},
      .font = kHeading,
      .foreColor = kDarkRed},
-    {.control = Label3[0],
+    {.control = W::texts[0],
      .caption =
          "Un entier naturel est dit premier s'il admet exactement 2 diviseurs distincts, 1 et lui même. "
          "Un nombre non premier est dit composé",
      .rect = {360, 1080, 5775, 495},
      .font = kText,
      .wordWrap = true},
-    {.control = Label2[3], .caption = "Remarque", .rect = {840, 1680, 1215, 255}, .font = kHeading},
-    {.control = Label3[4],
+    {.control = W::headings[3], .caption = "Remarque", .rect = {840, 1680, 1215, 255}, .font = kHeading},
+    {.control = W::texts[4],
      .caption = "1 n'est pas premier, ses diviseurs n'étant pas distincts",
      .rect = {360, 1920, 5775, 255},
      .font = kText,
      .wordWrap = true},
-    {.control = Label3[6],
+    {.control = W::texts[6],
      .caption = "Par définition tout nombre composé admet au moins un diviseur différent de 1 et lui même.",
      .rect = {360, 2160, 5775, 495},
      .font = kText,
      .wordWrap = true},
-    {.control = Label2[4],
+    {.control = W::headings[4],
      .caption = "Propriété",
      .rect = {840, 2880, 975, 255},
      .font = kHeading,
      .foreColor = kDarkRed},
-    {.control = Label3[5],
+    {.control = W::texts[5],
      .caption =
          "Tout entier naturel composé admet au moins un diviseur premier compris entre 2 et son radical "
          "compris.",
      .rect = {360, 3120, 5775, 495},
      .font = kText,
      .wordWrap = true},
-    {.control = Label2[2],
+    {.control = W::headings[2],
      .caption = "Démonstration",
      .rect = {840, 3840, 1575, 255},
      .font = kHeading,
      .foreColor = kLightBlue},
-    {.control = Label3[2],
+    {.control = W::texts[2],
      .caption = kProofOfSmallPrimeDivisor,
      .rect = {360, 4080, 5775, 3135},
      .font = kText,
      .wordWrap = true},
 
     // Right column
-    {.control = Label2[1],
+    {.control = W::headings[1],
      .caption = "Propriété",
      .rect = {7320, 840, 975, 255},
      .font = kHeading,
      .foreColor = kDarkRed},
-    {.control = Label3[1],
+    {.control = W::texts[1],
      .caption = "L'enssemble des nombres premiers est infini.",
      .rect = {6840, 1080, 4575, 255},
      .font = kText,
      .wordWrap = true},
-    {.control = Label2[5],
+    {.control = W::headings[5],
      .caption = "Démonstration",
      .rect = {7320, 1560, 1575, 255},
      .font = kHeading,
      .foreColor = kLightBlue},
     // The proof stops at the window's right edge rather than 30 twips beyond it.
-    {.control = Label3[3],
+    {.control = W::texts[3],
      .caption = kProofOfInfinity,
      .rect = {6840, 1800, kWidth - 6840, 2775},
      .font = kText,
      .wordWrap = true},
-    {.control = Label2[6],
+    {.control = W::headings[6],
      .caption = "Propriété",
      .rect = {7320, 4920, 975, 255},
      .font = kHeading,
      .foreColor = kDarkRed},
-    {.control = Label3[7],
+    {.control = W::texts[7],
      .caption = "Tout entier n composé se décompose de maniere unique en produit de nombres premiers",
      .rect = {6840, 5160, 5775, 495},
      .font = kText,
      .wordWrap = true},
-    {.control = Label2[7],
+    {.control = W::headings[7],
      .caption = "Propriété",
      .rect = {7320, 6000, 975, 255},
      .font = kHeading,
      .foreColor = kDarkRed},
-    {.control = Label3[8],
+    {.control = W::texts[8],
      .caption = "Soit n un entier composé n=(p1^a1)*(p2^a2)*...*(pi^ai) alors tout les diviseurs d de n "
                 "s'écrivent sous la forme" +
                 QString(70, u' ') + "d = (p1^b1)*(p2^b2)*...*(pi^bi)",

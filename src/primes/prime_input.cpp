@@ -2,10 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primes/prime_input.h"
 
+#include "shell/input_filters.h"
 #include "shell/program.h"
 
-std::optional<std::int32_t> primeInput(Program& program, const QString& text) {
-    const auto n = program.numbers().toInt32(text.toStdString());
+void filterWholeNumber(Form& form, const ui::Ref<TextBox>& box) {
+    Mod_Verif::filterBox(form, box, Mod_Verif::VerifEntier);
+}
+
+std::optional<std::int32_t> wholeNumberOrWarn(Program& program, std::string_view digits) {
+    const auto n = program.numbers().toInt32(digits);
     if (!n)
         program.message(
             QStringLiteral("Ce nombre est trop grand : le plus grand nombre accepté est 2147483647"));

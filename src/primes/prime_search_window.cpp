@@ -5,7 +5,6 @@
 #include "primes/prime_input.h"
 #include "primes/rules/parallel_search.h"
 #include "primes/rules/primality.h"
-#include "shell/input_filters.h"
 #include "shell/program.h"
 #include "shell/rules/skip_on_error.h"
 #include "shell/toolkit/button.h"
@@ -21,38 +20,35 @@ namespace {
 using namespace ui;
 using W = PrimeSearchWindow;
 
-const Ref<Label> Label1{"Label1"}; // the sentence around the two bounds
-const Ref<TextBox> Text1{"Text1"}; // lower bound
-const Ref<TextBox> Text2{"Text2"}; // upper bound
-const Ref<ListBox> List1{"List1"};
-const Ref<Label> Label2{"Label2"};
-const Ref<Label> Label3{"Label3"}; // the count
-
 const ControlRow kControls[] = {
     {.control = label("Label4"),
      .caption = "Recherche des nombres premiers",
      .rect = {1080, 120, 4815, 375},
      .font = {.points = 13.5}},
     // The two boxes sit over the run of blanks and after "et".
-    {.control = Label1,
+    {.control = W::sentenceLabel,
      .caption = "Chercher les nombres premiers entre                      et",
      .rect = {240, 720, 6015, 375},
      .font = {.points = 12}},
-    {.control = Text1,
+    {.control = W::lowerBox,
      .rect = {4320, 720, 1095, 375},
      .accessibleName = "Chercher les nombres premiers entre",
-     .handler = call(&W::Text1_Change)},
-    {.control = Text2,
+     .handler = call(&W::lowerBoundEdited)},
+    {.control = W::upperBox,
      .rect = {5760, 720, 1095, 375},
      .accessibleName = "et",
-     .handler = call(&W::Text2_Change)},
-    {.control = button("Command1"),
+     .handler = call(&W::upperBoundEdited)},
+    {.control = W::startButton,
      .caption = "Commencer",
      .rect = {840, 1440, 1815, 495},
-     .handler = call(&W::Command1_Click)},
-    {.control = List1, .rect = {3840, 1800, 2655, 2985}, .accessibleName = "Nombres premiers trouvés"},
-    {.control = Label2, .caption = "Nombre de nombres premiers de la liste", .rect = {480, 4200, 2895, 255}},
-    {.control = Label3, .rect = {480, 4680, 2775, 255}},
+     .handler = call(&W::searchPrimes)},
+    {.control = W::primesList,
+     .rect = {3840, 1800, 2655, 2985},
+     .accessibleName = "Nombres premiers trouvés"},
+    {.control = W::countCaption,
+     .caption = "Nombre de nombres premiers de la liste",
+     .rect = {480, 4200, 2895, 255}},
+    {.control = W::countLabel, .rect = {480, 4680, 2775, 255}},
 };
 
 } // namespace
@@ -68,8 +64,8 @@ const WindowDescription PrimeSearchWindow::description{
 };
 
 void PrimeSearchWindow::arrange() {
-    placeSentenceAroundBoxes(get(Label1), get(Text1), get(Text2));
-    tightenToFit(get(Label2));
+    placeSentenceAroundBoxes(get(sentenceLabel), get(lowerBox), get(upperBox));
+    tightenToFit(get(countCaption));
 }
 
 PrimeSearchWindow::PrimeSearchWindow(Program& program)
@@ -87,16 +83,16 @@ bool PrimeSearchWindow::searchStopped(std::uint64_t search) const {
     return search != m_search || program().ended();
 }
 
-void PrimeSearchWindow::Command1_Click() {
+void PrimeSearchWindow::searchPrimes() {
     const std::uint64_t search = ++m_search;
     const NumberFormat& numbers = program().numbers();
     SkipOnError run;
     run.step([&] { startCount(); });
     // The filter lets only whole numbers in, so a bound that does not convert is beyond 32 bits:
     // the pupil is told, as in the other prime windows, and nothing is searched.
-    for (const Ref<TextBox>* bound : {&Text2, &Text1}) {
-        const QString text = get(*bound).text();
-        if (!text.isEmpty() && !primeInput(program(), text)) {
+    for (const Ref<TextBox>* bound : {&upperBox, &lowerBox}) {
+        const std::string digits = textOf(*bound);
+        if (!digits.empty() && !wholeNumberOrWarn(program(), digits)) {
             showCount();
             return;
         }
@@ -105,15 +101,15 @@ void PrimeSearchWindow::Command1_Click() {
     // the search at 0.
     std::int32_t upper = 0;
     std::int32_t lower = 0;
-    run.step([&] { upper = need(numbers.toInt32(get(Text2).text().toStdString())); });
-    run.step([&] { lower = need(numbers.toInt32(get(Text1).text().toStdString())); });
+    run.step([&] { upper = need(numbers.toInt32(textOf(upperBox))); });
+    run.step([&] { lower = need(numbers.toInt32(textOf(lowerBox))); });
     // Lists a run of primes found one after the other. The primes are handed over in runs, always
     // before events run, so that whatever the pupil can see (list, selection, count) is what
     // listing them one at a time would show.
     auto found = [&](std::span<const std::int32_t> primes) {
         if (primes.empty())
             return;
-        ListBox& list = get(List1);
+        ListBox& list = get(primesList);
         for (const std::int32_t prime : primes)
             list.addNumber(prime);
         // The newest prime stays in view, however long the list grows.
@@ -152,7 +148,7 @@ void PrimeSearchWindow::searchHere(std::int64_t lower, std::int64_t upper, std::
         }
     };
     for (std::int64_t i = lower; i <= upper; ++i) {
-        const bool prime = Premier(std::int32_t(i), letEventsRun);
+        const bool prime = primes::isPrime(std::int32_t(i), letEventsRun);
         // Events may have run during the test: the window may have been closed and rebuilt, a
         // new search started, or the program ended.
         if (searchStopped(search))
@@ -176,11 +172,11 @@ void PrimeSearchWindow::searchOnThreads(std::int64_t lower, std::int64_t upper, 
     // A search started from the events run below stops this one at once.
     if (m_running)
         m_running->stop();
-    ParallelPrimeSearch job(lower, upper, m_threads, m_blockSize);
+    primes::ParallelPrimeSearch job(lower, upper, m_threads, m_blockSize);
     m_running = &job;
     struct Forget {
-        ParallelPrimeSearch*& running;
-        ParallelPrimeSearch* job;
+        primes::ParallelPrimeSearch*& running;
+        primes::ParallelPrimeSearch* job;
         ~Forget() {
             if (running == job)
                 running = nullptr;
@@ -191,17 +187,17 @@ void PrimeSearchWindow::searchOnThreads(std::int64_t lower, std::int64_t upper, 
     for (;;) {
         const auto next = job.next(primes, std::chrono::milliseconds(2));
         pump();
-        if (searchStopped(search) || next == ParallelPrimeSearch::Next::Done)
+        if (searchStopped(search) || next == primes::ParallelPrimeSearch::Next::Done)
             return;
-        if (next == ParallelPrimeSearch::Next::Block)
+        if (next == primes::ParallelPrimeSearch::Next::Block)
             found(primes);
     }
 }
 
 void PrimeSearchWindow::startCount() {
-    m_countLabel = &get(Label3);
-    m_countList = &get(List1);
-    m_countLabel->setCaption(QStringLiteral("0"));
+    m_countLabel = &get(countLabel);
+    m_countList = &get(primesList);
+    setTextOf(countLabel, "0");
     m_count = 0.0;
 }
 
@@ -210,10 +206,10 @@ void PrimeSearchWindow::countMore(ListBox& list, std::int64_t found) {
     // The list, reached afresh for each run of primes, tells when that happened.
     if (m_countList != &list) {
         m_countList = &list;
-        Label* label = &get(Label3);
+        Label* label = &get(countLabel);
         if (label != m_countLabel) {
             m_countLabel = label;
-            m_count = program().numbers().toDouble(label->caption().toStdString());
+            m_count = program().numbers().toDouble(textOf(countLabel));
         }
     }
     const double next = checked::finite(need(m_count) + double(found));
@@ -224,15 +220,18 @@ void PrimeSearchWindow::countMore(ListBox& list, std::int64_t found) {
 
 void PrimeSearchWindow::showCount() {
     if (m_countLabel && m_count)
-        m_countLabel->setCaption(QString::fromStdString(program().numbers().numberText(*m_count)));
+        m_countLabel->setCaption(fromUtf8(program().numbers().numberText(*m_count)));
 }
 
-void PrimeSearchWindow::Text1_Change() {
-    get(List1).clear();
-    Mod_Verif::filterBox(*this, Text1, Mod_Verif::VerifEntier);
+void PrimeSearchWindow::lowerBoundEdited() {
+    boundEdited(lowerBox);
 }
 
-void PrimeSearchWindow::Text2_Change() {
-    get(List1).clear();
-    Mod_Verif::filterBox(*this, Text2, Mod_Verif::VerifEntier);
+void PrimeSearchWindow::upperBoundEdited() {
+    boundEdited(upperBox);
+}
+
+void PrimeSearchWindow::boundEdited(const Ref<TextBox>& box) {
+    get(primesList).clear();
+    filterWholeNumber(*this, box);
 }

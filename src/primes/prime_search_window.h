@@ -9,21 +9,30 @@
 #include <cstdint>
 #include <optional>
 
-class Label;
-class ListBox;
+namespace primes {
 class ParallelPrimeSearch;
+}
 
 // Lists and counts the prime numbers between two bounds.
 class PrimeSearchWindow : public Form {
 public:
+    static inline const ui::Ref<Label> sentenceLabel{"Label1"}; // the sentence around the two bounds
+    static inline const ui::Ref<TextBox> lowerBox{"Text1"};
+    static inline const ui::Ref<TextBox> upperBox{"Text2"};
+    static inline const ui::Ref<Button> startButton{"Command1"}; // "Commencer"
+    static inline const ui::Ref<ListBox> primesList{"List1"};
+    static inline const ui::Ref<Label> countCaption{"Label2"};
+    static inline const ui::Ref<Label> countLabel{"Label3"};
+
     static const ui::WindowDescription description;
     explicit PrimeSearchWindow(Program& program);
 
-    // "Commencer": searches from the lower to the upper bound. A press while a search is running
-    // stops that search and starts the new one.
-    void Command1_Click();
-    void Text1_Change();
-    void Text2_Change();
+    // Searches from the lower to the upper bound. A press while a search is running stops that
+    // search and starts the new one.
+    void searchPrimes();
+    // Editing a bound empties the list, and nothing else.
+    void lowerBoundEdited();
+    void upperBoundEdited();
 
     // How many threads test the candidates of a search, in blocks of `blockSize`; 0 tests them
     // on the user-interface thread. At first, one per core when there are several.
@@ -36,13 +45,14 @@ protected:
     void arrange() override;
 
 private:
+    void boundEdited(const ui::Ref<TextBox>& box);
     bool searchStopped(std::uint64_t search) const;
     // The two ways of going through the candidates; both call found() for each prime, in order.
     template <class Found>
     void searchHere(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found);
     template <class Found>
     void searchOnThreads(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found);
-    // The count is kept as the caption of Label3. A search may count hundreds of thousands of
+    // The count is kept as the caption of countLabel. A search may count hundreds of thousands of
     // primes, far more often than the pupil can see the label change, so the caption is written
     // when the primes it counts reach the screen and when the search ends, always with the value
     // it would have.
@@ -54,7 +64,7 @@ private:
     int m_threads;
     int m_blockSize = kBlockSize;
     // The search running on threads, stopped at once when a new search starts.
-    ParallelPrimeSearch* m_running = nullptr;
+    primes::ParallelPrimeSearch* m_running = nullptr;
     QPointer<Label> m_countLabel;
     QPointer<ListBox> m_countList;
     std::optional<double> m_count;

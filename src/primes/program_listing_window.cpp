@@ -4,17 +4,13 @@
 
 namespace {
 using namespace ui;
+using W = ProgramListingWindow;
 
 constexpr int kWidth = 6300;
 // Every line may run to this margin; its left edge is the depth of its block (120 for the
 // function's first and last lines, then 360, 600, 720 and 960).
 constexpr int kRight = kWidth - 120;
 const FontSpec kCode{.points = 9.75};
-
-// Lines that come back several times are items of an array.
-const Array<Label> Label5{"Label5"};   // "Exit Function"
-const Array<Label> Label6{"Label6"};   // "End If"
-const Array<Label> Label13{"Label13"}; // "Premier = False" inside the loop
 
 // The lines from top to bottom.
 const ControlRow kControls[] = {
@@ -34,14 +30,20 @@ const ControlRow kControls[] = {
      .caption = "Premier = False",
      .rect = {600, 1080, kRight - 600, 255},
      .font = kCode},
-    {.control = Label5[0], .caption = "Exit Function", .rect = {600, 1320, kRight - 600, 255}, .font = kCode},
-    {.control = Label6[0], .caption = "End If", .rect = {360, 1560, kRight - 360, 255}, .font = kCode},
+    {.control = W::exitFunctionLines[0],
+     .caption = "Exit Function",
+     .rect = {600, 1320, kRight - 600, 255},
+     .font = kCode},
+    {.control = W::endIfLines[0], .caption = "End If", .rect = {360, 1560, kRight - 360, 255}, .font = kCode},
     {.control = label("Label7"),
      .caption = "If n = 2 Or n = 3 Or n = 5 Or n = 7 Or n = 11 Or n = 13 Then",
      .rect = {360, 1920, kRight - 360, 255},
      .font = kCode},
-    {.control = Label5[1], .caption = "Exit Function", .rect = {600, 2160, kRight - 600, 255}, .font = kCode},
-    {.control = Label6[1], .caption = "End If", .rect = {360, 2400, kRight - 360, 255}, .font = kCode},
+    {.control = W::exitFunctionLines[1],
+     .caption = "Exit Function",
+     .rect = {600, 2160, kRight - 600, 255},
+     .font = kCode},
+    {.control = W::endIfLines[1], .caption = "End If", .rect = {360, 2400, kRight - 360, 255}, .font = kCode},
     {.control = label("Label8"),
      .caption = "For i = 1 To ((Sqr(n)) / 6) + 1",
      .rect = {360, 2880, kRight - 360, 255},
@@ -58,38 +60,50 @@ const ControlRow kControls[] = {
      .caption = "Premier = False",
      .rect = {960, 3600, kRight - 960, 255},
      .font = kCode},
-    {.control = Label5[2], .caption = "Exit Function", .rect = {960, 3840, kRight - 960, 255}, .font = kCode},
-    {.control = Label6[2], .caption = "End If", .rect = {720, 4080, kRight - 720, 255}, .font = kCode},
+    {.control = W::exitFunctionLines[2],
+     .caption = "Exit Function",
+     .rect = {960, 3840, kRight - 960, 255},
+     .font = kCode},
+    {.control = W::endIfLines[2], .caption = "End If", .rect = {720, 4080, kRight - 720, 255}, .font = kCode},
     {.control = label("Label12"),
      .caption = "If n Mod 3 = 0 Then",
      .rect = {720, 4440, kRight - 720, 375},
      .font = kCode},
-    {.control = Label13[0],
+    {.control = W::notPrimeInLoopLines[0],
      .caption = "Premier = False",
      .rect = {960, 4680, kRight - 960, 255},
      .font = kCode},
-    {.control = Label5[3], .caption = "Exit Function", .rect = {960, 4920, kRight - 960, 255}, .font = kCode},
-    {.control = Label6[3], .caption = "End If", .rect = {720, 5160, kRight - 720, 255}, .font = kCode},
+    {.control = W::exitFunctionLines[3],
+     .caption = "Exit Function",
+     .rect = {960, 4920, kRight - 960, 255},
+     .font = kCode},
+    {.control = W::endIfLines[3], .caption = "End If", .rect = {720, 5160, kRight - 720, 255}, .font = kCode},
     {.control = label("Label14"),
      .caption = "If n Mod (6 * i - 1) = 0 Then",
      .rect = {720, 5520, kRight - 720, 255},
      .font = kCode},
-    {.control = Label13[1],
+    {.control = W::notPrimeInLoopLines[1],
      .caption = "Premier = False",
      .rect = {960, 5760, kRight - 960, 255},
      .font = kCode},
-    {.control = Label5[4], .caption = "Exit Function", .rect = {960, 6000, kRight - 960, 255}, .font = kCode},
-    {.control = Label6[4], .caption = "End If", .rect = {720, 6240, kRight - 720, 255}, .font = kCode},
+    {.control = W::exitFunctionLines[4],
+     .caption = "Exit Function",
+     .rect = {960, 6000, kRight - 960, 255},
+     .font = kCode},
+    {.control = W::endIfLines[4], .caption = "End If", .rect = {720, 6240, kRight - 720, 255}, .font = kCode},
     {.control = label("Label15"),
      .caption = "If n Mod (6 * i + 1) = 0 Then",
      .rect = {720, 6600, kRight - 720, 255},
      .font = kCode},
-    {.control = Label13[2],
+    {.control = W::notPrimeInLoopLines[2],
      .caption = "Premier = False",
      .rect = {960, 6840, kRight - 960, 255},
      .font = kCode},
-    {.control = Label5[5], .caption = "Exit Function", .rect = {960, 7080, kRight - 960, 255}, .font = kCode},
-    {.control = Label6[5], .caption = "End If", .rect = {720, 7320, kRight - 720, 255}, .font = kCode},
+    {.control = W::exitFunctionLines[5],
+     .caption = "Exit Function",
+     .rect = {960, 7080, kRight - 960, 255},
+     .font = kCode},
+    {.control = W::endIfLines[5], .caption = "End If", .rect = {720, 7320, kRight - 720, 255}, .font = kCode},
     {.control = label("Label16"), .caption = "Next i", .rect = {360, 7680, kRight - 360, 255}, .font = kCode},
     {.control = label("Label17"),
      .caption = "End Function",

@@ -8,6 +8,11 @@
 // indented by the depth of its block.
 class ProgramListingWindow : public Form {
 public:
+    // Lines that come back several times are items of an array.
+    static inline const ui::Array<Label> exitFunctionLines{"Label5"};
+    static inline const ui::Array<Label> endIfLines{"Label6"};
+    static inline const ui::Array<Label> notPrimeInLoopLines{"Label13"};
+
     static const ui::WindowDescription description;
     explicit ProgramListingWindow(Program& program)
         : Form(program, description) {}

@@ -8,35 +8,36 @@
 
 #include <vector>
 
+// The layout names the buttons out of the order of their numbers. Defined before the rows that
+// use them.
+const std::array<SieveWindow::ColumnButton, 18> SieveWindow::column = {{
+    {.button = {"Command1"}, .number = 1},
+    {.button = {"Command2"}, .number = 2},
+    {.button = {"Command3"}, .number = 3},
+    {.button = {"Command4"}, .number = 4},
+    {.button = {"Command5"}, .number = 5},
+    {.button = {"Command9"}, .number = 6},
+    {.button = {"Command8"}, .number = 7},
+    {.button = {"Command7"}, .number = 8},
+    {.button = {"Command6"}, .number = 9},
+    {.button = {"Command11"}, .number = 10},
+    {.button = {"Command10"}, .number = 11},
+    {.button = {"Command15"}, .number = 12},
+    {.button = {"Command14"}, .number = 13},
+    {.button = {"Command13"}, .number = 14},
+    {.button = {"Command12"}, .number = 15},
+    {.button = {"Command18"}, .number = 16},
+    {.button = {"Command17"}, .number = 17},
+    {.button = {"Command16"}, .number = 18},
+}};
+
 namespace {
 using namespace ui;
 using W = SieveWindow;
 
-const Array<TextBox> Text1{"Text1"}; // the cells; Text1(k) shows k
-const Ref<MultiLineTextBox> Text2{"Text2"};
-const Ref<MultiLineTextBox> Text3{"Text3"};
-const Ref<MultiLineTextBox> Text4{"Text4"};
-
 // A marked cell takes the desktop's selection colour.
 const Colour kMarked = Colour::system(QPalette::Highlight);
 const FontSpec kQuestion{.points = 12};
-
-// The column of buttons, from top to bottom; each stands for a number.
-struct ColumnButton {
-    const char* name;
-    int number;
-};
-constexpr ColumnButton kColumn[] = {
-    {.name = "Command1", .number = 1},   {.name = "Command2", .number = 2},
-    {.name = "Command3", .number = 3},   {.name = "Command4", .number = 4},
-    {.name = "Command5", .number = 5},   {.name = "Command9", .number = 6},
-    {.name = "Command8", .number = 7},   {.name = "Command7", .number = 8},
-    {.name = "Command6", .number = 9},   {.name = "Command11", .number = 10},
-    {.name = "Command10", .number = 11}, {.name = "Command15", .number = 12},
-    {.name = "Command14", .number = 13}, {.name = "Command13", .number = 14},
-    {.name = "Command12", .number = 15}, {.name = "Command18", .number = 16},
-    {.name = "Command17", .number = 17}, {.name = "Command16", .number = 18},
-};
 
 // Ten numbers a row, 1 to 10 on the first row and 241 to 250 on the last; cell 0 lies outside
 // the grid and is never shown.
@@ -61,16 +62,16 @@ const std::vector<ControlRow> kControls = [] {
          .font = kQuestion},
     };
     int top = 1080;
-    for (const ColumnButton& b : kColumn) {
+    for (const W::ColumnButton& b : W::column) {
         rows.push_back(
-            {.control = button(b.name),
+            {.control = b.button,
              .caption = b.number == 1 ? QStringLiteral("1") : QStringLiteral("Multiples de %1").arg(b.number),
              .rect = {600, top, 1215, 495},
              .handler = call(&W::removeMultiples, b.number)});
         top += 480;
     }
-    for (int k = 0; k <= sieve::kLastCell; ++k)
-        rows.push_back({.control = Text1[k],
+    for (int k = 0; k <= primes::sieve::kLastCell; ++k)
+        rows.push_back({.control = W::cells[k],
                         .rect = cellRect(k),
                         .visible = k != 0,
                         .readOnly = true,
@@ -82,24 +83,24 @@ const std::vector<ControlRow> kControls = [] {
          .rect = {8640, 1200, 6015, 735},
          .font = kQuestion,
          .wordWrap = true},
-        {.control = Text2, .rect = {8640, 1920, 6255, 975}},
+        {.control = W::answerBoxes[0], .rect = {8640, 1920, 6255, 975}},
         {.control = label("Label3"),
          .caption = "2°) Que remarquez vous quand les multiples à enlever sont suffisement grands, donnez en "
                     "la raison.",
          .rect = {8640, 3360, 6375, 735},
          .font = kQuestion,
          .wordWrap = true},
-        {.control = Text3, .rect = {8640, 4200, 6255, 975}},
+        {.control = W::answerBoxes[1], .rect = {8640, 4200, 6255, 975}},
         {.control = label("Label4"),
          .caption = "3°) Déterminez enfin la méthode la plus simple pour trouver les nombres premiers.",
          .rect = {8640, 5760, 6375, 735},
          .font = kQuestion,
          .wordWrap = true},
-        {.control = Text4, .rect = {8640, 6480, 6255, 975}},
-        {.control = button("Command19"),
+        {.control = W::answerBoxes[2], .rect = {8640, 6480, 6255, 975}},
+        {.control = W::correctionButton,
          .caption = "Correction",
          .rect = {10560, 8160, 2055, 615},
-         .handler = call(&W::Command19_Click)},
+         .handler = call(&W::showModelAnswers)},
     };
     rows.insert(rows.end(), std::begin(questions), std::end(questions));
     return rows;
@@ -118,21 +119,18 @@ const WindowDescription SieveWindow::description{
 };
 
 void SieveWindow::load() {
-    for (int k = 0; k <= sieve::kLastCell; ++k)
-        get(Text1[k]).setText(QString::fromStdString(NumberFormat::integerText(k)));
+    for (int k = 0; k <= primes::sieve::kLastCell; ++k)
+        setTextOf(cells[k], NumberFormat::integerText(k));
 }
 
 // Marking is the only change a cell undergoes: nothing removes a mark while the window is open.
 void SieveWindow::removeMultiples(int number) {
     const QColor marked = kMarked.resolve();
-    for (const std::int32_t k : sieve::cellsMarkedBy(number))
-        get(Text1[k]).setBackColor(marked);
+    for (const std::int32_t k : primes::sieve::cellsMarkedBy(number))
+        get(cells[k]).setBackColor(marked);
 }
 
-void SieveWindow::Command19_Click() {
-    const Ref<MultiLineTextBox>* boxes[] = {&Text2, &Text3, &Text4};
-    for (std::size_t i = 0; i < std::size(boxes); ++i) {
-        const std::string_view answer = sieve::kModelAnswers[i];
-        get(*boxes[i]).setText(QString::fromUtf8(answer.data(), qsizetype(answer.size())));
-    }
+void SieveWindow::showModelAnswers() {
+    for (std::size_t i = 0; i < std::size(answerBoxes); ++i)
+        get(answerBoxes[i]).setText(fromUtf8(primes::sieve::kModelAnswers[i]));
 }

@@ -68,12 +68,12 @@ private Q_SLOTS:
             int expected = 0;
             const bool verdict = byDivision(n, expected);
             int calls = 0;
-            if (Premier(n, [&] { ++calls; }) != verdict || calls != expected)
+            if (primes::isPrime(n, [&] { ++calls; }) != verdict || calls != expected)
                 QFAIL(qPrintable(
                     QStringLiteral("%1: %2 passes instead of %3").arg(n).arg(calls).arg(expected)));
             // A pump told of runs of passes hears of the same passes.
             int told = 0;
-            if (Premier(n, [&](int passes) { told += passes; }) != verdict || told != expected)
+            if (primes::isPrime(n, [&](int passes) { told += passes; }) != verdict || told != expected)
                 QFAIL(qPrintable(
                     QStringLiteral("%1: told of %2 passes instead of %3").arg(n).arg(told).arg(expected)));
         }

@@ -13,14 +13,14 @@ const QString tooLarge =
     QStringLiteral("Ce nombre est trop grand : le plus grand nombre accepté est 2147483647");
 } // namespace
 
-class TestPremGold : public QObject {
+class TestGoldbachWindow : public QObject {
     Q_OBJECT
 
     struct Window : ShownForm<GoldbachWindow> {
         using ShownForm::ShownForm;
-        QLineEdit* box() { return control<QLineEdit>(form, "Text1"); }
-        QString result() { return control<Label>(form, "Label6")->caption(); }
-        void search() { QTest::mouseClick(control<Button>(form, "Command1"), Qt::LeftButton); }
+        QLineEdit* box() { return control(form, GoldbachWindow::evenNumberBox); }
+        QString result() { return control(form, GoldbachWindow::sumLabel)->caption(); }
+        void search() { QTest::mouseClick(control(form, GoldbachWindow::searchButton), Qt::LeftButton); }
         void search(const QString& typed) {
             box()->clear();
             typeInto(box(), typed);
@@ -158,5 +158,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPremGold)
+QTEST_MAIN(TestGoldbachWindow)
 #include "tst_goldbach_window.moc"

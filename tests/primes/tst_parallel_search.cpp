@@ -14,19 +14,19 @@ class TestParallelSearch : public QObject {
     static std::vector<std::int32_t> oneByOne(std::int64_t lower, std::int64_t upper) {
         std::vector<std::int32_t> l;
         for (std::int64_t n = lower; n <= upper; ++n)
-            if (Premier(std::int32_t(n)))
+            if (primes::isPrime(std::int32_t(n)))
                 l.push_back(std::int32_t(n));
         return l;
     }
 
-    static std::vector<std::int32_t> onThreads(ParallelPrimeSearch& search, int* blocks = nullptr) {
+    static std::vector<std::int32_t> onThreads(primes::ParallelPrimeSearch& search, int* blocks = nullptr) {
         std::vector<std::int32_t> all;
         std::vector<std::int32_t> block;
         for (;;) {
             const auto next = search.next(block, std::chrono::milliseconds(50));
-            if (next == ParallelPrimeSearch::Next::Done)
+            if (next == primes::ParallelPrimeSearch::Next::Done)
                 return all;
-            if (next == ParallelPrimeSearch::Next::Block) {
+            if (next == primes::ParallelPrimeSearch::Next::Block) {
                 all.insert(all.end(), block.begin(), block.end());
                 if (blocks)
                     ++*blocks;
@@ -58,7 +58,7 @@ private Q_SLOTS:
         QFETCH(qint64, upper);
         QFETCH(int, threads);
         QFETCH(int, blockSize);
-        ParallelPrimeSearch search(lower, upper, threads, blockSize);
+        primes::ParallelPrimeSearch search(lower, upper, threads, blockSize);
         int blocks = 0;
         QCOMPARE(onThreads(search, &blocks), oneByOne(lower, upper));
         QCOMPARE(blocks, upper < lower ? 0 : int((upper - lower) / blockSize + 1));
@@ -69,16 +69,18 @@ private Q_SLOTS:
     void stopsAtOnce() {
         const auto start = std::chrono::steady_clock::now();
         {
-            ParallelPrimeSearch search(1, 2147483647, 2, 4096);
+            primes::ParallelPrimeSearch search(1, 2147483647, 2, 4096);
             std::vector<std::int32_t> block;
-            while (search.next(block, std::chrono::milliseconds(50)) != ParallelPrimeSearch::Next::Block) {
+            while (search.next(block, std::chrono::milliseconds(50)) !=
+                   primes::ParallelPrimeSearch::Next::Block) {
             }
             QCOMPARE(block.front(), 2);
             search.stop();
-            QCOMPARE(search.next(block, std::chrono::milliseconds(50)), ParallelPrimeSearch::Next::Done);
+            QCOMPARE(search.next(block, std::chrono::milliseconds(50)),
+                     primes::ParallelPrimeSearch::Next::Done);
         }
         {
-            ParallelPrimeSearch unread(1, 2147483647, 2, 16);
+            primes::ParallelPrimeSearch unread(1, 2147483647, 2, 16);
             QTest::qSleep(20); // the threads fill their blocks ahead and wait
         }
         QVERIFY(std::chrono::steady_clock::now() - start < std::chrono::seconds(5));

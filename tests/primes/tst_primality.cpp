@@ -6,7 +6,7 @@
 
 #include <vector>
 
-class TestModPrem : public QObject {
+class TestPrimality : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void agreesWithASieveBelowAMillion() {
@@ -18,8 +18,8 @@ private Q_SLOTS:
                 for (int j = i * i; j < limit; j += i)
                     composite[j] = true;
         for (int n = 0; n < limit; ++n)
-            if (Premier(n) == composite[n])
-                QFAIL(qPrintable(QStringLiteral("Premier(%1) is wrong").arg(n)));
+            if (primes::isPrime(n) == composite[n])
+                QFAIL(qPrintable(QStringLiteral("isPrime(%1) is wrong").arg(n)));
     }
 
     void largestThirtyTwoBitNumbers() {
@@ -35,22 +35,22 @@ private Q_SLOTS:
             return true;
         };
         for (std::int32_t n = 2147483647; n > 2147483647 - 3000; --n)
-            QCOMPARE(Premier(n), slow(n));
+            QCOMPARE(primes::isPrime(n), slow(n));
         // Squares of primes just below the 32-bit limit: the loop must reach the root.
-        QVERIFY(!Premier(46337 * 46337));
-        QVERIFY(!Premier(46327 * 46337));
+        QVERIFY(!primes::isPrime(46337 * 46337));
+        QVERIFY(!primes::isPrime(46327 * 46337));
     }
 
     void pumpsOncePerPass() {
         int calls = 0;
-        QVERIFY(Premier(2147483647, [&] { ++calls; }));
+        QVERIFY(primes::isPrime(2147483647, [&] { ++calls; }));
         QCOMPARE(calls, 7724);
         calls = 0;
         for (int n : {0, 1, 2, 3, 5, 7, 11, 13})
-            Premier(n, [&] { ++calls; });
+            primes::isPrime(n, [&] { ++calls; });
         QCOMPARE(calls, 0);
         for (int n : {25, 49, 121, 169})
-            QVERIFY(!Premier(n));
+            QVERIFY(!primes::isPrime(n));
     }
 
     // The test step for step as the listing writes it: the same verdict after the same number of
@@ -80,7 +80,7 @@ private Q_SLOTS:
             int expected = 0;
             int calls = 0;
             const bool verdict = listing(n, expected);
-            if (Premier(n, [&] { ++calls; }) != verdict || calls != expected)
+            if (primes::isPrime(n, [&] { ++calls; }) != verdict || calls != expected)
                 QFAIL(qPrintable(
                     QStringLiteral("%1: %2 passes instead of %3").arg(n).arg(calls).arg(expected)));
         }
@@ -102,9 +102,9 @@ private Q_SLOTS:
     void largestDivisorNotAboveTheRoot() {
         QFETCH(int, n);
         QFETCH(int, d);
-        QCOMPARE(PlusGrandDiviseur(n), d);
+        QCOMPARE(primes::largestDivisorUpToRoot(n), d);
     }
 };
 
-QTEST_APPLESS_MAIN(TestModPrem)
+QTEST_APPLESS_MAIN(TestPrimality)
 #include "tst_primality.moc"

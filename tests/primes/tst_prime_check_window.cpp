@@ -6,20 +6,21 @@
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 
-class TestPremVerif : public QObject {
+class TestPrimeCheckWindow : public QObject {
     Q_OBJECT
 
     struct Window : ShownForm<PrimeCheckWindow> {
         using ShownForm::ShownForm;
-        QLineEdit* box() { return control<QLineEdit>(form, "Text1"); }
-        QString verdict() { return control<Label>(form, "Label1")->caption(); }
-        QString decomposition() { return control<Label>(form, "Label3")->caption(); }
-        bool decomposeShown() { return control<Button>(form, "Command2")->isVisibleTo(&form.window()); }
-        void verify() { QTest::mouseClick(control<Button>(form, "Command1"), Qt::LeftButton); }
+        using W = PrimeCheckWindow;
+        QLineEdit* box() { return control(form, W::numberBox); }
+        QString verdict() { return control(form, W::verdictLabel)->caption(); }
+        QString decomposition() { return control(form, W::decompositionLabel)->caption(); }
+        bool decomposeShown() { return control(form, W::decomposeButton)->isVisibleTo(&form.window()); }
+        void verify() { QTest::mouseClick(control(form, W::checkButton), Qt::LeftButton); }
         void decompose() {
             // Only a visible button can be pressed.
             if (decomposeShown())
-                QTest::mouseClick(control<Button>(form, "Command2"), Qt::LeftButton);
+                QTest::mouseClick(control(form, W::decomposeButton), Qt::LeftButton);
         }
     };
 
@@ -172,5 +173,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPremVerif)
+QTEST_MAIN(TestPrimeCheckWindow)
 #include "tst_prime_check_window.moc"

@@ -99,62 +99,56 @@ private Q_SLOTS:
     }
 
     void courseTexts_data() {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("heading"); // an item of the headings, or of the texts
+        QTest::addColumn<int>("index");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QColor>("color"); // invalid: the normal text colour
         QTest::addColumn<bool>("bold");
         const QColor normal;
-        QTest::newRow("Label2(0)") << "Label2(0)"
-                                   << "Définition" << kDarkRed << true;
-        QTest::newRow("Label2(1)") << "Label2(1)"
-                                   << "Propriété" << kDarkRed << true;
-        QTest::newRow("Label2(2)") << "Label2(2)"
-                                   << "Démonstration" << kLightBlue << true;
-        QTest::newRow("Label2(3)") << "Label2(3)"
-                                   << "Remarque" << normal << true;
-        QTest::newRow("Label2(4)") << "Label2(4)"
-                                   << "Propriété" << kDarkRed << true;
-        QTest::newRow("Label2(5)") << "Label2(5)"
-                                   << "Démonstration" << kLightBlue << true;
-        QTest::newRow("Label2(6)") << "Label2(6)"
-                                   << "Propriété" << kDarkRed << true;
-        QTest::newRow("Label2(7)") << "Label2(7)"
-                                   << "Propriété" << kDarkRed << true;
-        QTest::newRow("Label3(0)") << "Label3(0)"
+        QTest::newRow("Label2(0)") << true << 0 << "Définition" << kDarkRed << true;
+        QTest::newRow("Label2(1)") << true << 1 << "Propriété" << kDarkRed << true;
+        QTest::newRow("Label2(2)") << true << 2 << "Démonstration" << kLightBlue << true;
+        QTest::newRow("Label2(3)") << true << 3 << "Remarque" << normal << true;
+        QTest::newRow("Label2(4)") << true << 4 << "Propriété" << kDarkRed << true;
+        QTest::newRow("Label2(5)") << true << 5 << "Démonstration" << kLightBlue << true;
+        QTest::newRow("Label2(6)") << true << 6 << "Propriété" << kDarkRed << true;
+        QTest::newRow("Label2(7)") << true << 7 << "Propriété" << kDarkRed << true;
+        QTest::newRow("Label3(0)") << false << 0
                                    << "Un entier naturel est dit premier s'il admet exactement 2 diviseurs "
                                       "distincts, 1 et lui même. Un nombre non premier est dit composé"
                                    << normal << false;
-        QTest::newRow("Label3(1)") << "Label3(1)"
-                                   << "L'enssemble des nombres premiers est infini." << normal << false;
-        QTest::newRow("Label3(4)") << "Label3(4)"
-                                   << "1 n'est pas premier, ses diviseurs n'étant pas distincts" << normal
+        QTest::newRow("Label3(1)") << false << 1 << "L'enssemble des nombres premiers est infini." << normal
                                    << false;
+        QTest::newRow("Label3(4)") << false << 4 << "1 n'est pas premier, ses diviseurs n'étant pas distincts"
+                                   << normal << false;
         QTest::newRow("Label3(5)")
-            << "Label3(5)"
+            << false << 5
             << "Tout entier naturel composé admet au moins un diviseur premier compris "
                "entre 2 et son radical compris."
             << normal << false;
         QTest::newRow("Label3(6)")
-            << "Label3(6)"
+            << false << 6
             << "Par définition tout nombre composé admet au moins un diviseur différent de 1 et lui même."
             << normal << false;
         QTest::newRow("Label3(7)")
-            << "Label3(7)"
+            << false << 7
             << "Tout entier n composé se décompose de maniere unique en produit de nombres premiers" << normal
             << false;
-        QTest::newRow("Label3(8)") << "Label3(8)"
+        QTest::newRow("Label3(8)") << false << 8
                                    << "Soit n un entier composé n=(p1^a1)*(p2^a2)*...*(pi^ai) alors tout les "
                                       "diviseurs d de n s'écrivent sous la forme" +
                                           QString(70, u' ') + "d = (p1^b1)*(p2^b2)*...*(pi^bi)"
                                    << normal << false;
     }
     void courseTexts() {
-        QFETCH(QString, name);
+        QFETCH(bool, heading);
+        QFETCH(int, index);
         QFETCH(QString, caption);
         QFETCH(QColor, color);
         QFETCH(bool, bold);
         ShownForm<PrimeCourseWindow> w;
-        auto* l = control<Label>(w.form, qPrintable(name));
+        auto* l = control(w.form, (heading ? PrimeCourseWindow::headings : PrimeCourseWindow::texts)[index]);
+        QCOMPARE(l->objectName(), QString::fromLatin1(QTest::currentDataTag()));
         QCOMPARE(l->caption(), caption);
         QCOMPARE(l->palette().color(QPalette::WindowText),
                  color.isValid() ? color : QApplication::palette().color(QPalette::WindowText));
@@ -166,23 +160,24 @@ private Q_SLOTS:
     void courseProofsAndTitle() {
         ShownForm<PrimeCourseWindow> w;
         const QString blanks(5, u' ');
-        for (const char* proof : {"Label3(2)", "Label3(3)"}) {
-            const QString text = control<Label>(w.form, proof)->caption();
-            QVERIFY2(text.startsWith(blanks) && text.size() > 400, proof);
-        }
-        QVERIFY(control<Label>(w.form, "Label3(2)")->caption().contains(QStringLiteral("sqr(n)")));
-        QVERIFY(control<Label>(w.form, "Label3(3)")->caption().contains(QStringLiteral("infini")));
+        const auto proof = [&](int index) {
+            return control(w.form, PrimeCourseWindow::texts[index])->caption();
+        };
+        for (const int index : {2, 3})
+            QVERIFY2(proof(index).startsWith(blanks) && proof(index).size() > 400,
+                     qPrintable(QString::number(index)));
+        QVERIFY(proof(2).contains(QStringLiteral("sqr(n)")));
+        QVERIFY(proof(3).contains(QStringLiteral("infini")));
 
         const QPalette system = QApplication::palette();
-        auto* title = control<Label>(w.form, "Label1");
+        auto* title = control(w.form, PrimeCourseWindow::titleLabel);
         QCOMPARE(title->caption(), QStringLiteral("Nombres Premiers"));
         QVERIFY(title->font().bold());
         QCOMPARE(title->font().pointSizeF(), 12.0);
         QCOMPARE(title->palette().color(QPalette::WindowText), system.color(QPalette::HighlightedText));
         QCOMPARE(title->palette().color(QPalette::Window), system.color(QPalette::Highlight));
         QVERIFY(title->autoFillBackground());
-        auto* line = w.form.window().findChild<Line*>(QStringLiteral("Line1"));
-        QVERIFY(line);
+        auto* line = control(w.form, PrimeCourseWindow::dividingLine);
         QCOMPARE(line->penWidth(), 6);
         QCOMPARE(line->color(), system.color(QPalette::Highlight));
         QCOMPARE(QList<int>({line->x1(), line->y1(), line->x2(), line->y2()}),

@@ -9,15 +9,16 @@
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/list_box.h"
 
-class TestPremRech : public QObject {
+class TestPrimeSearchWindow : public QObject {
     Q_OBJECT
 
     struct Window : ShownForm<PrimeSearchWindow> {
-        QLineEdit* lower() { return control<QLineEdit>(form, "Text1"); }
-        QLineEdit* upper() { return control<QLineEdit>(form, "Text2"); }
-        ListBox* list() { return control<ListBox>(form, "List1"); }
-        QString count() { return control<Label>(form, "Label3")->caption(); }
-        void start() { QTest::mouseClick(control<Button>(form, "Command1"), Qt::LeftButton); }
+        using W = PrimeSearchWindow;
+        QLineEdit* lower() { return control(form, W::lowerBox); }
+        QLineEdit* upper() { return control(form, W::upperBox); }
+        ListBox* list() { return control(form, W::primesList); }
+        QString count() { return control(form, W::countLabel)->caption(); }
+        void start() { QTest::mouseClick(control(form, W::startButton), Qt::LeftButton); }
         void search(const QString& from, const QString& to) {
             lower()->clear();
             upper()->clear();
@@ -36,7 +37,7 @@ class TestPremRech : public QObject {
     static QStringList primesUpTo(int from, int to) {
         QStringList l;
         for (int i = from; i <= to; ++i)
-            if (Premier(i))
+            if (primes::isPrime(i))
                 l << QString::number(i);
         return l;
     }
@@ -163,22 +164,23 @@ private Q_SLOTS:
     }
 
     void editingABoundEmptiesTheListOnly_data() {
-        QTest::addColumn<QString>("box");
-        QTest::newRow("lower") << "Text1";
-        QTest::newRow("upper") << "Text2";
+        QTest::addColumn<bool>("lower");
+        QTest::newRow("lower") << true;
+        QTest::newRow("upper") << false;
     }
     void editingABoundEmptiesTheListOnly() {
-        QFETCH(QString, box);
+        QFETCH(bool, lower);
         Window w;
         w.search(QStringLiteral("1"), QStringLiteral("30"));
-        typeInto(control<QLineEdit>(w.form, qPrintable(box)), QStringLiteral("5"));
+        const auto box = [&] { return lower ? w.lower() : w.upper(); };
+        typeInto(box(), QStringLiteral("5"));
         QCOMPARE(w.list()->count(), 0);
         QCOMPARE(w.list()->listIndex(), -1);
         QCOMPARE(w.count(), QStringLiteral("10"));
         // A letter is refused and removed; the list stays empty.
-        typeInto(control<QLineEdit>(w.form, qPrintable(box)), QStringLiteral("x"));
+        typeInto(box(), QStringLiteral("x"));
         QCOMPARE(w.tp.dialogs.shown.size(), std::size_t(1));
-        QCOMPARE(control<QLineEdit>(w.form, qPrintable(box))->text(), QString());
+        QCOMPARE(box()->text(), QString());
     }
 
     void longListKeepsSelectingTheLast() {
@@ -298,5 +300,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPremRech)
+QTEST_MAIN(TestPrimeSearchWindow)
 #include "tst_prime_search_window.moc"

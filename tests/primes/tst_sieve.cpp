@@ -21,7 +21,7 @@ bool isPrime(int n) {
 std::set<int> marksOf(std::initializer_list<int> numbers) {
     std::set<int> marked;
     for (int number : numbers)
-        for (std::int32_t cell : sieve::cellsMarkedBy(number))
+        for (std::int32_t cell : primes::sieve::cellsMarkedBy(number))
             marked.insert(cell);
     return marked;
 }
@@ -51,7 +51,7 @@ private Q_SLOTS:
     void actingButtonMarksItsMultiplesButNotItself() {
         QFETCH(int, k);
         QFETCH(int, largest);
-        const auto cells = sieve::cellsMarkedBy(k);
+        const auto cells = primes::sieve::cellsMarkedBy(k);
         QVERIFY(std::is_sorted(cells.begin(), cells.end()));
         QVERIFY(std::adjacent_find(cells.begin(), cells.end()) == cells.end());
         for (std::int32_t c : cells) {
@@ -66,7 +66,7 @@ private Q_SLOTS:
         QVERIFY(std::find(cells.begin(), cells.end(), k) == cells.end());
     }
 
-    void buttonOneMarksOne() { QCOMPARE(sieve::cellsMarkedBy(1), std::vector<std::int32_t>{1}); }
+    void buttonOneMarksOne() { QCOMPARE(primes::sieve::cellsMarkedBy(1), std::vector<std::int32_t>{1}); }
 
     void otherNumbersMarkNothing_data() {
         QTest::addColumn<int>("number");
@@ -78,7 +78,7 @@ private Q_SLOTS:
     }
     void otherNumbersMarkNothing() {
         QFETCH(int, number);
-        QVERIFY(sieve::cellsMarkedBy(number).empty());
+        QVERIFY(primes::sieve::cellsMarkedBy(number).empty());
     }
 
     void allActingButtonsLeaveExactlyThePrimes() {

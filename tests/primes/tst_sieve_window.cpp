@@ -13,7 +13,9 @@
 #include <set>
 
 namespace {
-// The column from top to bottom: object name and caption.
+using W = SieveWindow;
+
+// The column from top to bottom, the buttons of the numbers 1 to 18: object name and caption.
 const std::pair<const char*, const char*> kColumn[] = {
     {"Command1", "1"},
     {"Command2", "Multiples de 2"},
@@ -34,9 +36,8 @@ const std::pair<const char*, const char*> kColumn[] = {
     {"Command17", "Multiples de 17"},
     {"Command16", "Multiples de 18"},
 };
-// The buttons of the numbers that are neither 1 nor 2, 3, 5, 7, 11, 13.
-const char* const kInactive[] = {"Command4",  "Command9",  "Command7",  "Command6",  "Command11", "Command15",
-                                 "Command13", "Command12", "Command18", "Command17", "Command16"};
+// The numbers that are neither 1 nor 2, 3, 5, 7, 11, 13.
+const int kInactive[] = {4, 6, 8, 9, 10, 12, 14, 15, 16, 17, 18};
 
 // Trial division by every number below n, independent of the window.
 bool isPrime(int n) {
@@ -54,9 +55,7 @@ class TestSieveWindow : public QObject {
 
     struct Window : ShownForm<SieveWindow> {
         using ShownForm::ShownForm;
-        TextBox* cell(int k) {
-            return control<TextBox>(form, qPrintable(QStringLiteral("Text1(%1)").arg(k)));
-        }
+        TextBox* cell(int k) { return control(form, W::cells[k]); }
         bool marked(int k) {
             return cell(k)->palette().color(QPalette::Base) ==
                    QApplication::palette().color(QPalette::Highlight);
@@ -75,10 +74,10 @@ class TestSieveWindow : public QObject {
                     left.insert(k);
             return left;
         }
-        void press(const char* name) { QTest::mouseClick(control<Button>(form, name), Qt::LeftButton); }
-        MultiLineTextBox* answer(int i) {
-            return control<MultiLineTextBox>(form, qPrintable(QStringLiteral("Text%1").arg(i + 2)));
-        }
+        // The button of the column that stands for that number.
+        void press(int number) { QTest::mouseClick(control(form, W::buttonFor(number)), Qt::LeftButton); }
+        void correct() { QTest::mouseClick(control(form, W::correctionButton), Qt::LeftButton); }
+        MultiLineTextBox* answer(int i) { return control(form, W::answerBoxes[i]); }
     };
 
     static std::set<int> primesUpTo250() {
@@ -136,8 +135,11 @@ private Q_SLOTS:
     void columnReadsTopToBottom() {
         Window w;
         int top = 1080;
+        int number = 1;
         for (const auto& [name, caption] : kColumn) {
-            auto* b = control<Button>(w.form, name);
+            QCOMPARE(W::buttonFor(number).name, QString::fromLatin1(name));
+            auto* b = control(w.form, W::buttonFor(number++));
+            QCOMPARE(b->objectName(), QString::fromLatin1(name));
             QCOMPARE(b->caption(), QString::fromUtf8(caption));
             const twips::Rect r = twips::placeOf(b);
             QCOMPARE(r.top, top);
@@ -151,23 +153,20 @@ private Q_SLOTS:
 
     // "1" and the six acting buttons, in any order and mixed with the others.
     void sieveLeavesExactlyThePrimes_data() {
-        QTest::addColumn<QStringList>("pressed");
-        QTest::newRow("top to bottom") << QStringList{"Command1", "Command2",  "Command3", "Command5",
-                                                      "Command8", "Command10", "Command14"};
-        QTest::newRow("bottom to top") << QStringList{"Command14", "Command10", "Command8", "Command5",
-                                                      "Command3",  "Command2",  "Command1"};
-        QStringList all;
-        for (const auto& [name, caption] : kColumn)
-            all.prepend(QString::fromLatin1(name));
-        all << "Command3"
-            << "Command1";
+        QTest::addColumn<QList<int>>("pressed");
+        QTest::newRow("top to bottom") << QList<int>{1, 2, 3, 5, 7, 11, 13};
+        QTest::newRow("bottom to top") << QList<int>{13, 11, 7, 5, 3, 2, 1};
+        QList<int> all;
+        for (int number = 18; number >= 1; --number)
+            all << number;
+        all << 3 << 1;
         QTest::newRow("every button, some twice") << all;
     }
     void sieveLeavesExactlyThePrimes() {
-        QFETCH(QStringList, pressed);
+        QFETCH(QList<int>, pressed);
         Window w;
-        for (const QString& name : pressed)
-            w.press(qPrintable(name));
+        for (const int number : pressed)
+            w.press(number);
         const std::set<int> left = w.unmarkedVisible();
         QCOMPARE(left, primesUpTo250());
         QCOMPARE(int(left.size()), 53);
@@ -178,21 +177,15 @@ private Q_SLOTS:
     }
 
     void actingButtonSparesItsOwnNumber_data() {
-        QTest::addColumn<QString>("button");
         QTest::addColumn<int>("k");
-        QTest::newRow("2") << "Command2" << 2;
-        QTest::newRow("3") << "Command3" << 3;
-        QTest::newRow("5") << "Command5" << 5;
-        QTest::newRow("7") << "Command8" << 7;
-        QTest::newRow("11") << "Command10" << 11;
-        QTest::newRow("13") << "Command14" << 13;
+        for (const int k : {2, 3, 5, 7, 11, 13})
+            QTest::newRow(qPrintable(QString::number(k))) << k;
     }
     void actingButtonSparesItsOwnNumber() {
-        QFETCH(QString, button);
         QFETCH(int, k);
         Window w;
-        w.press(qPrintable(button));
-        w.press(qPrintable(button));
+        w.press(k);
+        w.press(k);
         for (int i = 1; i <= 250; ++i)
             QVERIFY2(w.marked(i) == (i % k == 0 && i != k), qPrintable(QString::number(i)));
         QVERIFY(w.marked(0));
@@ -200,19 +193,19 @@ private Q_SLOTS:
 
     void oneMarksOnlyOne() {
         Window w;
-        w.press("Command1");
+        w.press(1);
         QCOMPARE(w.unmarkedVisible().size(), std::size_t(249));
         QVERIFY(w.marked(1));
     }
 
     void elevenAndThirteen() {
         Window w;
-        for (const char* b : {"Command1", "Command2", "Command3", "Command5", "Command8"})
-            w.press(b);
+        for (const int number : {1, 2, 3, 5, 7})
+            w.press(number);
         const std::set<int> afterSeven = w.unmarkedVisible();
-        w.press("Command10");
+        w.press(11);
         const std::set<int> afterEleven = w.unmarkedVisible();
-        w.press("Command14");
+        w.press(13);
         const std::set<int> afterThirteen = w.unmarkedVisible();
         std::set<int> byEleven;
         std::set<int> byThirteen;
@@ -223,28 +216,27 @@ private Q_SLOTS:
     }
 
     void inactiveButtonsNeverChangeTheGrid_data() {
-        QTest::addColumn<QString>("button");
-        for (const char* name : kInactive)
-            QTest::newRow(name) << QString::fromLatin1(name);
+        QTest::addColumn<int>("number");
+        for (const int number : kInactive)
+            QTest::newRow(qPrintable(QString::number(number))) << number;
     }
     void inactiveButtonsNeverChangeTheGrid() {
-        QFETCH(QString, button);
+        QFETCH(int, number);
         Window w;
         // From an unmarked grid, then after each acting button in turn.
-        for (const char* before :
-             {"", "Command1", "Command2", "Command3", "Command5", "Command8", "Command10", "Command14"}) {
-            if (*before)
+        for (const int before : {0, 1, 2, 3, 5, 7, 11, 13}) {
+            if (before)
                 w.press(before);
             const std::vector<bool> marks = w.marks();
-            w.press(qPrintable(button));
-            QVERIFY2(w.marks() == marks, before);
+            w.press(number);
+            QVERIFY2(w.marks() == marks, qPrintable(QString::number(before)));
         }
     }
 
     // The colour is the desktop's selection colour, as the pupil sees it.
     void markedCellShowsTheSelectionColour() {
         Window w;
-        w.press("Command2");
+        w.press(2);
         const QColor highlight = QApplication::palette().color(QPalette::Highlight);
         const QColor base = QApplication::palette().color(QPalette::Base);
         QVERIFY(highlight != base);
@@ -262,10 +254,9 @@ private Q_SLOTS:
         w.answer(2)->setText(QStringLiteral("Je ne sais pas"));
         QCOMPARE(w.answer(0)->text(), QStringLiteral("Parce que"));
         for (int press = 0; press < 2; ++press) {
-            w.press("Command19");
+            w.correct();
             for (int i = 0; i < 3; ++i)
-                QCOMPARE(w.answer(i)->text(), QString::fromUtf8(sieve::kModelAnswers[i].data(),
-                                                                qsizetype(sieve::kModelAnswers[i].size())));
+                QCOMPARE(w.answer(i)->text(), Form::fromUtf8(primes::sieve::kModelAnswers[i]));
         }
         QVERIFY(w.answer(1)->text().startsWith(QStringLiteral("Lorsque les muliples à retirer")));
         QVERIFY(!w.answer(0)->isReadOnly());
@@ -274,8 +265,8 @@ private Q_SLOTS:
 
     void hidingKeepsEverythingClosingStartsAfresh() {
         Window w;
-        w.press("Command2");
-        w.press("Command19");
+        w.press(2);
+        w.correct();
         w.form.hide();
         w.form.show();
         QVERIFY(w.marked(4));

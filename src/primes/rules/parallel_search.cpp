@@ -11,6 +11,8 @@
 #include <sched.h>
 #endif
 
+namespace primes {
+
 ParallelPrimeSearch::ParallelPrimeSearch(std::int64_t lower, std::int64_t upper, int threads, int blockSize)
     : m_lower(lower)
     , m_upper(upper)
@@ -63,7 +65,7 @@ void ParallelPrimeSearch::work() {
         primes.clear();
         // The stop flag is read between candidates: a stopped search ends within one test.
         for (std::int64_t n = first; n <= last && !m_stopping.load(std::memory_order_relaxed); ++n)
-            if (Premier(std::int32_t(n)))
+            if (isPrime(std::int32_t(n)))
                 primes.push_back(std::int32_t(n));
 
         lock.lock();
@@ -93,3 +95,5 @@ ParallelPrimeSearch::Next ParallelPrimeSearch::next(std::vector<std::int32_t>& p
     m_room.notify_all();
     return Next::Block;
 }
+
+} // namespace primes

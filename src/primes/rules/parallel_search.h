@@ -12,7 +12,9 @@
 #include <thread>
 #include <vector>
 
-// Tests the numbers from `lower` to `upper` with Premier on several threads, and hands the primes
+namespace primes {
+
+// Tests the numbers from `lower` to `upper` with isPrime on several threads, and hands the primes
 // found back block by block, strictly in increasing order. The threads take blocks of candidates
 // in turn and stay at most a bounded number of blocks ahead of the reader, so a search of the
 // whole 32-bit range holds only a few blocks at a time. Stopping (or destroying the search) lets
@@ -52,3 +54,5 @@ private:
     std::atomic<bool> m_stopping{false}; // m_stopped, for the threads to read between candidates
     std::vector<std::thread> m_threads;
 };
+
+} // namespace primes

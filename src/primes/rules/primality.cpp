@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primes/rules/primality.h"
 
-std::int32_t PlusGrandDiviseur(std::int32_t n) {
+namespace primes {
+
+std::int32_t largestDivisorUpToRoot(std::int32_t n) {
     if (n <= 0)
         return 0;
     // The rounded root may pass the true root by less than one half; no divisor lies in between.
@@ -13,3 +15,5 @@ std::int32_t PlusGrandDiviseur(std::int32_t n) {
             d = i;
     return d;
 }
+
+} // namespace primes

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <type_traits>
 
+namespace primes {
+
 // Lets the pump know that `passes` passes were made: pump(passes) when it takes a count (a loop
 // that reads a flag once for a run of passes), else pump() once per pass.
 template <class PumpFn> void pumpPasses(PumpFn& pump, int passes) {
@@ -23,7 +25,7 @@ template <class PumpFn> void pumpPasses(PumpFn& pump, int passes) {
 // True when n is prime. Divides by 2, 3 and the numbers 6i - 1 and 6i + 1, and calls pump() once
 // per pass of its loop so that pending events may run during a long test (see pumpPasses).
 // Negative numbers are not prime.
-template <class PumpFn> bool Premier(std::int32_t n, PumpFn&& pump) {
+template <class PumpFn> bool isPrime(std::int32_t n, PumpFn&& pump) {
     if (n < 2)
         return false;
     if (n == 2 || n == 3 || n == 5 || n == 7 || n == 11 || n == 13)
@@ -37,14 +39,16 @@ template <class PumpFn> bool Premier(std::int32_t n, PumpFn&& pump) {
     const auto passes = std::int32_t(roundHalfEven(std::sqrt(double(n)) / 6 + 1));
     // The other passes divide by multiplication, several divisors at a time; the pump is then
     // called once for each pass made, up to the one that found a divisor.
-    const int found = primes::firstDividingPass(std::uint32_t(n), 2, passes);
+    const int found = firstDividingPass(std::uint32_t(n), 2, passes);
     pumpPasses(pump, std::min(found, passes) - 1);
     return found > passes;
 }
 
-inline bool Premier(std::int32_t n) {
-    return Premier(n, [] {});
+inline bool isPrime(std::int32_t n) {
+    return isPrime(n, [] {});
 }
 
-// The largest divisor of n that is not above the square root of n; 0 for 0.
-std::int32_t PlusGrandDiviseur(std::int32_t n);
+// The largest divisor of n that is not above the square root of n; 0 for 0 and for negative n.
+std::int32_t largestDivisorUpToRoot(std::int32_t n);
+
+} // namespace primes

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace sieve {
+namespace primes::sieve {
 
 std::vector<std::int32_t> cellsMarkedBy(std::int32_t number) {
     if (number == 1)
@@ -19,4 +19,4 @@ std::vector<std::int32_t> cellsMarkedBy(std::int32_t number) {
     return cells;
 }
 
-} // namespace sieve
+} // namespace primes::sieve

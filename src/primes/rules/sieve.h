@@ -9,7 +9,7 @@
 
 // The sieve of Eratosthenes exercise on the numbers 1 to 250: what each button of its column
 // marks, and the model answers of its three questions.
-namespace sieve {
+namespace primes::sieve {
 
 // The grid holds the cells 0 to 250; cell 0 exists but is never shown.
 inline constexpr std::int32_t kLastCell = 250;
@@ -38,4 +38,4 @@ inline constexpr std::array<std::string_view, 3> kModelAnswers = {
     "diviseur évident.",
 };
 
-} // namespace sieve
+} // namespace primes::sieve

@@ -111,7 +111,7 @@ void PrimeSearchWindow::searchPrimes() {
             return;
         ListBox& list = get(primesList);
         for (const std::int32_t prime : primes)
-            list.addItem(NumberFormat::integerText(prime));
+            list.addNumber(prime);
         // The newest prime stays in view, however long the list grows.
         list.selectLast();
         run.step([&] { countMore(list, std::int64_t(primes.size())); });
@@ -137,8 +137,12 @@ void PrimeSearchWindow::searchHere(std::int64_t lower, std::int64_t upper, std::
     };
     // The primes found wait here until events are about to run (or the run is long), and are
     // listed then: the list is reached once per run, not once per prime.
-    auto letEventsRun = [&] {
-        if (pump.due()) [[unlikely]] {
+    // Called once for a run of passes of the test: events run for each of them as long as the
+    // pump is due, which a production pump stops being once its events have run.
+    auto letEventsRun = [&](int passes) {
+        if (!pump.due()) [[likely]]
+            return;
+        for (; passes > 0 && pump.due(); --passes) {
             listFound();
             pump();
         }

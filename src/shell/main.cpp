@@ -3,6 +3,7 @@
 #include "shell/app_setup.h"
 #include "shell/command_line.h"
 #include "shell/display_check.h"
+#include "shell/first_paint_report.h"
 #include "shell/program.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QApplication> app = openApplication(argc, argv, arguments);
     if (!app)
         return 1;
+    FirstPaintReport::installIfAsked();
     const std::unique_ptr<Program> program = startProgram();
     return QApplication::exec();
 }

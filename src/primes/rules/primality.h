@@ -2,16 +2,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "primes/rules/divisor_table.h"
 #include "shell/rules/rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <type_traits>
 
 namespace primes {
 
+// Lets the pump know that `passes` passes were made: pump(passes) when it takes a count (a loop
+// that reads a flag once for a run of passes), else pump() once per pass.
+template <class PumpFn> void pumpPasses(PumpFn& pump, int passes) {
+    if constexpr (std::is_invocable_v<PumpFn&, int>)
+        pump(passes);
+    else
+        for (; passes > 0; --passes)
+            pump();
+}
+
 // True when n is prime. Divides by 2, 3 and the numbers 6i - 1 and 6i + 1, and calls pump() once
-// per pass of its loop so that pending events may run during a long test. Negative numbers are
-// not prime.
+// per pass of its loop so that pending events may run during a long test (see pumpPasses).
+// Negative numbers are not prime.
 template <class PumpFn> bool isPrime(std::int32_t n, PumpFn&& pump) {
     if (n < 2)
         return false;
@@ -20,16 +33,15 @@ template <class PumpFn> bool isPrime(std::int32_t n, PumpFn&& pump) {
     // The first pass, the only one where the divisions by 2 and 3 can succeed. Most numbers end
     // here, so the number of passes is worked out only for the others: that rounding costs as
     // much as a pass.
-    pump();
+    pumpPasses(pump, 1);
     if (n % 2 == 0 || n % 3 == 0 || n % 5 == 0 || n % 7 == 0)
         return false;
     const auto passes = std::int32_t(roundHalfEven(std::sqrt(double(n)) / 6 + 1));
-    for (std::int32_t i = 2; i <= passes; ++i) {
-        pump();
-        if (n % (6 * i - 1) == 0 || n % (6 * i + 1) == 0)
-            return false;
-    }
-    return true;
+    // The other passes divide by multiplication, several divisors at a time; the pump is then
+    // called once for each pass made, up to the one that found a divisor.
+    const int found = firstDividingPass(std::uint32_t(n), 2, passes);
+    pumpPasses(pump, std::min(found, passes) - 1);
+    return found > passes;
 }
 
 inline bool isPrime(std::int32_t n) {

@@ -55,6 +55,11 @@ void ListBox::addCode(std::uint8_t code) {
     schedulePublish();
 }
 
+void ListBox::addNumber(std::int64_t value) {
+    m_lines.appendNumber(value);
+    schedulePublish();
+}
+
 void ListBox::clear() {
     forgetAccessibleRows();
     m_lines.clear();

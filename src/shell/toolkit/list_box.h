@@ -36,6 +36,8 @@ public:
     // Coded lines: the texts by code, set once, then one byte a line (see ListLines).
     void setCodeTexts(QStringList texts) { m_lines.setCodeTexts(std::move(texts)); }
     void addCode(std::uint8_t code);
+    // A whole number as a line: a list of increasing numbers takes about a byte a line.
+    void addNumber(std::int64_t value);
     void clear();
     int count() const { return m_lines.count(); }
     QString item(int row) const { return m_lines.at(row); }

@@ -5,12 +5,15 @@
 #include <QByteArray>
 
 #include <climits>
+#include <string>
 
 namespace ui {
 
 void ListLines::append(std::string_view utf8) {
     if (!m_codes.empty())
         codesToText();
+    if (!m_numbers.empty())
+        numbersToText();
     // Offsets are 32-bit: lines beyond 4 GB of text are not kept.
     if (m_text.size() + utf8.size() > UINT32_MAX || count() == INT_MAX)
         return;
@@ -19,13 +22,27 @@ void ListLines::append(std::string_view utf8) {
 }
 
 void ListLines::appendCode(std::uint8_t code) {
-    if (!m_ends.empty()) {
+    if (!m_ends.empty() || !m_numbers.empty()) {
         append(std::string_view(m_codeTexts.value(code).toUtf8()));
         return;
     }
     if (count() == INT_MAX)
         return;
     m_codes.push_back(code);
+}
+
+void ListLines::appendNumber(std::int64_t value) {
+    if (m_ends.empty() && m_codes.empty() && count() < INT_MAX && m_numbers.append(value))
+        return;
+    append(std::to_string(value));
+}
+
+// A line of another kind added to numbers: all become text, in order.
+void ListLines::numbersToText() {
+    ui::IncreasingNumbers numbers;
+    std::swap(numbers, m_numbers);
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        append(std::to_string(numbers.at(i)));
 }
 
 // A text line added to coded lines: all become text, in order.
@@ -41,6 +58,7 @@ void ListLines::clear() {
     m_text.clear();
     m_ends.clear();
     m_codes.clear();
+    m_numbers.clear();
 }
 
 QString ListLines::at(int row) const {
@@ -48,6 +66,8 @@ QString ListLines::at(int row) const {
         return {};
     if (!m_codes.empty())
         return m_codeTexts.value(m_codes[std::size_t(row)]);
+    if (!m_numbers.empty())
+        return QString::number(m_numbers.at(std::size_t(row)));
     const std::size_t begin = row == 0 ? 0 : m_ends[std::size_t(row) - 1];
     const std::size_t end = m_ends[std::size_t(row)];
     QByteArray utf8(qsizetype(end - begin), Qt::Uninitialized);

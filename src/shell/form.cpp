@@ -5,6 +5,7 @@
 #include "shell/program.h"
 #include "shell/rules/placement.h"
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/list_box.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -32,6 +33,13 @@ void Form::ensureControls() {
         return;
     m_window = ui::build(*this, m_description);
     m_window->onCloseByPupil([this] { closeByPupil(); });
+    if (m_program.steppedTime()) {
+        for (QTimer* timer : m_window->findChildren<QTimer*>())
+            if (auto* own = dynamic_cast<Timer*>(timer))
+                own->tickByHand();
+        for (ListBox* list : m_window->findChildren<ListBox*>())
+            list->showAtNextEvents();
+    }
     // Settles a fixed window's size (client area plus menu bar); a sizable one keeps its own.
     m_window->layout()->activate();
     // Windows open where the window manager puts them, unless their layout centres them.
@@ -114,6 +122,7 @@ void Form::closeByPupil() {
         return;
     discardWindow();
     afterCloseByPupil();
+    m_program.windowClosedByPupil();
 }
 
 void Form::closeForEnd() {

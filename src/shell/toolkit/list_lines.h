@@ -27,6 +27,9 @@ public:
     std::size_t bytesUsed() const { return m_text.bytesUsed() + m_ends.bytesUsed() + m_codes.bytesUsed(); }
 
 private:
+    // Clearing a list that held at least this much gives the freed memory back to the system.
+    static constexpr std::size_t kTrimAbove = std::size_t(8) << 20;
+
     void codesToText();
 
     ChunkedArray<char> m_text;

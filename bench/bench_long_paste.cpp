@@ -7,6 +7,7 @@
 //     bench_long_paste [length] [window opened first]
 // Also the time each window takes to open, the first of them paying
 // for whatever the process does once (fonts).
+#include "shell/form.h"
 #include "shell/production_services.h"
 #include "shell/program.h"
 #include "shell/window_registry.h"

@@ -37,7 +37,7 @@ private Q_SLOTS:
         f.form.throwDie(10'000'000);
         // Made after the history, as the labels of the window are: it sits above the history's
         // blocks in the heap.
-        const auto pinned = std::make_unique<char[]>(64);
+        const auto pinned = std::make_unique<char[]>(96 * 1024);
         pinned[0] = 1;
         const long afterSeries = residentKiB();
         f.form.clearDie();

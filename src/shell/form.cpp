@@ -6,6 +6,7 @@
 #include "shell/rules/placement.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/window_export.h"
+#include "shell/toolkit/list_box.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -35,6 +36,13 @@ void Form::ensureControls() {
     m_window->onCloseByPupil([this] { closeByPupil(); });
     // Every window can be copied, saved and printed as a picture.
     ui::addWindowExport(m_window, m_window->client(), m_program.dialogs());
+    if (m_program.steppedTime()) {
+        for (QTimer* timer : m_window->findChildren<QTimer*>())
+            if (auto* own = dynamic_cast<Timer*>(timer))
+                own->tickByHand();
+        for (ListBox* list : m_window->findChildren<ListBox*>())
+            list->showAtNextEvents();
+    }
     // Settles a fixed window's size (client area plus menu bar); a sizable one keeps its own.
     m_window->layout()->activate();
     // Windows open where the window manager puts them, unless their layout centres them.
@@ -117,6 +125,7 @@ void Form::closeByPupil() {
         return;
     discardWindow();
     afterCloseByPupil();
+    m_program.windowClosedByPupil();
 }
 
 void Form::closeForEnd() {

@@ -15,6 +15,7 @@ Program::~Program() {
 }
 
 void Program::start() {
+    m_started = true;
     get<Splash>().show();
 }
 
@@ -35,4 +36,13 @@ void Program::endProgram() {
         f->closeForEnd();
     if (m_services.endProcess)
         m_services.endProcess();
+}
+
+void Program::windowClosedByPupil() {
+    if (!m_started || m_ended)
+        return;
+    for (auto& [name, f] : m_forms)
+        if (f->isShown())
+            return;
+    endProgram();
 }

@@ -26,6 +26,10 @@ public:
         std::unique_ptr<Draws> draws;
         // Ends the process; called once every window is closed.
         std::function<void()> endProcess;
+        // Time passes only when the caller says: the timers of the windows tick when told, and
+        // lists show their new lines at the next events. A test walk then depends on its own
+        // actions alone, never on the clock.
+        bool steppedTime = false;
     };
 
     // The title of the message boxes that name none.
@@ -45,6 +49,10 @@ public:
     // Closes every window at once and ends the process.
     void endProgram();
     bool ended() const { return m_ended; }
+    // The pupil has closed a window: once the program has started, closing the last window on
+    // screen ends it, since nothing would be left to use it or to end it with.
+    void windowClosedByPupil();
+    bool steppedTime() const { return m_services.steppedTime; }
 
     const NumberFormat& numbers() const { return m_services.numbers; }
     Dialogs& dialogs() { return *m_services.dialogs; }
@@ -56,5 +64,6 @@ public:
 private:
     Services m_services;
     std::map<std::string, std::unique_ptr<Form>, std::less<>> m_forms;
+    bool m_started = false;
     bool m_ended = false;
 };

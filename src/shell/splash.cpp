@@ -58,13 +58,23 @@ void Splash::Timer1_Timer() {
     Label& label = get(Label2);
     label.setCaption(label.caption() + QLatin1Char('.'));
     if (m_counter > 10) {
-        program().get<MainMenu>().show();
+        handOver();
         hide();
         get(Timer1).setIntervalMs(0);
         // The splash is not seen again: its surface (the size of the window, in memory) goes,
         // its controls stay.
         window().releaseSurface();
     }
+}
+
+void Splash::handOver() {
+    m_handedOver = true;
+    program().get<MainMenu>().show();
+}
+
+void Splash::afterCloseByPupil() {
+    if (!m_handedOver)
+        handOver();
 }
 
 void Splash::Command1_Click() {

@@ -19,7 +19,13 @@ public:
 
 protected:
     void load() override;
+    // Closed by the window manager before its time (Alt+F4 closes a window without a title bar
+    // too): the pupil goes on to the main menu, as with "Passer".
+    void afterCloseByPupil() override;
 
 private:
+    void handOver();
+
     std::int16_t m_counter = 0;
+    bool m_handedOver = false;
 };

@@ -9,10 +9,15 @@
 // The suite runs a short walk. A long one: scripts/random-pupil, or the environment variables
 // RANDOM_PUPIL_ACTIONS (actions per row), RANDOM_PUPIL_SEED (one seed instead of the rows') and
 // RANDOM_PUPIL_STALL_MS (the longest time allowed without events, 5000 ms unless told).
+//
+// A walk depends on its seed alone: the pupil decides when the windows' timers tick, lists show
+// their lines at the next events, the prime search runs on this thread and the pump runs events
+// every so many calls. The clock only measures the walk; a seed replays the same actions.
 
 #include "test_program.h"
 #include "test_services.h"
 
+#include "primes/prime_search_window.h"
 #include "shell/form.h"
 #include "shell/program.h"
 #include "shell/toolkit/controls.h"
@@ -96,6 +101,8 @@ private:
 
 // The last actions, printed when the walk fails or a sanitizer stops the process.
 std::deque<QString> recentActions;
+// Every action of the walk, when asked for.
+QStringList* actionLog = nullptr;
 
 void printRecentActions() {
     std::fprintf(stderr, "random pupil: last actions, oldest first:\n");
@@ -126,6 +133,8 @@ public:
 
     Figures walk() {
         recentActions.clear();
+        // A paste is always set up by its action; a text left from an earlier walk plays no part.
+        QGuiApplication::clipboard()->clear();
         QEventLoop outer;
         m_outer = &outer;
         startProgram();
@@ -211,9 +220,15 @@ private:
         auto dialogs = std::make_unique<ScriptedDialogs>();
         m_dialogs = dialogs.get();
         m_dialogs->whileOpen = [this] { whileMessageOpen(); };
-        m_program = std::make_unique<Program>(
-            Program::Services{NumberFormat(m_separator), std::move(dialogs), std::make_unique<CountingPump>(),
-                              std::make_unique<SeededDraws>(m_random()), [] {}});
+        m_program =
+            std::make_unique<Program>(Program::Services{.numbers = NumberFormat(m_separator),
+                                                        .dialogs = std::move(dialogs),
+                                                        .pump = std::make_unique<CountingPump>(),
+                                                        .draws = std::make_unique<SeededDraws>(m_random()),
+                                                        .endProcess = [] {},
+                                                        .steppedTime = true});
+        // On several threads, the pace of the threads would decide how often events run.
+        m_program->get<PrimeSearchWindow>().setSearchThreads(0, 1);
         m_leftInProgram = pick(50, 3000);
         m_endedTicks = 0;
         ++m_figures.programs;
@@ -251,6 +266,8 @@ private:
 
     void note(const QString& what) {
         recentActions.push_back(QStringLiteral("[%1/%2] ").arg(m_figures.actions).arg(m_depth) + what);
+        if (actionLog)
+            actionLog->push_back(recentActions.back());
         if (recentActions.size() > 400)
             recentActions.pop_front();
     }
@@ -366,6 +383,8 @@ private:
         m_dialogs->colorAnswers = {
             chance(0.5) ? std::optional<QColor>(QColor::fromRgb(QRgb(pick(0, 0xFFFFFF)))) : std::nullopt};
         const int kind = pick(0, 99);
+        if (kind >= 96)
+            return letTimePass();
         // A modal window takes all the input until it is closed.
         if (Form* modal = modalForm())
             return kind < 10   ? closeForm(*modal)
@@ -396,6 +415,20 @@ private:
             if (&f->window() == modal)
                 return f;
         return nullptr;
+    }
+
+    // Half a second passes: every running timer of the windows ticks once.
+    void letTimePass() {
+        note(QStringLiteral("lets time pass"));
+        QList<QPointer<Timer>> timers;
+        for (Form* f : forms(false))
+            if (f->hasControls())
+                for (QTimer* t : f->window().findChildren<QTimer*>())
+                    if (auto* own = dynamic_cast<Timer*>(t))
+                        timers.push_back(own);
+        for (const QPointer<Timer>& t : timers)
+            if (t && t->running() && !m_program->ended())
+                t->tick();
     }
 
     void closeForm(Form& form) {
@@ -602,10 +635,32 @@ private Q_SLOTS:
             static_cast<long long>(clock.elapsed()), f.nestedActions, f.deepest, f.programs, f.messages,
             static_cast<long long>(f.longestGapMs), qPrintable(f.longestGapAfter), f.gapsOver100ms, f.stalls,
             stallMs);
+        std::printf(
+            "random pupil, replay: RANDOM_PUPIL_SEED=%llu RANDOM_PUPIL_ACTIONS=%ld %s 'walk:seed %llu, "
+            "%s'\n",
+            static_cast<unsigned long long>(seed), actions,
+            qPrintable(QCoreApplication::applicationFilePath()), static_cast<unsigned long long>(seed),
+            separator == ',' ? "comma" : "point");
         std::fflush(stdout);
         QVERIFY2(!f.hang, "a loop kept running after the end of the program");
         QCOMPARE(f.stalls, 0L);
         QVERIFY(f.actions >= actions);
+    }
+
+    // The same seed walks the same way, action for action, whatever the pace of the machine.
+    void seedReplaysItsWalk() {
+        QStringList first;
+        QStringList second;
+        for (QStringList* log : {&first, &second}) {
+            actionLog = log;
+            RandomPupil(112, ',', 300, 1'000'000).walk();
+            actionLog = nullptr;
+        }
+        QVERIFY(first.size() >= 300);
+        for (qsizetype i = 0; i < std::min(first.size(), second.size()); ++i)
+            QVERIFY2(first.at(i) == second.at(i),
+                     qPrintable(QStringLiteral("action %1: %2 / %3").arg(i).arg(first.at(i), second.at(i))));
+        QCOMPARE(second.size(), first.size());
     }
 };
 

@@ -4,7 +4,9 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -96,17 +98,94 @@ MultiLineTextBox::MultiLineTextBox(QWidget* parent, const QString& name, const t
     setupControl(this, parent, name, r, font);
     setReadOnly(readOnly);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { chooseWrap(); });
+}
+
+void MultiLineTextBox::chooseWrap() {
+    // Breaking at word boundaries looks for the end of the word at every line, which makes a long
+    // run without a blank cost the square of its length: such a text is broken anywhere.
+    constexpr qsizetype kLongestWord = 200;
+    const QString t = toPlainText();
+    qsizetype run = 0;
+    bool longRun = false;
+    for (const QChar c : t) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestWord) {
+            longRun = true;
+            break;
+        }
+    }
+    const auto wanted = longRun ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (wordWrapMode() != wanted)
+        setWordWrapMode(wanted);
 }
 
 void MultiLineTextBox::setText(const QString& t) {
-    setPlainText(t);
+    setPlainText(t.left(kMaxLength));
     moveCursor(QTextCursor::End);
+}
+
+qsizetype MultiLineTextBox::room() const {
+    const QTextCursor cursor = textCursor();
+    const qsizetype kept =
+        document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
+    return std::max<qsizetype>(0, kMaxLength - kept);
+}
+
+void MultiLineTextBox::insertFromMimeData(const QMimeData* source) {
+    if (!source || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QMimeData kept;
+    kept.setText(source->text().left(room()));
+    QPlainTextEdit::insertFromMimeData(&kept);
+}
+
+void MultiLineTextBox::keyPressEvent(QKeyEvent* e) {
+    // A key that would add characters beyond the limit adds nothing; editing keys still work.
+    const QString typed = e->text();
+    const bool shortcut = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool adds =
+        !shortcut && !typed.isEmpty() && (typed.front().isPrint() || typed == u"\r" || typed == u"\t");
+    if (adds && !isReadOnly() && room() < typed.size()) {
+        e->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+void MultiLineTextBox::inputMethodEvent(QInputMethodEvent* e) {
+    if (e->commitString().size() > room()) {
+        QInputMethodEvent kept(e->preeditString(), e->attributes());
+        kept.setCommitString(e->commitString().left(room()), e->replacementStart(), e->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&kept);
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(e);
 }
 
 ComboBox::ComboBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font) {
     setupControl(this, parent, name, r, font);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    lineEdit()->installEventFilter(this);
+}
+
+bool ComboBox::eventFilter(QObject* watched, QEvent* e) {
+    // As in a text box, the paste key pastes only what the box can keep.
+    QLineEdit* edit = lineEdit();
+    if (watched == edit && e->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste)) {
+        if (!edit->isReadOnly()) {
+            const qsizetype kept = edit->text().size() - edit->selectedText().size();
+            edit->insert(
+                QGuiApplication::clipboard()->text().left(std::max<qsizetype>(0, edit->maxLength() - kept)));
+        }
+        return true;
+    }
+    return QComboBox::eventFilter(watched, e);
 }
 
 Image::Image(QWidget* parent, const QString& name, const twips::Rect& r, const QString& resource)
@@ -144,17 +223,29 @@ void Image::render() {
 Timer::Timer(QObject* parent, const QString& name, int intervalMs)
     : QTimer(parent) {
     setObjectName(name);
+    connect(this, &QTimer::timeout, this, [this] { tick(); });
     setIntervalMs(intervalMs);
 }
 
 void Timer::setIntervalMs(int ms) {
-    if (ms <= 0) {
+    m_running = ms > 0;
+    if (!m_running) {
         stop();
         return;
     }
     setInterval(ms);
-    if (!isActive())
+    if (!isActive() && !m_byHand)
         start();
+}
+
+void Timer::tickByHand() {
+    m_byHand = true;
+    stop();
+}
+
+void Timer::tick() {
+    if (m_running && m_onTick)
+        m_onTick();
 }
 
 } // namespace ui

@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include <functional>
+
 namespace ui {
 
 // Gives a control its name, parent, place in twips and font.
@@ -67,14 +69,29 @@ private:
     void pasteWhatFits();
 };
 
-// A multi-line, word-wrapped text box, usually read-only.
+// A multi-line, word-wrapped text box, usually read-only. Like the single-line box it keeps at
+// most TextBox::kMaxLength characters: a longer paste keeps its beginning, and typing stops at the
+// limit. A line without a blank is broken anywhere, so that laying it out costs no more than its
+// length.
 class MultiLineTextBox : public QPlainTextEdit {
 public:
+    static constexpr int kMaxLength = TextBox::kMaxLength;
+
     MultiLineTextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {},
                      bool readOnly = true);
     QString text() const { return toPlainText(); }
     // Replaces the whole text and leaves the cursor at its end, so that typing appends.
     void setText(const QString& t);
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+
+private:
+    // How many characters may still come in, in place of the selection.
+    qsizetype room() const;
+    void chooseWrap();
 };
 
 // An editable combo box; edited() reports the pupil's edits of its text only, not an item
@@ -82,6 +99,9 @@ public:
 class ComboBox : public QComboBox {
 public:
     ComboBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
 };
 
 // A picture from the program's resources, stretched to its box.
@@ -103,6 +123,19 @@ class Timer : public QTimer {
 public:
     Timer(QObject* parent, const QString& name, int intervalMs);
     void setIntervalMs(int ms);
+    // What each tick runs.
+    void onTick(std::function<void()> f) { m_onTick = std::move(f); }
+    // From now on the timer ticks only when tick() is called, never by the clock: a test that
+    // replays a walk exactly decides itself when time passes.
+    void tickByHand();
+    bool running() const { return m_running; }
+    // One tick now, as the clock gives it, when the timer runs.
+    void tick();
+
+private:
+    std::function<void()> m_onTick;
+    bool m_running = false;
+    bool m_byHand = false;
 };
 
 } // namespace ui

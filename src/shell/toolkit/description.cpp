@@ -184,7 +184,8 @@ private:
         }
         case Kind::Timer: {
             auto* timer = new Timer(m_window, name, row.intervalMs);
-            connect(timer, &QTimer::timeout, row);
+            if (row.handler)
+                timer->onTick([&form = m_form, h = row.handler] { h(form); });
             return timer;
         }
         case Kind::Menu: {

@@ -25,7 +25,8 @@ constexpr int kTextMargin = 3;
 constexpr std::chrono::milliseconds kFrame{16};
 } // namespace
 
-ListBox::ListBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font) {
+ListBox::ListBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font)
+    : m_frame(kFrame) {
     setupControl(this, parent, name, r, font);
     setFocusPolicy(Qt::StrongFocus);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -83,7 +84,7 @@ void ListBox::schedulePublish() {
     if (m_publishPending)
         return;
     m_publishPending = true;
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(m_lastPublish + kFrame -
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(m_lastPublish + m_frame -
                                                                    std::chrono::steady_clock::now());
     QTimer::singleShot(std::max(wait, std::chrono::milliseconds(0)), this, [this] { publish(); });
 }

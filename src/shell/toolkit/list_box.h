@@ -44,6 +44,9 @@ public:
     // The selected line, or -1; the value the pupil will see once events have run.
     int listIndex() const { return m_selected; }
     void selectLast();
+    // New lines and the selection are shown the next time events run, however soon, rather than
+    // at most once a frame: what the list shows then depends on the events alone, not on the clock.
+    void showAtNextEvents() { m_frame = std::chrono::milliseconds(0); }
     const ListLines& model() const { return m_lines; }
 
     // What the screen shows: the lines shown so far, the selected one among them (or -1), and the
@@ -98,6 +101,7 @@ private:
     int m_widest = 0; // the widest line that has come into view, in pixels
     bool m_publishPending = false;
     std::chrono::steady_clock::time_point m_lastPublish;
+    std::chrono::milliseconds m_frame;
     std::function<void()> m_whenShown;
     mutable QHash<int, QAccessible::Id> m_accessibleRows;
 };

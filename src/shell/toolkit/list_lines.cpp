@@ -7,6 +7,10 @@
 #include <climits>
 #include <string>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace ui {
 
 void ListLines::append(std::string_view utf8) {
@@ -55,10 +59,17 @@ void ListLines::codesToText() {
 
 void ListLines::clear() {
     // Give the memory back: a cleared list may have held a very long search.
+    const std::size_t held = bytesUsed();
     m_text.clear();
     m_ends.clear();
     m_codes.clear();
     m_numbers.clear();
+#ifdef __GLIBC__
+    // The blocks are small enough for the C library to keep them in its heap once freed, where
+    // anything allocated after them pins them; after a long history, hand the free pages back.
+    if (held >= kTrimAbove)
+        malloc_trim(0);
+#endif
 }
 
 QString ListLines::at(int row) const {

@@ -35,6 +35,9 @@ public:
     }
 
 private:
+    // Clearing a list that held at least this much gives the freed memory back to the system.
+    static constexpr std::size_t kTrimAbove = std::size_t(8) << 20;
+
     void codesToText();
     void numbersToText();
 

@@ -93,7 +93,7 @@ const ControlRow kControls[] = {
     // The factorised form.
     heading(8, "Démonstration", {7200, 360, 1575, 255}),
     paragraph(6,
-              "ax²+bx+c=a(x²+(b/a)x+c/a)=a((x+(b/2a)) - (b²/4a²) + c/a)\n"
+              "ax²+bx+c=a(x²+(b/a)x+c/a)=a((x+(b/2a))² - (b²/4a²) + c/a)\n"
               "=a((x+(b/2a))² - (b²-4ac)/4a²)\n"
               "Si b²-4ac est non nul, l'équation f(x)=0 se ramène donc à\n"
               "(x+(b/2a))² - d/4a²=0, qui est équivalente à\n"
@@ -107,7 +107,7 @@ const ControlRow kControls[] = {
     paragraph(
         7,
         "Un equation diophantienne peut se mettre sous la forme ax+by=c avec x et y les nconnues et a,b,c "
-        "des réels.",
+        "des entiers relatifs.",
         {6720, 3240, 5775, 495}),
     heading(11, "Méthode", {7200, 3960, 975, 255}),
     paragraph(8,

@@ -36,7 +36,7 @@ constexpr Topic kTopics[] = {
      .category = "Nombres premiers",
      .subcategory = "Vérifier",
      .explanation = "Le programme vérifie en premier lieu si le nombre est premier, c'est a dire s'il admet "
-                    "des diviseurs entre 0 et son radical en controlant le reste de le division Euclidienne "
+                    "des diviseurs entre 2 et son radical en controlant le reste de le division Euclidienne "
                     "du nombre par les nombres non multiples de 2 ni de 3 qui sont inférieur à son radical",
      .problem1 = "Le nombre a vérifier doit être un entier naturel"},
     {.item = "Recherche",
@@ -54,7 +54,7 @@ constexpr Topic kTopics[] = {
      .subcategory = "Goldbach",
      .explanation =
          "On commence par rechercher les nombres premiers inférieures au nombre entré, dès qu'on en trouve "
-         "un, on regarde si la différence de notre nombre de départ avec le nombre premier est égale à 0, si "
+         "un, on regarde si la différence de notre nombre de départ avec le nombre premier est un nombre premier, si "
          "c'est le cas on a trouvé notre décomposition sinon, on passe à un autre nombre premier.",
      .problem1 = "Le nombre a entrer doit être un entier naturel pair supérieur à 2",
      .problem2 = "Plusieures décompostions existent, le programme n'en donne qu'une seule"},

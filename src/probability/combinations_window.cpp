@@ -7,6 +7,9 @@
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 using namespace ui;
 using namespace probability;
@@ -16,8 +19,49 @@ const FontSpec kHeading{.points = 13.5};
 const FontSpec kLarge{.points = 12};
 const QColor kLightCyan = colors::rgb(192, 255, 255);
 const QColor kLightGreen = colors::rgb(128, 255, 128);
-// Results are written in the colour of highlighted text.
+// Results stand out as highlighted text on the highlight colour of the desktop's theme; arrange()
+// darkens or lightens that background where the theme's pair reads poorly.
 const Colour kResultColour = Colour::system(QPalette::HighlightedText);
+const Colour kResultBackground = Colour::system(QPalette::Highlight);
+// The least contrast between a result and its background, as asked of body text for good legibility.
+constexpr double kLeastContrast = 4.5;
+
+// The relative luminance of a colour: 0 for black, 1 for white, its channels weighed as the eye does.
+double luminance(const QColor& c) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The background itself when the text reads well on it, else the closest shade of it, towards black
+// or towards white, on which the text reaches the least contrast.
+QColor readableBackground(const QColor& text, const QColor& background) {
+    if (contrast(text, background) >= kLeastContrast)
+        return background;
+    const auto shade = [&](const QColor& towards, double t) {
+        return QColor::fromRgbF(float(background.redF() + (towards.redF() - background.redF()) * t),
+                                float(background.greenF() + (towards.greenF() - background.greenF()) * t),
+                                float(background.blueF() + (towards.blueF() - background.blueF()) * t));
+    };
+    // Away from the text's luminance first; one of the two ways always gets there.
+    const bool lightText = luminance(text) >= luminance(background);
+    for (const QColor& towards : {lightText ? QColor(Qt::black) : QColor(Qt::white),
+                                  lightText ? QColor(Qt::white) : QColor(Qt::black)}) {
+        for (int step = 1; step <= 100; ++step) {
+            const QColor candidate(shade(towards, step / 100.0).rgb()); // as the screen shows it
+            if (contrast(text, candidate) >= kLeastContrast)
+                return candidate;
+        }
+    }
+    return luminance(text) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+}
 constexpr int kWidth = 7605;
 constexpr int kHeight = 5205;
 constexpr int kMiddle = 3795;
@@ -60,6 +104,7 @@ const ControlRow kControls[] = {
      .rect = {240, 3960, 3315, 735},
      .font = kLarge,
      .foreColor = kResultColour,
+     .backColor = kResultBackground,
      .alignment = Qt::AlignHCenter | Qt::AlignTop,
      .wordWrap = true},
 
@@ -107,6 +152,7 @@ const ControlRow kControls[] = {
      .rect = {4080, 3960, 3315, 735},
      .font = kLarge,
      .foreColor = kResultColour,
+     .backColor = kResultBackground,
      .alignment = Qt::AlignHCenter | Qt::AlignTop,
      .wordWrap = true},
 };
@@ -122,6 +168,14 @@ const WindowDescription CombinationsWindow::description{
     .backColor = colors::grey,
     .controls = kControls,
 };
+
+void CombinationsWindow::arrange() {
+    for (const auto& result : {factorialLabel, combinationsLabel}) {
+        Label& label = get(result);
+        label.setBackColor(readableBackground(label.palette().color(QPalette::WindowText),
+                                              label.palette().color(QPalette::Window)));
+    }
+}
 
 void CombinationsWindow::explainFactorials() {
     program().message(fromUtf8(kFactorialExplanation));

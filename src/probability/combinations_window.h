@@ -35,4 +35,7 @@ public:
     void explainFillingIn(); // how to fill the two boxes
     void showCombinations();
     void clearFactorial(); // any edit of the number
+
+protected:
+    void arrange() override;
 };

@@ -107,7 +107,7 @@ const ControlRow kControls[] = {
          {120, 4680, 6015, 495}),
     heading(6, "Propriétés", 720, 5400, 2295),
     text(sections[5],
-         {"Var(X) = ( X - E(X)² ) = E(X²) - (E(x))²", "E(X + Y) = E(X) + E(Y)", "E(aX) = aE(X)",
+         {"Var(X) = E((X - E(X))²) = E(X²) - (E(X))²", "E(X + Y) = E(X) + E(Y)", "E(aX) = aE(X)",
           "Var(aX) = a² Var(X)", "Var(X + a) = Var(X)"},
          {120, 5640, 4575, 1575}),
 

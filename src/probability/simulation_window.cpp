@@ -8,7 +8,11 @@
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/tab_control.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QTimer>
+
+#include <algorithm>
 
 #include <numeric>
 #include <vector>
@@ -54,11 +58,45 @@ ControlRow cell(const QString& page, const QString& name, const QString& caption
             .rect = {columnLeft + 30, top, 660, height},
             .alignment = kCentred};
 }
+// A percentage fills its column from one rule to the next, on one line: see fitOnOneLine().
 ControlRow percentCell(const QString& page, const QString& name, int columnLeft, int top, int height) {
-    ControlRow row = cell(page, name, {}, columnLeft, top, height);
-    row.wordWrap = true;
-    row.breakLongWords = true;
-    return row;
+    return {.control = {Kind::Label, name},
+            .parent = page,
+            .rect = {columnLeft + 15, top, 690, height},
+            .alignment = kCentred};
+}
+
+// A percentage of 15 significant digits is twice as wide as its column in the usual font. It keeps one
+// line in its column, written as tall as it fits: the usual font when there is room, else the same face
+// narrowed down to kNarrowest of its width, and only then smaller, down to kSmallest pixels. Narrowed,
+// it also shows whole in the label's tooltip.
+constexpr int kNarrowest = 50; // per cent of the usual width
+constexpr int kSmallest = 7;   // pixels
+void fitOnOneLine(Label& label) {
+    const QString text = label.caption();
+    const qreal room = label.contentsRect().width() - 2; // a pixel clear of each side
+    QFont font = FontSpec{}.toFont();
+    const auto width = [&](const QFont& f) { return QFontMetricsF(f).horizontalAdvance(text); };
+    const bool narrowed = width(font) > room;
+    if (narrowed) {
+        for (int pixels = QFontInfo(font).pixelSize(); pixels >= kSmallest; --pixels) {
+            font.setPixelSize(pixels);
+            font.setStretch(100);
+            int stretch = int(100 * room / width(font));
+            while (stretch >= kNarrowest) {
+                font.setStretch(std::min(stretch, 100));
+                if (width(font) <= room)
+                    break;
+                --stretch;
+            }
+            if (stretch >= kNarrowest)
+                break;
+            font.setStretch(kNarrowest);
+        }
+    }
+    if (label.font() != font)
+        label.setFont(font);
+    label.setToolTip(narrowed ? text : QString());
 }
 
 const std::vector<ControlRow> kControls = [] {
@@ -261,10 +299,14 @@ void SimulationWindow::showNow() {
         setTextOf(tossCountLabel, NumberFormat::integerText(total));
         setTextOf(pileCountLabel, NumberFormat::integerText(m_pileCount));
         setTextOf(faceCountLabel, NumberFormat::integerText(m_faceCount));
-        if (const auto piles = coinPercent(m_pileCount, total))
+        if (const auto piles = coinPercent(m_pileCount, total)) {
             setTextOf(pilePercentLabel, numbers.numberText(*piles));
-        if (const auto faces = coinPercent(m_faceCount, total))
+            fitOnOneLine(get(pilePercentLabel));
+        }
+        if (const auto faces = coinPercent(m_faceCount, total)) {
             setTextOf(facePercentLabel, numbers.numberText(*faces));
+            fitOnOneLine(get(facePercentLabel));
+        }
     }
     if (m_pipsShowPending) {
         m_pipsShowPending = false;
@@ -335,8 +377,10 @@ void SimulationWindow::showDieStatistics() {
     m_dieTotal = std::accumulate(m_faceCounts.begin(), m_faceCounts.end(), std::int64_t{0});
     // With no throw counted the percentages keep what they show.
     for (int face = 1; face <= 6; ++face)
-        if (const auto percent = diePercent(m_faceCounts[std::size_t(face - 1)], m_dieTotal))
+        if (const auto percent = diePercent(m_faceCounts[std::size_t(face - 1)], m_dieTotal)) {
             setTextOf(facePercentLabels[std::size_t(face - 1)], program().numbers().numberText(*percent));
+            fitOnOneLine(get(facePercentLabels[std::size_t(face - 1)]));
+        }
     Label& total = get(throwCountLabel);
     total.setCaption(fromUtf8(NumberFormat::integerText(m_dieTotal)));
     total.adjustSize();

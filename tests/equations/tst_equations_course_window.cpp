@@ -59,7 +59,7 @@ private Q_SLOTS:
         row("Label2(10)", "Définition");
         row("Label3(7)",
             "Un equation diophantienne peut se mettre sous la forme ax+by=c avec x et y les nconnues "
-            "et a,b,c des réels.");
+            "et a,b,c des entiers relatifs.");
         row("Label2(11)", "Méthode");
     }
     void captions() {
@@ -82,7 +82,7 @@ private Q_SLOTS:
             << QStringList{"x1=(-b-sqr(d))/2a", "x2=(-b+sqr(d))/2a", "x=-b/2a"};
         QTest::newRow("Démonstration")
             << "Label3(6)" << QStringList{"b²-4ac"}
-            << QStringList{"ax²+bx+c=a(x²+(b/a)x+c/a)=a((x+(b/2a)) - (b²/4a²) + c/a)",
+            << QStringList{"ax²+bx+c=a(x²+(b/a)x+c/a)=a((x+(b/2a))² - (b²/4a²) + c/a)",
                            "=a((x+(b/2a))² - (b²-4ac)/4a²)", "(x+(b/2a))² - d/4a²=0", "(x-x1)(x-x2)=0"};
         QTest::newRow("Méthode") << "Label3(8)" << QStringList{"(p,q)", "k=k'"}
                                  << QStringList{"ax+by=ap+bq", "a(x-p)=b(q-y)", "ka=q-y",

@@ -51,7 +51,7 @@ private Q_SLOTS:
             << "Nombres premiers"
             << "Vérifier"
             << "Le programme vérifie en premier lieu si le nombre est premier, c'est a dire s'il admet des "
-               "diviseurs entre 0 et son radical en controlant le reste de le division Euclidienne du nombre "
+               "diviseurs entre 2 et son radical en controlant le reste de le division Euclidienne du nombre "
                "par les nombres non multiples de 2 ni de 3 qui sont inférieur à son radical"
             << "Le nombre a vérifier doit être un entier naturel"
             << "";
@@ -72,7 +72,8 @@ private Q_SLOTS:
             << "Goldbach"
             << "On commence par rechercher les nombres premiers inférieures au nombre entré, dès qu'on en "
                "trouve un, on regarde si la différence de notre nombre de départ avec le nombre premier est "
-               "égale à 0, si c'est le cas on a trouvé notre décomposition sinon, on passe à un autre nombre "
+               "un nombre premier, si c'est le cas on a trouvé notre décomposition sinon, on passe à un "
+               "autre nombre "
                "premier."
             << "Le nombre a entrer doit être un entier naturel pair supérieur à 2"
             << "Plusieures décompostions existent, le programme n'en donne qu'une seule";

@@ -259,6 +259,9 @@ private Q_SLOTS:
                 QCOMPARE(w.answer(i)->text(), Form::fromUtf8(primes::sieve::kModelAnswers[i]));
         }
         QVERIFY(w.answer(1)->text().startsWith(QStringLiteral("Lorsque les muliples à retirer")));
+        QVERIFY(w.answer(1)->text().contains(QStringLiteral(
+            "Nous savons que tout nombre composé admet un diviseur premier compris entre 2 et son "
+            "radical, donc dès que")));
         QVERIFY(!w.answer(0)->isReadOnly());
         QCOMPARE(w.answer(0)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     }

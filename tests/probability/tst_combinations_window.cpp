@@ -8,6 +8,8 @@
 
 #include <QElapsedTimer>
 
+#include <cmath>
+
 namespace {
 
 using W = CombinationsWindow;
@@ -16,6 +18,19 @@ const ui::Ref<Button> kExplanationButtons[] = {W::factorialExplanationButton, W:
                                                W::fillInHelpButton};
 const QString kTitle = QStringLiteral("Korrin1");
 const QString kSwap = QStringLiteral("Vous vous etes trompés de sens, ceci a été rectifié automatiquement");
+
+// The contrast of two colours as legibility guidelines measure it, from 1 (same luminance) to 21.
+double contrastRatio(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 // A text the window may show: never an infinity, a NaN or a negative zero.
 bool plain(const QString& text) {
@@ -45,8 +60,8 @@ class TestCombinationsWindow : public QObject {
 private Q_SLOTS:
     void initTestCase() { setUpTestApplication(); }
 
-    // "Calculer" of the factorial tidies the box, then writes n! =value; a factorial beyond the doubles
-    // leaves the label as the typing left it: empty.
+    // "Calculer" of the factorial tidies the box, then writes n! =value, the exact factorial rounded to
+    // 15 significant digits; a factorial beyond the doubles leaves the label as the typing left it: empty.
     void factorial_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("box");
@@ -54,12 +69,12 @@ private Q_SLOTS:
         QTest::newRow("20") << "20"
                             << "20"
                             << "20! =2,43290200817664E+18";
-        QTest::newRow("30 drifts in its last digit") << "30"
-                                                     << "30"
-                                                     << "30! =2,65252859812192E+32";
+        QTest::newRow("30") << "30"
+                            << "30"
+                            << "30! =2,65252859812191E+32";
         QTest::newRow("170") << "170"
                              << "170"
-                             << "170! =7,25741561530814E+306";
+                             << "170! =7,257415615308E+306";
         QTest::newRow("171 is beyond the doubles") << "171"
                                                    << "171"
                                                    << "";
@@ -125,7 +140,7 @@ private Q_SLOTS:
     }
 
     // "Calculer" of the combinations tidies both boxes, swaps them when the lower one holds more, then
-    // writes the count; a count beyond the doubles leaves the previous one.
+    // writes the exact count; a count beyond the doubles says so instead of leaving the previous one.
     void combinations_data() {
         QTest::addColumn<QString>("typedN");
         QTest::addColumn<QString>("typedK");
@@ -133,15 +148,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("k");
         QTest::addColumn<bool>("swapped");
         QTest::addColumn<QString>("label");
-        const QString previous = QStringLiteral("15"); // 6 and 2, computed first
-        QTest::newRow("52 and 5 keep a tail") << "52"
-                                              << "5"
-                                              << "52"
-                                              << "5" << false << "2598960,00000002";
-        QTest::newRow("200 and 2 keep the previous count") << "200"
-                                                           << "2"
-                                                           << "200"
-                                                           << "2" << false << previous;
+        QTest::newRow("52 and 5") << "52"
+                                  << "5"
+                                  << "52"
+                                  << "5" << false << "2598960";
+        QTest::newRow("200 and 2") << "200"
+                                   << "2"
+                                   << "200"
+                                   << "2" << false << "19900";
+        QTest::newRow("1000 and 500") << "1000"
+                                      << "500"
+                                      << "1000"
+                                      << "500" << false << "2,70288240945437E+299";
+        QTest::newRow("too large, never the previous count") << "1030"
+                                                             << "500"
+                                                             << "1030"
+                                                             << "500" << false << "Nombre trop grand";
         QTest::newRow("1000 and 999 need no factorial") << "1000"
                                                         << "999"
                                                         << "1000"
@@ -214,11 +236,11 @@ private Q_SLOTS:
     // Under a point as decimal separator the count is written with a point.
     void countWithAPoint() {
         Window w('.');
-        typeInto(w.box(W::setSizeBox), QStringLiteral("52"));
-        typeInto(w.box(W::chosenCountBox), QStringLiteral("5,9"));
+        typeInto(w.box(W::setSizeBox), QStringLiteral("1000"));
+        typeInto(w.box(W::chosenCountBox), QStringLiteral("500,9"));
         w.press(W::combinationsButton);
-        QCOMPARE(w.box(W::chosenCountBox)->text(), QStringLiteral("5"));
-        QCOMPARE(w.label(W::combinationsLabel), QStringLiteral("2598960.00000002"));
+        QCOMPARE(w.box(W::chosenCountBox)->text(), QStringLiteral("500"));
+        QCOMPARE(w.label(W::combinationsLabel), QStringLiteral("2.70288240945437E+299"));
     }
 
     // Editing n or k leaves the count as it was until the next press.
@@ -268,6 +290,58 @@ private Q_SLOTS:
         QCOMPARE(shown, messages);
     }
 
+    // The two results keep the look of highlighted text, and read well: the theme's highlighted text on
+    // its highlight colour, or on a shade of that colour where the theme's pair has too little contrast.
+    void resultsReadOnTheHighlight_data() {
+        QTest::addColumn<QColor>("highlight");
+        QTest::addColumn<QColor>("highlightedText");
+        QTest::addColumn<bool>("kept"); // the theme's pair reads well as it is
+        const QPalette standard = QApplication::palette();
+        QTest::newRow("this platform's theme")
+            << standard.color(QPalette::Highlight) << standard.color(QPalette::HighlightedText)
+            << (contrastRatio(standard.color(QPalette::Highlight),
+                              standard.color(QPalette::HighlightedText)) >= 4.5);
+        QTest::newRow("light blue under white") << QColor(48, 140, 198) << QColor(Qt::white) << false;
+        QTest::newRow("navy under white") << QColor(0, 0, 128) << QColor(Qt::white) << true;
+        QTest::newRow("mid blue under black") << QColor(48, 112, 192) << QColor(Qt::black) << false;
+        QTest::newRow("pale yellow under black") << QColor(255, 255, 160) << QColor(Qt::black) << true;
+    }
+    void resultsReadOnTheHighlight() {
+        QFETCH(QColor, highlight);
+        QFETCH(QColor, highlightedText);
+        QFETCH(bool, kept);
+        const QPalette standard = QApplication::palette();
+        QPalette theme = standard;
+        theme.setColor(QPalette::Highlight, highlight);
+        theme.setColor(QPalette::HighlightedText, highlightedText);
+        QApplication::setPalette(theme);
+        {
+            Window w;
+            typeInto(w.box(W::numberBox), QStringLiteral("30"));
+            w.press(W::factorialButton);
+            typeInto(w.box(W::setSizeBox), QStringLiteral("1000"));
+            typeInto(w.box(W::chosenCountBox), QStringLiteral("500"));
+            w.press(W::combinationsButton);
+            for (const auto& result : {W::factorialLabel, W::combinationsLabel}) {
+                Label* label = control(w.form, result);
+                const QColor text = label->palette().color(QPalette::WindowText);
+                const QColor background = label->palette().color(QPalette::Window);
+                QVERIFY(label->autoFillBackground());
+                QCOMPARE(text, highlightedText);
+                QVERIFY2(contrastRatio(text, background) >= 4.5,
+                         qPrintable(QString::number(contrastRatio(text, background))));
+                if (kept)
+                    QCOMPARE(background, highlight);
+                else
+                    QVERIFY(std::abs(background.hsvHue() - highlight.hsvHue()) <= 3);
+                // The painted label shows its background behind the text.
+                const QImage shot = label->grab().toImage();
+                QCOMPARE(shot.pixelColor(2, shot.height() - 3).rgb(), background.rgb());
+            }
+        }
+        QApplication::setPalette(standard);
+    }
+
     // However large the numbers, the answers come at once and with no deep recursion (the test build
     // stops on a stack overflow).
     void largeNumbersAnswerAtOnce() {
@@ -281,7 +355,7 @@ private Q_SLOTS:
         w.press(W::combinationsButton);
         QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(w.label(W::factorialLabel), QString());
-        QCOMPARE(w.label(W::combinationsLabel), QString());
+        QCOMPARE(w.label(W::combinationsLabel), QStringLiteral("Nombre trop grand"));
     }
 };
 

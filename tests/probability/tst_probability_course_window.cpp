@@ -54,7 +54,7 @@ private Q_SLOTS:
             120, 4680);
         row("Label6(6)", "Propriétés", 720, 5400);
         row("Label6(5)",
-            "Var(X) = ( X - E(X)² ) = E(X²) - (E(x))²\n"
+            "Var(X) = E((X - E(X))²) = E(X²) - (E(X))²\n"
             "E(X + Y) = E(X) + E(Y)\n"
             "E(aX) = aE(X)\n"
             "Var(aX) = a² Var(X)\n"

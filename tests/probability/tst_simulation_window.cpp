@@ -8,6 +8,8 @@
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/tab_control.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QTabBar>
 
 namespace {
@@ -77,6 +79,35 @@ class TestSimulationWindow : public QObject {
                 tp.draws.values.push_back(drawOf(face));
         }
     };
+
+    // The label stands between the rules of its column (720 twips wide from columnLeft), its text on
+    // one line of ink, neither cut nor wrapped.
+    static void fitsItsColumn(Window& w, const ui::Ref<Label>& ref, int columnLeft) {
+        Label* label = control(w.form, ref);
+        const QString text = label->caption();
+        QVERIFY(!label->wordWrap());
+        QVERIFY2(label->geometry().left() > columnLeft / 15 &&
+                     label->geometry().right() < (columnLeft + 720) / 15,
+                 qPrintable(ref.name));
+        const QFontMetricsF metrics(label->font());
+        QVERIFY2(metrics.horizontalAdvance(text) <= label->contentsRect().width(), qPrintable(text));
+        QVERIFY2(QFontInfo(label->font()).pixelSize() >= 7, qPrintable(text));
+        // The ink of the text spans no more than a line, clear of the label's edges.
+        const QImage shot = label->grab().toImage();
+        int firstRow = -1, lastRow = -1, firstColumn = shot.width(), lastColumn = -1;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (qGray(shot.pixel(x, y)) < 192) {
+                    if (firstRow < 0)
+                        firstRow = y;
+                    lastRow = y;
+                    firstColumn = std::min(firstColumn, x);
+                    lastColumn = std::max(lastColumn, x);
+                }
+        QVERIFY(firstRow >= 0);
+        QVERIFY2(lastRow - firstRow < metrics.height(), qPrintable(text));
+        QVERIFY2(firstColumn > 0 && lastColumn < shot.width() - 1, qPrintable(text));
+    }
 
 private Q_SLOTS:
     void initTestCase() { setUpTestApplication(); }
@@ -387,6 +418,38 @@ private Q_SLOTS:
         QCOMPARE(w.percentages()[3], QStringLiteral("66,6666666666667"));
         w.press(W::coinTossButton);
         QCOMPARE(w.coinTable(), (QStringList{"FACE", "2", "1", "1", "50", "50"}));
+    }
+
+    // Every percentage shows whole, on one line, inside its column of the table, in a font of at least
+    // 7 pixels: the coin after three tosses, the die after a series whose percentages run long.
+    void percentagesFitTheirColumns() {
+        Window coin;
+        coin.draws({0.75f, 0.25f, 0.5f});
+        for (int i = 0; i < 3; ++i)
+            coin.press(W::coinTossButton);
+        QCOMPARE(coin.caption(W::pilePercentLabel), QStringLiteral("33,3333333333333"));
+        QCOMPARE(coin.caption(W::facePercentLabel), QStringLiteral("66,6666666666667"));
+        fitsItsColumn(coin, W::pilePercentLabel, 3240);
+        fitsItsColumn(coin, W::facePercentLabel, 3960);
+        // Narrowed rather than made small: a line as tall as 10 pixels, and the whole number in the tooltip.
+        QVERIFY(QFontInfo(control(coin.form, W::pilePercentLabel)->font()).pixelSize() >= 10);
+        QCOMPARE(control(coin.form, W::pilePercentLabel)->toolTip(), QStringLiteral("33,3333333333333"));
+
+        Window die;
+        const int counts[] = {1, 83, 100, 116, 150, 150};
+        for (int face = 1; face <= 6; ++face)
+            for (int i = 0; i < counts[face - 1]; ++i)
+                die.dieFaces({face});
+        die.tp.dialogs.inputAnswers = {QStringLiteral("600")};
+        die.press(W::dieSeriesButton);
+        QCOMPARE(die.percentages(), (QStringList{"0,166666666666667", "13,8333333333333", "16,6666666666667",
+                                                 "19,3333333333333", "25", "25"}));
+        for (int face = 1; face <= 6; ++face)
+            fitsItsColumn(die, W::facePercentLabels[std::size_t(face - 1)], 720 * (face - 1));
+        // A short percentage keeps the usual font.
+        QCOMPARE(control(die.form, W::facePercentLabels[4])->font(),
+                 control(die.form, W::throwCountLabel)->font());
+        QCOMPARE(control(die.form, W::facePercentLabels[4])->toolTip(), QString());
     }
 
     void endingDuringASeriesStopsIt() {

@@ -29,7 +29,7 @@ inline constexpr std::array<std::string_view, 3> kModelAnswers = {
     "multiple de 2.Ceci est vrai quel que soit n non premier car tout nombre composé admet "
     "au moins undiviseur qui lui est inférieur",
     "Lorsque les muliples à retirer sont suffisament grands, plus rien ne se passe. Nous "
-    "savons que tout nombre premier admet un divseur compris entre 2 et son radical, donc "
+    "savons que tout nombre composé admet un diviseur premier compris entre 2 et son radical, donc "
     "dès que les multiples deviennent supérieures au radical de 300, tout les nombres "
     "composés ont été enlevés.",
     "Pour chercher les nombres premiers de 0 à n, nous retirons donc tout les multiples de "

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "probability/rules/whole_number.h"
 #include "shell/rules/number_format.h"
 
 #include <optional>
@@ -13,11 +14,18 @@
 namespace probability {
 
 // The factorial and combination routines. Numbers go in and out as texts: every value is read with the
-// strict number conversion and every result written as a plain number text, so each intermediate
-// product of the factorial is rounded to 15 significant digits. Nothing when a text is not a number or
-// a value leaves the range of a double (every factorial from 171 on).
+// strict number conversion and every result is the exact whole number written as a plain number text
+// (all its digits below 10^15, else 15 significant digits correctly rounded from the exact value).
+// Nothing when a text is not a number or the result lies beyond the largest double (every factorial
+// from 171 on). A factorial of a number that is not whole, which the window never asks for, multiplies
+// v, v - 1, ... down to at most 1, each product written as a text and read back; a count of
+// combinations needs whole numbers. Counts are formed without factorials, so that C(1000, 500) is
+// exact although 1000! is far beyond the doubles.
 std::optional<std::string> factorial(const NumberFormat& fmt, std::string_view s);
 std::optional<std::string> combinations(const NumberFormat& fmt, std::string_view n, std::string_view k);
+
+// The plain number text of an exact whole number as above; nothing beyond the largest double.
+std::optional<std::string> countText(const NumberFormat& fmt, const WholeNumber& count);
 
 // The whole number a box holds once "Calculer" has tidied it: the plain number text of the absolute value
 // of the integer part of its leading number ("-5.7" -> "5", "abc" -> "0"). Nothing when that leading
@@ -38,8 +46,12 @@ struct CombinationView {
     bool swapped = false; // the boxes were swapped: kSwapMessage is shown before the result is written
 };
 
+// What the count shows when it lies beyond the largest double, in place of the previous count.
+inline constexpr const char* kTooLargeCount = "Nombre trop grand";
+
 // The two "Calculer" buttons. Each statement may fail (a value beyond the doubles); a failed statement
-// changes nothing and the next one runs, so a factorial or count out of range leaves its label as it was.
+// changes nothing and the next one runs, so a factorial out of range leaves its label as it was. A count
+// out of range writes kTooLargeCount.
 void computeFactorial(const NumberFormat& fmt, FactorialView& view);
 void computeCombinations(const NumberFormat& fmt, CombinationView& view);
 

@@ -18,6 +18,7 @@
 #include "primes/program_listing_window.h"
 #include "primes/sieve_window.h"
 #include "probability/combinations_window.h"
+#include "probability/frequencies_window.h"
 #include "probability/probability_course_window.h"
 #include "probability/random_numbers_window.h"
 #include "probability/simulation_window.h"
@@ -39,7 +40,7 @@ constexpr std::string_view kWindowNames[] = {
     "Form2",         "aa_Mainform",  "b_Prem_verif", "b_Prem_rech",  "b_Prem_gold", "b_Prem_crible",
     "b_Prem_prog",   "b_Prem_cours", "c_Eq_d1",      "c_Eq_d2",      "c_Eq_dioph",  "c_Eq_cours",
     "Form1",         "Form4",        "Form3",        "d_Proba_alea", "d_Proba_sim", "d_Proba_comb",
-    "d_Proba_cours", "Frm_Aide",     "Frm_Lexique",
+    "d_Proba_cours", "Frm_Aide",     "Frm_Lexique",  "d_Proba_freq",
 };
 
 } // namespace
@@ -69,6 +70,7 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<ProbabilityCourseWindow>(),
         entry<HelpWindow>(),
         entry<GlossaryWindow>(),
+        entry<FrequenciesWindow>(),
     };
     // clang-format on
     for (const auto& [formName, make] : factories)

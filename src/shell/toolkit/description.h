@@ -13,6 +13,7 @@
 #include <span>
 
 class Button;
+class ChartView;
 class ComboBox;
 class DrawingSurface;
 class Form;
@@ -53,6 +54,7 @@ enum class Kind {
     MenuSeparator,
     TabControl,
     TabPage,
+    Chart,
 };
 
 template <class T> constexpr Kind kindOf();
@@ -100,6 +102,9 @@ template <> constexpr Kind kindOf<TabControl>() {
 }
 template <> constexpr Kind kindOf<TabPage>() {
     return Kind::TabPage;
+}
+template <> constexpr Kind kindOf<ChartView>() {
+    return Kind::Chart;
 }
 template <> constexpr Kind kindOf<QMenu>() {
     return Kind::Menu;

@@ -11,19 +11,21 @@
 #include "shell/rules/rounding.h"
 
 namespace {
+namespace trinomial = equations::trinomial;
+namespace diophantine = equations::diophantine;
 
 void affineRules(FuzzInput& in) {
     const double a = in.value<double>();
     const double b = in.value<double>();
     const double k = in.value<double>();
-    if (const auto x = affine::solve(a, b, k)) {
+    if (const auto x = equations::affine::solve(a, b, k)) {
         REQUIRE(std::isfinite(*x) && a != 0);
         REQUIRE(roundToTwoDecimals(*x) == *x);
     }
-    if (const auto y = affine::valueAt(a, b, k))
+    if (const auto y = equations::affine::valueAt(a, b, k))
         REQUIRE(std::isfinite(*y));
-    const affine::Arrow arrow = affine::arrowFor(a);
-    REQUIRE(arrow == affine::kRisingArrow || arrow == affine::kFallingArrow);
+    const equations::affine::Arrow arrow = equations::affine::arrowFor(a);
+    REQUIRE(arrow == equations::affine::kRisingArrow || arrow == equations::affine::kFallingArrow);
 }
 
 bool isComplex(const std::string& s) {
@@ -31,21 +33,21 @@ bool isComplex(const std::string& s) {
 }
 
 void trinomialRules(const NumberFormat& fmt, FuzzInput& in) {
-    TrinomialBoxes boxes{std::string(in.text()), std::string(in.text()), std::string(in.text()),
-                         std::string(in.text())};
-    TrinomialMemory memory;
-    SolverView view;
+    trinomial::Boxes boxes{std::string(in.text()), std::string(in.text()), std::string(in.text()),
+                           std::string(in.text())};
+    trinomial::Memory memory;
+    trinomial::View view;
     const std::string_view presses = in.text();
     for (char p : presses.substr(0, 8)) {
         switch (p % 3) {
         case 0:
-            Discriminant(fmt, boxes, memory, view);
+            trinomial::discriminant(fmt, boxes, memory, view);
             break;
         case 1:
-            Solutions(fmt, boxes, memory, view);
+            trinomial::solutions(fmt, boxes, memory, view);
             break;
         default:
-            Factorisation(fmt, boxes.a, view);
+            trinomial::factorise(fmt, boxes.a, view);
             break;
         }
         requireResultReadsBack(fmt, view.discriminant);
@@ -54,9 +56,9 @@ void trinomialRules(const NumberFormat& fmt, FuzzInput& in) {
         if (!isComplex(view.second))
             requireResultReadsBack(fmt, view.second);
     }
-    if (const auto v = trinomialValue(fmt, boxes.a, boxes.b, boxes.c, boxes.k))
+    if (const auto v = trinomial::valueAt(fmt, boxes.a, boxes.b, boxes.c, boxes.k))
         REQUIRE(std::isfinite(*v));
-    const Variation variation = variationOf(fmt, boxes.a, boxes.b, boxes.c);
+    const trinomial::Variation variation = trinomial::variationOf(fmt, boxes.a, boxes.b, boxes.c);
     if (variation.vertex)
         requireResultReadsBack(fmt, *variation.vertex);
 }

@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         REQUIRE(digitFilterAccepts(fmt, "") && boundFilterAccepts(fmt, "") && signedFilterAccepts(fmt, "-"));
 
         // The trim-to-number filter keeps a beginning that it keeps whole when run again.
-        const std::string kept = affine::longestNumberPrefix(fmt, text);
+        const std::string kept = equations::affine::longestNumberPrefix(fmt, text);
         REQUIRE(text.substr(0, kept.size()) == kept);
-        REQUIRE(affine::longestNumberPrefix(fmt, kept) == kept);
+        REQUIRE(equations::affine::longestNumberPrefix(fmt, kept) == kept);
         if (!kept.empty())
             REQUIRE(fmt.toDouble(kept).has_value());
 
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (std::isfinite(x)) {
                 const std::string shown = fmt.numberText(x);
                 REQUIRE(signedFilterAccepts(fmt, shown));
-                REQUIRE(affine::longestNumberPrefix(fmt, shown) == shown);
+                REQUIRE(equations::affine::longestNumberPrefix(fmt, shown) == shown);
                 if (x >= 0)
                     REQUIRE(boundFilterAccepts(fmt, shown));
                 if (x >= 0 && x == std::trunc(x))

@@ -13,33 +13,34 @@
 namespace {
 
 void plotRules(FuzzInput& in) {
-    const plot::Ranges r{in.value<double>(), in.value<double>(), in.value<double>(), in.value<double>()};
+    const graphs::Ranges r{in.value<double>(), in.value<double>(), in.value<double>(), in.value<double>()};
     // The graph window's surface measures a few thousand twips.
-    const double largeur = in.value<std::uint16_t>() % 12000;
-    const double hauteur = in.value<std::uint16_t>() % 12000;
-    std::optional<plot::Function> f;
+    const double width = in.value<std::uint16_t>() % 12000;
+    const double height = in.value<std::uint16_t>() % 12000;
+    std::optional<graphs::Function> f;
     const auto kind = in.value<std::uint8_t>();
     if (kind % 3 != 0)
-        f = plot::Function{std::int16_t(kind % 3), in.value<double>(), in.value<double>(),
-                           in.value<double>()};
-    const auto scales = plot::scalesFor(r, largeur, hauteur);
+        f = graphs::Function{std::int16_t(kind % 3), in.value<double>(), in.value<double>(),
+                             in.value<double>()};
+    const auto scales = graphs::scalesFor(r, width, height);
     if (!scales)
         return;
-    REQUIRE(std::isfinite(scales->echelleX) && std::isfinite(scales->echelleY));
-    const auto dots = plot::plotDots(r, *scales, largeur, hauteur, f);
+    REQUIRE(std::isfinite(scales->xScale) && std::isfinite(scales->yScale));
+    const auto dots = graphs::plotDots(r, *scales, width, height, f);
     // The axes and the curve have a dot per step along the surface; the marks stand at least
     // 2.5 twips apart, five dots each, however narrow the scale: the work is bounded by the surface.
-    const double span = largeur + hauteur + 4 * plot::pas;
-    const double bound = span / plot::pas + 2 + 5 * (span / 2.5 + 2) + largeur / plot::pas + 64;
+    const double span = width + height + 4 * graphs::dotSpacing;
+    const double bound =
+        span / graphs::dotSpacing + 2 + 5 * (span / 2.5 + 2) + width / graphs::dotSpacing + 64;
     REQUIRE(double(dots.size()) <= bound);
-    for (const plot::Dot& d : dots) {
+    for (const graphs::Dot& d : dots) {
         REQUIRE(std::isfinite(d.x) && std::isfinite(d.y));
-        REQUIRE(d.x >= -plot::pas && d.x <= largeur + plot::pas && d.y >= -plot::pas &&
-                d.y <= hauteur + plot::pas);
+        REQUIRE(d.x >= -graphs::dotSpacing && d.x <= width + graphs::dotSpacing &&
+                d.y >= -graphs::dotSpacing && d.y <= height + graphs::dotSpacing);
     }
     if (f) {
         const double click = in.value<std::uint16_t>() % 12000;
-        if (const auto read = plot::readOut(*scales, r.xmin, *f, click))
+        if (const auto read = graphs::readOut(*scales, r.xmin, *f, click))
             REQUIRE(std::isfinite(read->u) && std::isfinite(read->y) && std::isfinite(read->surfaceY));
     }
 }

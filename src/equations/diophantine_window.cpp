@@ -10,26 +10,10 @@
 namespace {
 using namespace ui;
 using W = DiophantineWindow;
+namespace diophantine = equations::diophantine;
 
 const FontSpec kEquationFont{.points = 13.5};
 const FontSpec kResultFont{.points = 12};
-
-const Ref<TextBox> Text1{"Text1"}; // a
-const Ref<Label> Label1{"Label1"}; // "x +   …   y = " around the box of b
-const Ref<TextBox> Text2{"Text2"}; // b
-const Ref<TextBox> Text3{"Text3"}; // c
-const Ref<Button> Command1{"Command1"};
-const Ref<Button> Command2{"Command2"};
-// (0) "x =" and (1) "y =" of the particular solution, (3) "x =" and (2) "y =" of the general one
-const Array<Label> Label4{"Label4"};
-const Ref<Label> Label2{"Label2"};   // x0
-const Ref<Label> Label3{"Label3"};   // y0
-const Ref<Label> Label5{"Label5"};   // b in the general x line
-const Ref<Label> Label7{"Label7"};   // "*k" or "*k +" in the general x line
-const Ref<Label> Label9{"Label9"};   // x0 in the general x line
-const Ref<Label> Label6{"Label6"};   // −a in the general y line
-const Ref<Label> Label8{"Label8"};   // "*k" or "*k +" in the general y line
-const Ref<Label> Label10{"Label10"}; // y0 in the general y line
 
 // Columns of the result lines: the prefix, the value (or the coefficient of k, set against its
 // multiplier), the multiplier and the particular value.
@@ -71,59 +55,49 @@ ControlRow coefficientBox(const Ref<TextBox>& box, int left, const char* spoken)
     return {.control = box,
             .rect = {left, 360, 855, 375},
             .accessibleName = spoken,
-            .handler = call(&W::CoefficientBox_Change)};
+            .handler = call(&W::restart)};
 }
 
 const ControlRow kControls[] = {
     // The equation: [a] x + [b] y = [c]; the box of b stands over the blanks of Label1.
-    coefficientBox(Text1, 840, "a"),
-    {.control = Label1,
+    coefficientBox(W::aBox, 840, "a"),
+    {.control = W::equationLabel,
      .caption = "x +              y = ",
      .rect = {1740, 390, 2760, 375},
      .font = kEquationFont},
-    coefficientBox(Text2, 2250, "b"),
-    coefficientBox(Text3, 3780, "c"),
-    {.control = button("Command3"),
+    coefficientBox(W::bBox, 2250, "b"),
+    coefficientBox(W::cBox, 3780, "c"),
+    {.control = W::simplifyButton,
      .caption = "Simplifier(éventuellement)",
      .rect = {1800, 1020, 2010, 495},
-     .handler = call(&W::Command3_Click)},
+     .handler = call(&W::simplify)},
 
     // The particular solution, its two lines to the right of the button.
-    {.control = Command1,
+    {.control = W::particularButton,
      .caption = "Solutions particulieres",
      .rect = {240, 1860, 2010, 495},
      .visible = false,
-     .handler = call(&W::Command1_Click)},
-    prefix(Label4[0], 1740, "x ="),
-    value(Label2, kValueLeft, 1740, 1500),
-    prefix(Label4[1], 2160, "y ="),
-    value(Label3, kValueLeft, 2160, 1500),
+     .handler = call(&W::findParticularSolution)},
+    prefix(W::linePrefixes[0], 1740, "x ="),
+    value(W::x0Label, kValueLeft, 1740, 1500),
+    prefix(W::linePrefixes[1], 2160, "y ="),
+    value(W::y0Label, kValueLeft, 2160, 1500),
 
     // The general solution: x = b *k + x0 and y = -a *k + y0.
-    {.control = Command2,
+    {.control = W::generalButton,
      .caption = "Solution générale",
      .rect = {240, 3300, 2010, 495},
      .visible = false,
-     .handler = call(&W::Command2_Click)},
-    prefix(Label4[3], 3180, "x ="),
-    coefficientOfK(Label5, 3180),
-    multiplier(Label7, 3180),
-    value(Label9, kEndLeft, 3180, 1050),
-    prefix(Label4[2], 3600, "y ="),
-    coefficientOfK(Label6, 3600),
-    multiplier(Label8, 3600),
-    value(Label10, kEndLeft, 3600, 1050),
+     .handler = call(&W::writeGeneralSolution)},
+    prefix(W::linePrefixes[3], 3180, "x ="),
+    coefficientOfK(W::generalBLabel, 3180),
+    multiplier(W::xMultiplierLabel, 3180),
+    value(W::generalX0Label, kEndLeft, 3180, 1050),
+    prefix(W::linePrefixes[2], 3600, "y ="),
+    coefficientOfK(W::minusALabel, 3600),
+    multiplier(W::yMultiplierLabel, 3600),
+    value(W::generalY0Label, kEndLeft, 3600, 1050),
 };
-
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-// Writes a box only when its text changes, so that a change is always an edit of the equation.
-void rewrite(TextBox& box, const std::string& s) {
-    if (box.text() != text(s))
-        box.setText(text(s));
-}
 
 } // namespace
 
@@ -137,84 +111,88 @@ const WindowDescription DiophantineWindow::description{
 };
 
 void DiophantineWindow::arrange() {
-    placeSentenceAroundBoxes(get(Label1), get(Text2), get(Text3));
+    placeSentenceAroundBoxes(get(equationLabel), get(bBox), get(cBox));
 }
 
 diophantine::Boxes DiophantineWindow::boxes() {
-    return {get(Text1).text().toStdString(), get(Text2).text().toStdString(),
-            get(Text3).text().toStdString()};
+    return {.a = textOf(aBox), .b = textOf(bBox), .c = textOf(cBox)};
 }
 
 diophantine::View DiophantineWindow::view() {
     const QWidget* w = &window();
-    const auto caption = [&](const Ref<Label>& l) { return get(l).caption().toStdString(); };
     const auto shown = [&](const auto& ref) { return get(ref).isVisibleTo(w); };
-    return {.x0 = caption(Label2),
-            .y0 = caption(Label3),
-            .generalB = caption(Label5),
-            .generalX0 = caption(Label9),
-            .minusA = caption(Label6),
-            .generalY0 = caption(Label10),
-            .xMultiplier = caption(Label7),
-            .yMultiplier = caption(Label8),
-            .particularShown = shown(Command1),
-            .particularLinesShown = shown(Label4[0]),
-            .generalShown = shown(Command2),
-            .generalLinesShown = shown(Label4[3])};
+    return {.x0 = textOf(x0Label),
+            .y0 = textOf(y0Label),
+            .generalB = textOf(generalBLabel),
+            .generalX0 = textOf(generalX0Label),
+            .minusA = textOf(minusALabel),
+            .generalY0 = textOf(generalY0Label),
+            .xMultiplier = textOf(xMultiplierLabel),
+            .yMultiplier = textOf(yMultiplierLabel),
+            .particularShown = shown(particularButton),
+            .particularLinesShown = shown(linePrefixes[0]),
+            .generalShown = shown(generalButton),
+            .generalLinesShown = shown(linePrefixes[3])};
 }
 
 void DiophantineWindow::showView(const diophantine::View& v) {
-    get(Label2).setCaption(text(v.x0));
-    get(Label3).setCaption(text(v.y0));
-    get(Label5).setCaption(text(v.generalB));
-    get(Label9).setCaption(text(v.generalX0));
-    get(Label6).setCaption(text(v.minusA));
-    get(Label10).setCaption(text(v.generalY0));
-    get(Label7).setCaption(text(v.xMultiplier));
-    get(Label8).setCaption(text(v.yMultiplier));
-    get(Command1).setVisible(v.particularShown);
+    setTextOf(x0Label, v.x0);
+    setTextOf(y0Label, v.y0);
+    setTextOf(generalBLabel, v.generalB);
+    setTextOf(generalX0Label, v.generalX0);
+    setTextOf(minusALabel, v.minusA);
+    setTextOf(generalY0Label, v.generalY0);
+    setTextOf(xMultiplierLabel, v.xMultiplier);
+    setTextOf(yMultiplierLabel, v.yMultiplier);
+    get(particularButton).setVisible(v.particularShown);
     for (int i : {0, 1})
-        get(Label4[i]).setVisible(v.particularLinesShown);
-    get(Command2).setVisible(v.generalShown);
+        get(linePrefixes[i]).setVisible(v.particularLinesShown);
+    get(generalButton).setVisible(v.generalShown);
     for (int i : {3, 2})
-        get(Label4[i]).setVisible(v.generalLinesShown);
-    get(Label7).setVisible(v.generalLinesShown);
-    get(Label8).setVisible(v.generalLinesShown);
+        get(linePrefixes[i]).setVisible(v.generalLinesShown);
+    get(xMultiplierLabel).setVisible(v.generalLinesShown);
+    get(yMultiplierLabel).setVisible(v.generalLinesShown);
 }
 
-void DiophantineWindow::Command3_Click() {
+// Writes a box only when its text changes, so that a change is always an edit of the equation.
+void DiophantineWindow::rewrite(const Ref<TextBox>& box, const std::string& text) {
+    if (textOf(box) != text)
+        setTextOf(box, text);
+}
+
+void DiophantineWindow::simplify() {
     diophantine::Boxes b = boxes();
     diophantine::View v = view();
     diophantine::simplify(program().numbers(), b, v);
     // A box whose text changes resets the window through its change handler, as an edit would;
     // the view, already reset by the rules in that case, is shown afterwards.
-    rewrite(get(Text1), b.a);
-    rewrite(get(Text2), b.b);
-    rewrite(get(Text3), b.c);
+    rewrite(aBox, b.a);
+    rewrite(bBox, b.b);
+    rewrite(cBox, b.c);
     showView(v);
 }
 
-void DiophantineWindow::Command1_Click() {
+void DiophantineWindow::findParticularSolution() {
     diophantine::View v = view();
     switch (diophantine::particularSolution(program().numbers(), boxes(), v)) {
     case diophantine::Particular::Found:
         showView(v);
         break;
     case diophantine::Particular::NoSolution:
-        program().message(text(std::string(diophantine::kNoSolutionMessage)));
+        program().message(fromUtf8(diophantine::kNoSolutionMessage));
         break;
     case diophantine::Particular::Nothing:
         break;
     }
 }
 
-void DiophantineWindow::Command2_Click() {
+void DiophantineWindow::writeGeneralSolution() {
     diophantine::View v = view();
     diophantine::generalSolution(program().numbers(), boxes(), v);
     showView(v);
 }
 
-void DiophantineWindow::CoefficientBox_Change() {
+void DiophantineWindow::restart() {
     diophantine::View v = view();
     diophantine::resetOnEdit(v);
     showView(v);

@@ -4,10 +4,7 @@
 
 namespace {
 using namespace ui;
-
-const Array<Label> Label2{"Label2"}; // headings
-const Array<Label> Label3{"Label3"}; // paragraphs
-const Array<Shape> Shape1{"Shape1"}; // the frames of the section headings
+using W = EquationsCourseWindow;
 
 const FontSpec kHeadingFont{.points = 9.75, .bold = true};
 const FontSpec kLargeText{.points = 12};
@@ -17,7 +14,7 @@ const QColor kHeadingViolet{128, 128, 255};
 
 // A section heading and the rectangle that frames it, of the same place and size.
 ControlRow sectionHeading(int item, const char* caption, const twips::Rect& r) {
-    return {.control = Label2[item],
+    return {.control = W::headings[item],
             .caption = caption,
             .rect = r,
             .font = kHeadingFont,
@@ -25,17 +22,17 @@ ControlRow sectionHeading(int item, const char* caption, const twips::Rect& r) {
             .alignment = Qt::AlignLeft | Qt::AlignVCenter};
 }
 ControlRow sectionFrame(int item, const twips::Rect& r) {
-    return {.control = Shape1[item], .rect = r};
+    return {.control = W::headingFrames[item], .rect = r};
 }
 ControlRow heading(int item, const char* caption, const twips::Rect& r) {
-    return {.control = Label2[item],
+    return {.control = W::headings[item],
             .caption = caption,
             .rect = r,
             .font = kHeadingFont,
             .foreColor = kHeadingViolet};
 }
 ControlRow paragraph(int item, const char* caption, const twips::Rect& r) {
-    return {.control = Label3[item],
+    return {.control = W::paragraphs[item],
             .caption = caption,
             .rect = r,
             .font = item <= 2 ? kLargeText : kText,

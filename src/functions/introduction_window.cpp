@@ -10,9 +10,6 @@ namespace {
 using namespace ui;
 using W = IntroductionWindow;
 
-const Ref<MultiLineTextBox> Text_intro{"Text_intro"};
-const Ref<MultiLineTextBox> Text_intro2{"Text_intro2"};
-
 constexpr int kWidth = 11355;
 constexpr int kParagraphLeft = 120;
 constexpr int kParagraphGap = 60;
@@ -24,23 +21,23 @@ const ControlRow kControls[] = {
      .caption = "INTRODUCTION:",
      .rect = {120, 120, 3000, 375},
      .font = {.points = 12, .bold = true}},
-    {.control = Text_intro,
+    {.control = W::firstParagraph,
      .caption = "Text1",
      .rect = {kParagraphLeft, 600, 5535, 1335},
      .font = kParagraph,
      .readOnly = true,
      .accessibleName = "Introduction, premier paragraphe"},
-    {.control = Text_intro2,
+    {.control = W::secondParagraph,
      .caption = "Text1",
      .rect = {5760, 600, 5535, 1335},
      .font = kParagraph,
      .readOnly = true,
      .accessibleName = "Introduction, second paragraphe"},
-    {.control = button("Command1"),
+    {.control = W::okButton,
      .caption = "OK",
      .rect = {120, 2040, 1215, 495},
      .font = {.points = 13.5, .bold = true},
-     .handler = call(&W::Command1_Click)},
+     .handler = call(&W::openExercise)},
 };
 
 // Moves and sizes a control in twips, keeping the other two values.
@@ -66,18 +63,18 @@ const WindowDescription IntroductionWindow::description{
 // The two paragraphs stand side by side, each half the window wide.
 void IntroductionWindow::load() {
     const int width = window().clientWidthTwips() / 2 - 120;
-    MultiLineTextBox& first = get(Text_intro);
+    MultiLineTextBox& first = get(firstParagraph);
     setLeftAndWidth(first, kParagraphLeft, width);
-    setLeftAndWidth(get(Text_intro2), kParagraphLeft + width + kParagraphGap, width);
+    setLeftAndWidth(get(secondParagraph), kParagraphLeft + width + kParagraphGap, width);
     first.setText(
         "Nous avons étudié les fonctions linéaires et affines. Mais il existe une infinité d'autres "
         "fonctions. Certaines se retrouvent beaucoup plus souvent.");
-    get(Text_intro2)
+    get(secondParagraph)
         .setText("On les appelle fonctions de référence car elles permettent de gagner du temps "
                  "lorsqu'on les reconnaît dans un problème.");
 }
 
-void IntroductionWindow::Command1_Click() {
+void IntroductionWindow::openExercise() {
     hide();
     program().get<ReferenceFunctionsWindow>().show();
 }

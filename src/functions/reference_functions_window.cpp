@@ -13,14 +13,8 @@
 
 namespace {
 using namespace ui;
-using namespace reference_functions;
+using namespace functions;
 using W = ReferenceFunctionsWindow;
-
-const Ref<TextBox> Text_aide{"Text_aide"};
-const Array<PictureBox> Picture_tab_val{"Picture_tab_val"};
-const Array<PictureBox> Picture_ft{"Picture_ft"};
-const Array<PictureBox> Picture_tab_variation{"Picture_tab_variation"};
-const Array<Label> Label_ft_ref{"Label_ft_ref"};
 
 const QString kMatchingHelp =
     QStringLiteral("AIDE: Cliquer sur un tableau puis sur la courbe correspondante");
@@ -99,16 +93,9 @@ const FunctionControls kFunctions[kFunctionCount] = {
          "-10 à 0, 0 interdit, décroissante de plus l'infini à 0,1 pour x de 0 à 10"},
 };
 
-// The label of an item, as a mouse handler of the window.
-template <void (W::*method)(int, int, int, double, double)> MouseHandler onLabel(int i) {
-    return [i](Form& form, int button, int shift, double x, double y) {
-        (static_cast<W&>(form).*method)(i, button, shift, x, y);
-    };
-}
-
 const std::vector<ControlRow> kControls = [] {
     std::vector<ControlRow> rows = {
-        {.control = Text_aide,
+        {.control = W::helpBox,
          .caption = "Text1",
          .rect = {0, 0, 9975, 375},
          .font = {.points = 12, .bold = true},
@@ -117,23 +104,23 @@ const std::vector<ControlRow> kControls = [] {
     };
     for (int i = 0; i < kFunctionCount; ++i) {
         const FunctionControls& f = kFunctions[i];
-        rows.push_back({.control = Picture_tab_val[i],
+        rows.push_back({.control = W::valueTables[i],
                         .rect = f.valueTable,
                         .picture = f.valuePicture,
                         .accessibleName = f.valueName,
-                        .handler = call(&W::Picture_tab_val_Click, i)});
+                        .handler = call(&W::selectTable, i)});
     }
     for (int i = 0; i < kFunctionCount; ++i) {
         const FunctionControls& f = kFunctions[i];
-        rows.push_back({.control = Picture_ft[i],
+        rows.push_back({.control = W::curves[i],
                         .rect = f.curve,
                         .picture = f.curvePicture,
                         .accessibleName = f.curveName,
-                        .handler = call(&W::Picture_ft_Click, i)});
+                        .handler = call(&W::matchCurve, i)});
     }
     for (int i = 0; i < kFunctionCount; ++i) {
         const FunctionControls& f = kFunctions[i];
-        rows.push_back({.control = Picture_tab_variation[i],
+        rows.push_back({.control = W::variationTables[i],
                         .rect = f.variationTable,
                         .picture = f.variationPicture,
                         .visible = false,
@@ -141,16 +128,16 @@ const std::vector<ControlRow> kControls = [] {
     }
     for (int i = 0; i < kFunctionCount; ++i) {
         const FunctionControls& f = kFunctions[i];
-        rows.push_back({.control = Label_ft_ref[i],
+        rows.push_back({.control = W::functionLabels[i],
                         .caption = f.caption,
                         .rect = f.label,
                         .font = {.points = 13.5, .bold = true},
                         .backColor = colors::lightYellow,
                         .alignment = Qt::AlignLeft | Qt::AlignVCenter,
                         .visible = false,
-                        .onMouseDown = onLabel<&W::Label_ft_ref_MouseDown>(i),
-                        .onMouseMove = onLabel<&W::Label_ft_ref_MouseMove>(i),
-                        .onMouseUp = onLabel<&W::Label_ft_ref_MouseUp>(i)});
+                        .onMouseDown = call(&W::pickUpLabel, i),
+                        .onMouseMove = call(&W::dragLabel, i),
+                        .onMouseUp = call(&W::dropLabel, i)});
     }
     return rows;
 }();
@@ -194,7 +181,7 @@ void ReferenceFunctionsWindow::load() {
     m_matching = {};
     m_drag = {};
     m_messageOpen = false;
-    TextBox& help = get(Text_aide);
+    TextBox& help = get(helpBox);
     twips::Rect r = twips::placeOf(&help);
     r.width = window().clientWidthTwips();
     twips::place(&help, r);
@@ -211,18 +198,18 @@ bool ReferenceFunctionsWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void ReferenceFunctionsWindow::Picture_tab_val_Click(int i) {
+void ReferenceFunctionsWindow::selectTable(int i) {
     for (int k = 0; k < kFunctionCount; ++k)
-        get(Picture_tab_val[k]).setBorder(PictureBox::Border::Flat);
-    get(Picture_tab_val[i]).setBorder(PictureBox::Border::Raised);
+        get(valueTables[k]).setBorder(PictureBox::Border::Flat);
+    get(valueTables[i]).setBorder(PictureBox::Border::Raised);
     m_matching.selectTable(i);
 }
 
-void ReferenceFunctionsWindow::Picture_ft_Click(int i) {
+void ReferenceFunctionsWindow::matchCurve(int i) {
     const Matching::Outcome outcome = m_matching.clickCurve(i);
     if (outcome.matched) {
-        PictureBox& table = get(Picture_tab_val[i]);
-        moveTo(table, besideCurve(boxOf(get(Picture_ft[i]))));
+        PictureBox& table = get(valueTables[i]);
+        moveTo(table, besideCurve(boxOf(get(curves[i]))));
         // Grows to the whole picture: the square-root and inverse tables reveal their note.
         table.setAutoSize(true);
     }
@@ -239,15 +226,15 @@ void ReferenceFunctionsWindow::endMatchingStage() {
     // Closed while the box was open, the window starts the exercise again when it is next built.
     if (!hasControls() || build != m_builds)
         return;
-    get(Text_aide).setText(kDraggingHelp);
+    get(helpBox).setText(kDraggingHelp);
     for (int k = 0; k < kFunctionCount; ++k) {
-        get(Picture_tab_val[k]).hide();
-        get(Label_ft_ref[k]).show();
+        get(valueTables[k]).hide();
+        get(functionLabels[k]).show();
     }
 }
 
-void ReferenceFunctionsWindow::Label_ft_ref_MouseDown(int i, int button, int, double x, double y) {
-    Label& label = get(Label_ft_ref[i]);
+void ReferenceFunctionsWindow::pickUpLabel(int i, int button, int, double x, double y) {
+    Label& label = get(functionLabels[i]);
     if (m_messageOpen || label.isHidden())
         return;
     m_drag.press(i, button, positionOf(label), float(x), float(y));
@@ -255,24 +242,24 @@ void ReferenceFunctionsWindow::Label_ft_ref_MouseDown(int i, int button, int, do
         label.raise(); // carried above the pictures
 }
 
-void ReferenceFunctionsWindow::Label_ft_ref_MouseMove(int i, int button, int, double x, double y) {
-    Label& label = get(Label_ft_ref[i]);
+void ReferenceFunctionsWindow::dragLabel(int i, int button, int, double x, double y) {
+    Label& label = get(functionLabels[i]);
     if (const std::optional<Point> to = m_drag.move(i, button, positionOf(label), float(x), float(y)))
         moveTo(label, *to);
 }
 
-void ReferenceFunctionsWindow::Label_ft_ref_MouseUp(int i, int button, int, double, double) {
-    Label& label = get(Label_ft_ref[i]);
+void ReferenceFunctionsWindow::dropLabel(int i, int button, int, double, double) {
+    Label& label = get(functionLabels[i]);
     const std::optional<LabelDrag::Drop> drop =
-        m_drag.release(i, button, positionOf(label), boxOf(get(Picture_ft[i])));
+        m_drag.release(i, button, positionOf(label), boxOf(get(curves[i])));
     if (!drop)
         return;
     moveTo(label, drop->position);
     if (drop->placed)
-        get(Picture_tab_variation[i]).show();
+        get(variationTables[i]).show();
 }
 
 void ReferenceFunctionsWindow::cancelDrag() {
     if (const std::optional<LabelDrag::Drop> back = m_drag.cancel())
-        moveTo(get(Label_ft_ref[back->item]), back->position);
+        moveTo(get(functionLabels[back->item]), back->position);
 }

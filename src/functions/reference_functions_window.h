@@ -5,22 +5,32 @@
 #include "functions/rules/reference_functions.h"
 #include "shell/form.h"
 
+class Label;
+class PictureBox;
+class TextBox;
+
 // The reference functions exercise: the pupil first matches each table of values to the curve of
 // its function, then drags each function's label beside its curve, which reveals its table of
 // variation.
 class ReferenceFunctionsWindow : public Form {
 public:
     static const ui::WindowDescription description;
+    static inline const ui::Ref<TextBox> helpBox{"Text_aide"};
+    static inline const ui::Array<PictureBox> valueTables{"Picture_tab_val"};
+    static inline const ui::Array<PictureBox> curves{"Picture_ft"};
+    static inline const ui::Array<PictureBox> variationTables{"Picture_tab_variation"};
+    static inline const ui::Array<Label> functionLabels{"Label_ft_ref"};
+
     explicit ReferenceFunctionsWindow(Program& program);
 
-    void Picture_tab_val_Click(int i);
-    void Picture_ft_Click(int i);
-    void Label_ft_ref_MouseDown(int i, int button, int shift, double x, double y);
-    void Label_ft_ref_MouseMove(int i, int button, int shift, double x, double y);
-    void Label_ft_ref_MouseUp(int i, int button, int shift, double x, double y);
+    void selectTable(int i);
+    void matchCurve(int i);
+    void pickUpLabel(int i, int button, int shift, double x, double y);
+    void dragLabel(int i, int button, int shift, double x, double y);
+    void dropLabel(int i, int button, int shift, double x, double y);
 
-    const reference_functions::Matching& matching() const { return m_matching; }
-    const reference_functions::LabelDrag& drag() const { return m_drag; }
+    const functions::Matching& matching() const { return m_matching; }
+    const functions::LabelDrag& drag() const { return m_drag; }
 
 protected:
     void load() override;
@@ -31,8 +41,8 @@ private:
     void cancelDrag();
     void endMatchingStage();
 
-    reference_functions::Matching m_matching;
-    reference_functions::LabelDrag m_drag;
+    functions::Matching m_matching;
+    functions::LabelDrag m_drag;
     // The message box that ends the first stage is open: the labels take no drag meanwhile.
     bool m_messageOpen = false;
     // Counts the builds of the controls, so that a handler resumed after a message box knows

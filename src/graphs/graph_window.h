@@ -14,18 +14,19 @@ class ListBox;
 class GraphWindow : public Form {
 public:
     static const ui::WindowDescription description;
+    static inline const ui::Ref<DrawingSurface> drawing{"Picture1"};
+    static inline const ui::Ref<ListBox> readOuts{"List1"};
+
     explicit GraphWindow(Program& program)
         : Form(program, description) {}
 
     // A click on the drawing: the point of the curve at that abscissa, in the list and as a yellow dot.
-    void Picture1_MouseUp(int button, int shift, double x, double y);
+    void readPoint(int button, int shift, double x, double y);
     // A double-click on the window's background: the pupil picks its colour.
-    void Form_DblClick();
+    void pickBackground();
 
     // The plot state, left here by every plot and kept for the whole run.
     PlotState& plotState() { return m_plot; }
-    DrawingSurface& surface();
-    ListBox& list();
 
 protected:
     void load() override { m_chosenColor = QColor(); }

@@ -4,42 +4,36 @@
 
 #include "graphs/rules/plot_geometry.h"
 
-#include <QLineEdit>
-#include <QPointer>
-
-#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 class Form;
 
-// The boxes of a window that plots its function.
-struct PlotBoxes {
-    std::array<QPointer<QLineEdit>, 4> ranges;       // x minimum, x maximum, y minimum, y maximum
-    std::array<QPointer<QLineEdit>, 3> coefficients; // a, b and, for the trinomial, c
-};
-
-// A window whose function the plotter draws: it hands over its boxes, which the graph window
-// reads again at each click.
+// A window whose function the plotter draws. It hands over the numbers of its boxes, read afresh
+// at each call, so that the graph window's click read-out sees the pupil's later edits.
 class PlotSource {
 public:
     virtual ~PlotSource() = default;
-    // 1 the affine function, 2 the trinomial.
-    virtual std::int16_t plotKind() const = 0;
-    // The window's boxes as they stand now, built if absent.
-    virtual PlotBoxes plotBoxes() = 0;
-    // The window itself, to tell whether it has been closed since the plot.
+    // The ranges and coefficients its boxes hold now, building the window if absent.
+    virtual graphs::PlotNumbers plotNumbers() = 0;
+    // The slope as the pupil typed it, for the graph window's list.
+    virtual std::string typedSlope() = 0;
+    // The window itself, to be shown beside and to tell whether it is still open.
     virtual Form& plotForm() = 0;
+    // Which build of its controls the window shows: once it has been closed, and perhaps opened
+    // afresh, the numbers it holds are no longer those of the plot.
+    virtual int plotBuild() const = 0;
 };
 
-// What the last plot leaves behind for the graph window's click read-out. The boxes themselves
-// are kept, not their values: a click reads their current texts.
+// What the last plot leaves behind for the graph window's click read-out: the window that made it
+// and the scales fixed then.
 struct PlotState {
-    std::int16_t degre = 0; // 1 affine, 2 trinomial; 0 before the first plot
-    std::int16_t largeur = 0;
-    float hauteur = 0;
+    std::int16_t kind = 0; // 1 affine, 2 trinomial; 0 before the first plot
+    std::int16_t width = 0;
+    float height = 0;
     PlotSource* source = nullptr;
-    PlotBoxes boxes;
-    std::optional<plot::Scales> scales; // nothing when the ranges gave no drawing
-    std::int16_t pas = plot::pas;
+    int sourceBuild = 0;
+    std::optional<graphs::Scales> scales; // nothing when the ranges gave no drawing
+    std::int16_t dotSpacing = graphs::dotSpacing;
 };

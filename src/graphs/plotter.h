@@ -8,4 +8,4 @@ class Program;
 // Draws the function of an equation window in the graph window, and shows that window: the
 // affine function of the degree-1 window or the trinomial of the degree-2 window, with the ranges
 // of its boxes.
-void TracerCourbe(Program& program, PlotSource& source);
+void plot(Program& program, PlotSource& source);

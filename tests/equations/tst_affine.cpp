@@ -8,6 +8,8 @@
 #include <cmath>
 #include <limits>
 
+namespace affine = equations::affine;
+
 namespace {
 const double kNone = std::numeric_limits<double>::quiet_NaN(); // no result
 

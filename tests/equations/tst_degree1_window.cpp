@@ -8,23 +8,29 @@
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/decorations.h"
 
+#include <array>
+
+using W = Degree1Window;
+
 class TestEqD1 : public QObject {
     Q_OBJECT
 
     struct Window : ShownForm<Degree1Window> {
         using ShownForm::ShownForm;
-        QLineEdit* box(const char* name) { return control<QLineEdit>(form, name); }
+        QLineEdit* box(const ui::Ref<TextBox>& ref) { return control(form, ref); }
+        QString label(const ui::Ref<Label>& ref) { return control(form, ref)->caption(); }
+        // A caption no handler writes, found by its object name.
         QString label(const char* name) { return control<Label>(form, name)->caption(); }
-        void press(const char* name) { QTest::mouseClick(control<Button>(form, name), Qt::LeftButton); }
+        void press(const ui::Ref<Button>& ref) { QTest::mouseClick(control(form, ref), Qt::LeftButton); }
         QList<int> arrow() {
-            auto* l = control<Line>(form, "Line9");
+            auto* l = control<Line>(form, W::variationArrow);
             return {l->x1(), l->y1(), l->x2(), l->y2()};
         }
         void fill(const QString& a, const QString& b, const QString& k, const QString& x0) {
-            box("Text1")->setText(a);
-            box("Text2")->setText(b);
-            box("Text3")->setText(k);
-            box("Text4")->setText(x0);
+            box(W::aBox)->setText(a);
+            box(W::bBox)->setText(b);
+            box(W::kBox)->setText(k);
+            box(W::x0Box)->setText(x0);
         }
     };
 
@@ -36,36 +42,37 @@ private Q_SLOTS:
         QCOMPARE(w.form.window().windowTitle(), QStringLiteral("Eq_d1"));
         QCOMPARE(w.form.window().client()->size(), QSize(317, 487));
         const QStringList texts{"1", "0", "0", "0", "-5", "10", "-5", "10"};
-        const char* names[] = {"Text1",         "Text2",         "Text3",         "Text4",
-                               "Text_range(0)", "Text_range(1)", "Text_range(2)", "Text_range(3)"};
+        const ui::Ref<TextBox> boxes[] = {W::aBox,          W::bBox,          W::kBox,
+                                          W::x0Box,         W::rangeBoxes[0], W::rangeBoxes[1],
+                                          W::rangeBoxes[2], W::rangeBoxes[3]};
         for (int i = 0; i < 8; ++i)
-            QCOMPARE(w.box(names[i])->text(), texts[i]);
+            QCOMPARE(w.box(boxes[i])->text(), texts[i]);
         QCOMPARE(w.label("Label3(0)"), QStringLiteral("F :  x ->"));
         QCOMPARE(w.label("Label1"), QStringLiteral("x +                 "));
         QCOMPARE(w.label("Label3(1)"), QStringLiteral("F (            ) ="));
         QCOMPARE(w.label("Label3(2)"), QStringLiteral("F ( x ) ="));
         QCOMPARE(w.label("Label6"), QStringLiteral("   -oo") + QString(50, ' ') + QStringLiteral("+oo"));
-        QCOMPARE(w.label("Label8(0)"), QStringLiteral("RANGE X"));
-        QCOMPARE(w.label("Label8(1)"), QStringLiteral("RANGE Y"));
-        QCOMPARE(control<Button>(w.form, "Command1")->caption(), QStringLiteral("Résoudre"));
-        QCOMPARE(control<Button>(w.form, "Command2")->caption(), QStringLiteral("Calculer"));
-        QCOMPARE(control<Button>(w.form, "Command3")->caption(), QStringLiteral("Tableau de variation"));
-        QCOMPARE(control<Button>(w.form, "Command4")->caption(), QStringLiteral("Tracé"));
+        QCOMPARE(w.label(W::rangeLabels[0]), QStringLiteral("RANGE X"));
+        QCOMPARE(w.label(W::rangeLabels[1]), QStringLiteral("RANGE Y"));
+        QCOMPARE(control(w.form, W::solveButton)->caption(), QStringLiteral("Résoudre"));
+        QCOMPARE(control(w.form, W::computeButton)->caption(), QStringLiteral("Calculer"));
+        QCOMPARE(control(w.form, W::variationButton)->caption(), QStringLiteral("Tableau de variation"));
+        QCOMPARE(control(w.form, W::plotButton)->caption(), QStringLiteral("Tracé"));
         QCOMPARE(w.arrow(), (QList<int>{1200, 3360, 3600, 3360}));
         // The longest results a double can give fit their labels.
-        for (const auto& [name, longest] : {std::pair{"Label2", "x = -1,23456789012345E+100"},
-                                            std::pair{"Label4", "-1,23456789012345E-100"}}) {
-            const Label* l = control<Label>(w.form, name);
+        for (const auto& [ref, longest] : {std::pair{&W::solutionLabel, "x = -1,23456789012345E+100"},
+                                           std::pair{&W::valueLabel, "-1,23456789012345E-100"}}) {
+            const Label* l = control(w.form, *ref);
             QVERIFY(l->fontMetrics().horizontalAdvance(QString::fromLatin1(longest)) <= l->width());
         }
         // Each box stands clear of the captions it sits among.
-        for (const char* name : {"Text1", "Text2", "Text3", "Text4"}) {
-            const QRect r = w.box(name)->geometry();
+        for (const auto* ref : {&W::aBox, &W::bBox, &W::kBox, &W::x0Box}) {
+            const QRect r = w.box(*ref)->geometry();
             for (Label* l : w.form.window().findChildren<Label*>())
                 if (l->objectName() != QLatin1String("Label1") &&
                     l->objectName() != QLatin1String("Label3(1)"))
                     QVERIFY2(!r.intersects(QRect(l->pos(), l->sizeHint())),
-                             qPrintable(QString::fromLatin1(name) + " over " + l->objectName()));
+                             qPrintable(ref->name + " over " + l->objectName()));
         }
     }
 
@@ -116,36 +123,36 @@ private Q_SLOTS:
         Window w(sep);
         w.fill(boxes[0], boxes[1], boxes[2], boxes[3]);
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(w.box(qPrintable(QStringLiteral("Text%1").arg(i + 1)))->text(), boxes[i]);
-        w.press("Command1");
-        w.press("Command2");
-        QCOMPARE(w.label("Label2"), solution);
-        QCOMPARE(w.label("Label4"), value);
+            QCOMPARE(w.box(std::array{W::aBox, W::bBox, W::kBox, W::x0Box}[i])->text(), boxes[i]);
+        w.press(W::solveButton);
+        w.press(W::computeButton);
+        QCOMPARE(w.label(W::solutionLabel), solution);
+        QCOMPARE(w.label(W::valueLabel), value);
         QVERIFY(w.tp.dialogs.shown.empty());
     }
 
     void resultsStayUntilReplaced() {
         Window w;
         w.fill("3", "1", "3", "3");
-        w.press("Command1");
-        w.press("Command2");
-        QCOMPARE(w.label("Label2"), QStringLiteral("x = 0,67"));
-        QCOMPARE(w.label("Label4"), QStringLiteral("10"));
+        w.press(W::solveButton);
+        w.press(W::computeButton);
+        QCOMPARE(w.label(W::solutionLabel), QStringLiteral("x = 0,67"));
+        QCOMPARE(w.label(W::valueLabel), QStringLiteral("10"));
         w.fill("2", "1", "5", "3");
-        QCOMPARE(w.label("Label4"), QStringLiteral("10")); // changing the boxes clears nothing
-        w.press("Command1");
-        QCOMPARE(w.label("Label2"), QStringLiteral("x = 2"));
-        w.box("Text2")->clear();
-        w.press("Command1");
-        w.press("Command2");
-        QCOMPARE(w.label("Label2"), QStringLiteral("x = 2"));
-        QCOMPARE(w.label("Label4"), QStringLiteral("10"));
+        QCOMPARE(w.label(W::valueLabel), QStringLiteral("10")); // changing the boxes clears nothing
+        w.press(W::solveButton);
+        QCOMPARE(w.label(W::solutionLabel), QStringLiteral("x = 2"));
+        w.box(W::bBox)->clear();
+        w.press(W::solveButton);
+        w.press(W::computeButton);
+        QCOMPARE(w.label(W::solutionLabel), QStringLiteral("x = 2"));
+        QCOMPARE(w.label(W::valueLabel), QStringLiteral("10"));
         // Closing the window forgets everything: the next opening starts afresh.
-        w.press("Command3");
+        w.press(W::variationButton);
         w.form.closeByPupil();
         w.form.show();
-        QCOMPARE(w.label("Label2"), QString());
-        QCOMPARE(w.box("Text1")->text(), QStringLiteral("1"));
+        QCOMPARE(w.label(W::solutionLabel), QString());
+        QCOMPARE(w.box(W::aBox)->text(), QStringLiteral("1"));
         QCOMPARE(w.arrow(), (QList<int>{1200, 3360, 3600, 3360}));
     }
 
@@ -174,9 +181,9 @@ private Q_SLOTS:
         QFETCH(int, cursor);
         QFETCH(QString, typed);
         QFETCH(QString, left);
-        for (const char* name : {"Text1", "Text2"}) {
+        for (const auto* ref : {&W::aBox, &W::bBox}) {
             Window w;
-            QLineEdit* box = w.box(name);
+            QLineEdit* box = w.box(*ref);
             box->setText(start);
             box->setFocus();
             box->setCursorPosition(cursor);
@@ -188,15 +195,15 @@ private Q_SLOTS:
 
     void pastedLongTextIsTrimmedOnce() {
         Window w;
-        QLineEdit* box = w.box("Text1");
+        QLineEdit* box = w.box(W::aBox);
         // A number beyond any double: the longest beginning that is a number has 309 ones.
         box->setText(QString(100'000, '1') + "a");
         QCOMPARE(box->text(), QString(309, '1'));
         box->setText("12" + QString(100'000, 'x'));
         QCOMPARE(box->text(), QStringLiteral("12"));
-        w.box("Text2")->setText("-4,5e1" + QString(30'000, ' ') + "z");
-        QCOMPARE(w.box("Text2")->text().size(), 6 + 30'000); // the blanks after a number stay
-        QCOMPARE(w.box("Text2")->text().trimmed(), QStringLiteral("-4,5e1"));
+        w.box(W::bBox)->setText("-4,5e1" + QString(30'000, ' ') + "z");
+        QCOMPARE(w.box(W::bBox)->text().size(), 6 + 30'000); // the blanks after a number stay
+        QCOMPARE(w.box(W::bBox)->text().trimmed(), QStringLiteral("-4,5e1"));
     }
 
     void signedBoxes_data() {
@@ -220,11 +227,11 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, left);
         QFETCH(int, messages);
-        for (const char* name : {"Text3", "Text4"}) {
+        for (const auto* ref : {&W::kBox, &W::x0Box}) {
             Window w;
-            w.box(name)->clear();
-            typeInto(w.box(name), typed);
-            QCOMPARE(w.box(name)->text(), left);
+            w.box(*ref)->clear();
+            typeInto(w.box(*ref), typed);
+            QCOMPARE(w.box(*ref)->text(), left);
             QCOMPARE(int(w.tp.dialogs.shown.size()), messages);
             for (const auto& m : w.tp.dialogs.shown) {
                 QCOMPARE(m.text, QStringLiteral("il est impossible de rentrer ce nombre"));
@@ -249,14 +256,14 @@ private Q_SLOTS:
         QFETCH(QString, a);
         QFETCH(QList<int>, arrow);
         Window w;
-        w.box("Text1")->setText(a);
-        w.press("Command3");
+        w.box(W::aBox)->setText(a);
+        w.press(W::variationButton);
         QCOMPARE(w.arrow(), arrow);
         // The arrow keeps its place while a changes, until the button is pressed again.
-        w.box("Text1")->setText(QStringLiteral("-7"));
+        w.box(W::aBox)->setText(QStringLiteral("-7"));
         QCOMPARE(w.arrow(), arrow);
-        w.box("Text1")->clear();
-        w.press("Command3");
+        w.box(W::aBox)->clear();
+        w.press(W::variationButton);
         QCOMPARE(w.arrow(), arrow);
     }
 };

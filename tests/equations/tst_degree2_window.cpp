@@ -8,6 +8,7 @@
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/decorations.h"
 #include "shell/toolkit/drawing_surface.h"
+#include "shell/toolkit/list_box.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -28,6 +29,8 @@ using Ends = std::array<int, 4>; // X1, Y1, X2, Y2 in twips
 
 } // namespace
 
+using W = Degree2Window;
+
 class TestEqD2 : public QObject {
     Q_OBJECT
 
@@ -36,19 +39,21 @@ class TestEqD2 : public QObject {
         explicit Window(char separator = ',')
             : ShownForm(separator)
             , sep(separator) {}
-        QLineEdit* box(const char* name) { return control<QLineEdit>(form, name); }
-        Label* label(const char* name) { return control<Label>(form, name); }
-        Button* button(const char* name) { return control<Button>(form, name); }
-        QString caption(const char* name) { return label(name)->caption(); }
-        bool shown(const char* name) { return control<QWidget>(form, name)->isVisibleTo(&form.window()); }
-        Ends ends(const char* name) {
-            const Line* l = control<Line>(form, name);
+        QLineEdit* box(const ui::Ref<TextBox>& ref) { return control(form, ref); }
+        QString caption(const ui::Ref<Label>& ref) { return control(form, ref)->caption(); }
+        // A caption no handler writes, found by its object name.
+        QString caption(const char* name) { return control<Label>(form, name)->caption(); }
+        template <class T> bool shown(const ui::Ref<T>& ref) {
+            return control(form, ref)->isVisibleTo(&form.window());
+        }
+        Ends ends(const ui::Ref<Line>& ref) {
+            const Line* l = control(form, ref);
             return {l->x1(), l->y1(), l->x2(), l->y2()};
         }
         // Replaces the text of a box as the pupil would: empties it, then types key by key. A number
         // in exponent form is pasted in one piece, since the filter refuses its beginning «1e».
-        void type(const char* name, const QString& text) {
-            QLineEdit* b = box(name);
+        void type(const ui::Ref<TextBox>& ref, const QString& text) {
+            QLineEdit* b = box(ref);
             b->clear();
             if (text.contains(u'e'))
                 b->setText(text);
@@ -56,20 +61,20 @@ class TestEqD2 : public QObject {
                 typeInto(b, withSeparator(text, sep));
         }
         void coefficients(const QString& a, const QString& b, const QString& c, const QString& k = "0") {
-            type("Text1", a);
-            type("Text2", b);
-            type("Text3", c);
-            type("Text5", k);
+            type(W::aBox, a);
+            type(W::bBox, b);
+            type(W::cBox, c);
+            type(W::kBox, k);
         }
         // Only a visible button can be pressed.
-        void press(const char* name) {
-            if (shown(name))
-                QTest::mouseClick(button(name), Qt::LeftButton);
+        void press(const ui::Ref<Button>& ref) {
+            if (shown(ref))
+                QTest::mouseClick(control(form, ref), Qt::LeftButton);
         }
         void solve() {
-            press("Command1");
-            press("Command2");
-            press("Command3");
+            press(W::discriminantButton);
+            press(W::solutionsButton);
+            press(W::factoriseButton);
         }
         QString expected(const QString& s) const { return withSeparator(s, sep); }
     };
@@ -133,18 +138,18 @@ private Q_SLOTS:
         for (char sep : {',', '.'}) {
             Window w(sep);
             w.coefficients(a, b, c, k);
-            QCOMPARE(w.box("Text1")->text(), a);
-            w.press("Command1");
-            QCOMPARE(w.caption("Label2"), w.expected(delta));
-            QVERIFY(w.shown("Command2"));
-            QVERIFY(!w.shown("Command3"));
-            w.press("Command2");
-            QCOMPARE(w.caption("Label3"), w.expected(first));
-            QCOMPARE(w.caption("Label4"), w.expected(second));
-            QCOMPARE(w.shown("Label4"), secondShown);
-            QVERIFY(w.shown("Command3"));
-            w.press("Command3");
-            QCOMPARE(w.caption("Label5"), w.expected(factorised));
+            QCOMPARE(w.box(W::aBox)->text(), a);
+            w.press(W::discriminantButton);
+            QCOMPARE(w.caption(W::discriminantLabel), w.expected(delta));
+            QVERIFY(w.shown(W::solutionsButton));
+            QVERIFY(!w.shown(W::factoriseButton));
+            w.press(W::solutionsButton);
+            QCOMPARE(w.caption(W::firstSolutionLabel), w.expected(first));
+            QCOMPARE(w.caption(W::secondSolutionLabel), w.expected(second));
+            QCOMPARE(w.shown(W::secondSolutionLabel), secondShown);
+            QVERIFY(w.shown(W::factoriseButton));
+            w.press(W::factoriseButton);
+            QCOMPARE(w.caption(W::factorisationLabel), w.expected(factorised));
             QVERIFY(w.tp.dialogs.shown.empty());
         }
     }
@@ -155,12 +160,12 @@ private Q_SLOTS:
             // k is not filtered, and changing it keeps the solver's results.
             w.coefficients("1", "-1", "0", "2");
             w.solve();
-            QCOMPARE(w.caption("Label5"), QStringLiteral("1( x -2)( x +1)"));
-            w.type("Text5", "0");
+            QCOMPARE(w.caption(W::factorisationLabel), QStringLiteral("1( x -2)( x +1)"));
+            w.type(W::kBox, "0");
             w.solve();
-            QCOMPARE(w.caption("Label3"), QStringLiteral("1"));
-            QCOMPARE(w.caption("Label4"), QStringLiteral("0"));
-            QCOMPARE(w.caption("Label5"), QStringLiteral("1( x -2)( x +1)"));
+            QCOMPARE(w.caption(W::firstSolutionLabel), QStringLiteral("1"));
+            QCOMPARE(w.caption(W::secondSolutionLabel), QStringLiteral("0"));
+            QCOMPARE(w.caption(W::factorisationLabel), QStringLiteral("1( x -2)( x +1)"));
         }
     }
 
@@ -168,51 +173,51 @@ private Q_SLOTS:
     void constantTermFromTheLastSuccessfulPress() {
         Window w;
         w.coefficients("1", "-3", "", "0");
-        w.press("Command1");
-        QCOMPARE(w.caption("Label2"), QString()); // no c - k computed yet
-        w.type("Text3", "2");
-        w.press("Command1");
-        QCOMPARE(w.caption("Label2"), QStringLiteral("1"));
-        w.type("Text3", "");
-        w.press("Command1");
-        QCOMPARE(w.caption("Label2"), QStringLiteral("1"));
-        w.press("Command2");
-        QCOMPARE(w.caption("Label3"), QStringLiteral("2"));
-        QCOMPARE(w.caption("Label4"), QStringLiteral("1"));
+        w.press(W::discriminantButton);
+        QCOMPARE(w.caption(W::discriminantLabel), QString()); // no c - k computed yet
+        w.type(W::cBox, "2");
+        w.press(W::discriminantButton);
+        QCOMPARE(w.caption(W::discriminantLabel), QStringLiteral("1"));
+        w.type(W::cBox, "");
+        w.press(W::discriminantButton);
+        QCOMPARE(w.caption(W::discriminantLabel), QStringLiteral("1"));
+        w.press(W::solutionsButton);
+        QCOMPARE(w.caption(W::firstSolutionLabel), QStringLiteral("2"));
+        QCOMPARE(w.caption(W::secondSolutionLabel), QStringLiteral("1"));
         // A right-hand side that is not a number is no better.
-        w.type("Text3", "-6");
-        w.type("Text5", "abc");
-        w.press("Command1");
-        QCOMPARE(w.caption("Label2"), QStringLiteral("1"));
-        w.type("Text5", "-7");
-        w.press("Command1");
-        QCOMPARE(w.caption("Label2"), QStringLiteral("5"));
+        w.type(W::cBox, "-6");
+        w.type(W::kBox, "abc");
+        w.press(W::discriminantButton);
+        QCOMPARE(w.caption(W::discriminantLabel), QStringLiteral("1"));
+        w.type(W::kBox, "-7");
+        w.press(W::discriminantButton);
+        QCOMPARE(w.caption(W::discriminantLabel), QStringLiteral("5"));
     }
 
     // Solutions uses the coefficients as they are at its press, but the discriminant as shown.
     void solutionsReadTheDiscriminantShown() {
         Window w;
         w.coefficients("1", "-3", "2", "0");
-        w.press("Command1");
-        w.type("Text5", "2"); // x² - 3x = 0 would give Δ = 9
-        w.press("Command2");
-        QCOMPARE(w.caption("Label3"), QStringLiteral("2"));
-        w.press("Command1");
-        QCOMPARE(w.caption("Label2"), QStringLiteral("9"));
-        w.press("Command2");
-        QCOMPARE(w.caption("Label3"), QStringLiteral("3"));
-        QCOMPARE(w.caption("Label4"), QStringLiteral("0"));
+        w.press(W::discriminantButton);
+        w.type(W::kBox, "2"); // x² - 3x = 0 would give Δ = 9
+        w.press(W::solutionsButton);
+        QCOMPARE(w.caption(W::firstSolutionLabel), QStringLiteral("2"));
+        w.press(W::discriminantButton);
+        QCOMPARE(w.caption(W::discriminantLabel), QStringLiteral("9"));
+        w.press(W::solutionsButton);
+        QCOMPARE(w.caption(W::firstSolutionLabel), QStringLiteral("3"));
+        QCOMPARE(w.caption(W::secondSolutionLabel), QStringLiteral("0"));
     }
 
     // The largest discriminant is shown rounded past the largest double, and read back as it.
     void largestDiscriminantReadsBack() {
         Window w;
         w.coefficients("1", "13407807929942596e+138", "0", "0");
-        w.press("Command1");
-        QCOMPARE(w.caption("Label2"), QStringLiteral("1,79769313486232E+308"));
-        w.press("Command2");
-        QCOMPARE(w.caption("Label3"), QStringLiteral("0"));
-        QCOMPARE(w.caption("Label4"), QStringLiteral("-1,34078079299426E+154"));
+        w.press(W::discriminantButton);
+        QCOMPARE(w.caption(W::discriminantLabel), QStringLiteral("1,79769313486232E+308"));
+        w.press(W::solutionsButton);
+        QCOMPARE(w.caption(W::firstSolutionLabel), QStringLiteral("0"));
+        QCOMPARE(w.caption(W::secondSolutionLabel), QStringLiteral("-1,34078079299426E+154"));
     }
 
     // A pasted text of megabytes keeps its first 32 767 characters, which the filter judges; the
@@ -223,54 +228,55 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(QString(10'000'000, QLatin1Char('0')) + QStringLiteral("5"));
         QElapsedTimer timer;
         timer.start();
-        QLineEdit* c = w.box("Text3");
+        QLineEdit* c = w.box(W::cBox);
         c->selectAll();
         QTest::keyClick(c, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(c->text(), QString(TextBox::kMaxLength, QLatin1Char('0')));
         w.solve();
-        QCOMPARE(w.caption("Label2"), QStringLiteral("9"));
-        QCOMPARE(w.caption("Label3"), QStringLiteral("3"));
+        QCOMPARE(w.caption(W::discriminantLabel), QStringLiteral("9"));
+        QCOMPARE(w.caption(W::firstSolutionLabel), QStringLiteral("3"));
         QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
         QVERIFY(w.tp.dialogs.shown.empty());
     }
 
     void visibilityOfTheSolverSteps() {
         Window w;
-        QVERIFY(!w.shown("Command2"));
-        QVERIFY(!w.shown("Command3"));
-        QVERIFY(w.shown("Label4"));
+        QVERIFY(!w.shown(W::solutionsButton));
+        QVERIFY(!w.shown(W::factoriseButton));
+        QVERIFY(w.shown(W::secondSolutionLabel));
         w.coefficients("1", "2", "1");
         w.solve();
-        QCOMPARE(w.caption("Label5"), QStringLiteral("1( x +1)( x +1)"));
-        QVERIFY(!w.shown("Label4"));
-        w.press("Command4");
-        w.press("Command5");
-        const QString value = w.caption("Label8(0)");
-        const QString vertex = w.caption("Label11");
+        QCOMPARE(w.caption(W::factorisationLabel), QStringLiteral("1( x +1)( x +1)"));
+        QVERIFY(!w.shown(W::secondSolutionLabel));
+        w.press(W::computeButton);
+        w.press(W::variationButton);
+        const QString value = w.caption(W::valueAndRangeLabels[0]);
+        const QString vertex = w.caption(W::vertexLabel);
         QCOMPARE(vertex, QStringLiteral("-1"));
-        const Ends arrow = w.ends("Line1");
+        const Ends arrow = w.ends(W::firstArrow);
 
         // k changes nothing the solver shows.
-        w.type("Text5", "7");
-        QVERIFY(!w.shown("Label4"));
-        QVERIFY(w.shown("Command3"));
-        QCOMPARE(w.caption("Label3"), QStringLiteral("-1"));
-        QCOMPARE(w.caption("Label5"), QStringLiteral("1( x +1)( x +1)"));
+        w.type(W::kBox, "7");
+        QVERIFY(!w.shown(W::secondSolutionLabel));
+        QVERIFY(w.shown(W::factoriseButton));
+        QCOMPARE(w.caption(W::firstSolutionLabel), QStringLiteral("-1"));
+        QCOMPARE(w.caption(W::factorisationLabel), QStringLiteral("1( x +1)( x +1)"));
 
         // A coefficient or x0 does: everything is cleared, but not f(x0) nor the table.
-        for (const char* boxName : {"Text1", "Text2", "Text3", "Text4"}) {
-            w.type("Text1", "1");
+        for (const auto* edited : {&W::aBox, &W::bBox, &W::cBox, &W::x0Box}) {
+            w.type(W::aBox, "1");
             w.solve();
-            QVERIFY(w.shown("Command3"));
-            QTest::keyClicks(w.box(boxName), QStringLiteral("1"));
-            for (const char* l : {"Label2", "Label3", "Label4", "Label5"})
-                QCOMPARE(w.caption(l), QString());
-            QVERIFY(w.shown("Label4"));
-            QVERIFY(!w.shown("Command2"));
-            QVERIFY(!w.shown("Command3"));
-            QCOMPARE(w.caption("Label8(0)"), value);
-            QCOMPARE(w.caption("Label11"), vertex);
-            QCOMPARE(w.ends("Line1"), arrow);
+            QVERIFY(w.shown(W::factoriseButton));
+            QTest::keyClicks(w.box(*edited), QStringLiteral("1"));
+            for (const auto* l : {&W::discriminantLabel, &W::firstSolutionLabel, &W::secondSolutionLabel,
+                                  &W::factorisationLabel})
+                QCOMPARE(w.caption(*l), QString());
+            QVERIFY(w.shown(W::secondSolutionLabel));
+            QVERIFY(!w.shown(W::solutionsButton));
+            QVERIFY(!w.shown(W::factoriseButton));
+            QCOMPARE(w.caption(W::valueAndRangeLabels[0]), value);
+            QCOMPARE(w.caption(W::vertexLabel), vertex);
+            QCOMPARE(w.ends(W::firstArrow), arrow);
         }
         QVERIFY(w.tp.dialogs.shown.empty());
     }
@@ -279,18 +285,18 @@ private Q_SLOTS:
         Window w;
         w.coefficients("1", "-3", "2");
         w.solve();
-        QTest::keyClicks(w.box("Text2"), QStringLiteral("x"));
-        QCOMPARE(w.box("Text2")->text(), QString());
+        QTest::keyClicks(w.box(W::bBox), QStringLiteral("x"));
+        QCOMPARE(w.box(W::bBox)->text(), QString());
         QCOMPARE(int(w.tp.dialogs.shown.size()), 1);
         QCOMPARE(w.tp.dialogs.shown[0].text, QStringLiteral("il est impossible de rentrer ce nombre"));
         QCOMPARE(w.tp.dialogs.shown[0].title, QStringLiteral("NON NON NON"));
-        QCOMPARE(w.caption("Label2"), QString());
-        QVERIFY(!w.shown("Command2"));
+        QCOMPARE(w.caption(W::discriminantLabel), QString());
+        QVERIFY(!w.shown(W::solutionsButton));
         // A decimal comma is typed as the pupil writes it, and the exponent form passes too.
-        w.type("Text4", "0,5");
-        QCOMPARE(w.box("Text4")->text(), QStringLiteral("0,5"));
-        w.type("Text4", "5e-1");
-        QCOMPARE(w.box("Text4")->text(), QStringLiteral("5e-1"));
+        w.type(W::x0Box, "0,5");
+        QCOMPARE(w.box(W::x0Box)->text(), QStringLiteral("0,5"));
+        w.type(W::x0Box, "5e-1");
+        QCOMPARE(w.box(W::x0Box)->text(), QStringLiteral("5e-1"));
         QCOMPARE(int(w.tp.dialogs.shown.size()), 1);
     }
 
@@ -304,14 +310,14 @@ private Q_SLOTS:
         alt(Qt::Key_F); // hidden buttons take no key
         alt(Qt::Key_S);
         QTest::qWait(300);
-        QCOMPARE(w.caption("Label3"), QString());
-        QCOMPARE(w.caption("Label5"), QString());
+        QCOMPARE(w.caption(W::firstSolutionLabel), QString());
+        QCOMPARE(w.caption(W::factorisationLabel), QString());
         alt(Qt::Key_D);
-        QTRY_COMPARE(w.caption("Label2"), QStringLiteral("1"));
+        QTRY_COMPARE(w.caption(W::discriminantLabel), QStringLiteral("1"));
         alt(Qt::Key_S);
-        QTRY_COMPARE(w.caption("Label3"), QStringLiteral("2"));
+        QTRY_COMPARE(w.caption(W::firstSolutionLabel), QStringLiteral("2"));
         alt(Qt::Key_F);
-        QTRY_COMPARE(w.caption("Label5"), QStringLiteral("1( x -2)( x -1)"));
+        QTRY_COMPARE(w.caption(W::factorisationLabel), QStringLiteral("1( x -2)( x -1)"));
     }
 
     void valueAtX0_data() {
@@ -365,13 +371,14 @@ private Q_SLOTS:
         for (char sep : {',', '.'}) {
             Window w(sep);
             w.coefficients("1", "1", "1");
-            w.type("Text4", "1");
-            w.press("Command4");
-            QCOMPARE(w.caption("Label8(0)"), QStringLiteral("3"));
+            w.type(W::x0Box, "1");
+            w.press(W::computeButton);
+            QCOMPARE(w.caption(W::valueAndRangeLabels[0]), QStringLiteral("3"));
             w.coefficients(a, b, c);
-            w.type("Text4", x0);
-            w.press("Command4");
-            QCOMPARE(w.caption("Label8(0)"), value == "unchanged" ? QStringLiteral("3") : w.expected(value));
+            w.type(W::x0Box, x0);
+            w.press(W::computeButton);
+            QCOMPARE(w.caption(W::valueAndRangeLabels[0]),
+                     value == "unchanged" ? QStringLiteral("3") : w.expected(value));
         }
     }
 
@@ -443,26 +450,27 @@ private Q_SLOTS:
         for (char sep : {',', '.'}) {
             Window w(sep);
             // The two separators stand until a press gets past the test.
-            QCOMPARE(w.ends("Line1"), (Ends{7560, 720, 0, 720}));
-            QCOMPARE(w.ends("Line2"), (Ends{7560, 1440, 0, 1440}));
+            QCOMPARE(w.ends(W::firstArrow), (Ends{7560, 720, 0, 720}));
+            QCOMPARE(w.ends(W::secondArrow), (Ends{7560, 1440, 0, 1440}));
             w.coefficients(a, b, c);
-            w.press("Command5");
+            w.press(W::variationButton);
             if (arrows == "unchanged") {
-                QCOMPARE(w.ends("Line1"), (Ends{7560, 720, 0, 720}));
-                QCOMPARE(w.ends("Line2"), (Ends{7560, 1440, 0, 1440}));
+                QCOMPARE(w.ends(W::firstArrow), (Ends{7560, 720, 0, 720}));
+                QCOMPARE(w.ends(W::secondArrow), (Ends{7560, 1440, 0, 1440}));
             }
             // From the other arrangement, with a vertex already shown.
             w.coefficients("-1", "6", "0");
-            w.press("Command5");
-            QCOMPARE(w.ends("Line1"), upDown1);
-            QCOMPARE(w.ends("Line2"), upDown2);
-            QCOMPARE(w.caption("Label11"), QStringLiteral("3"));
+            w.press(W::variationButton);
+            QCOMPARE(w.ends(W::firstArrow), upDown1);
+            QCOMPARE(w.ends(W::secondArrow), upDown2);
+            QCOMPARE(w.caption(W::vertexLabel), QStringLiteral("3"));
             w.coefficients(a, b, c);
-            w.press("Command5");
+            w.press(W::variationButton);
             const bool down = arrows == "down-up";
-            QCOMPARE(w.ends("Line1"), down ? downUp1 : upDown1);
-            QCOMPARE(w.ends("Line2"), down ? downUp2 : upDown2);
-            QCOMPARE(w.caption("Label11"), vertex == "unchanged" ? QStringLiteral("3") : w.expected(vertex));
+            QCOMPARE(w.ends(W::firstArrow), down ? downUp1 : upDown1);
+            QCOMPARE(w.ends(W::secondArrow), down ? downUp2 : upDown2);
+            QCOMPARE(w.caption(W::vertexLabel),
+                     vertex == "unchanged" ? QStringLiteral("3") : w.expected(vertex));
         }
     }
 
@@ -470,25 +478,34 @@ private Q_SLOTS:
     void plotsTheTrinomial() {
         Window w;
         w.coefficients("1", "0", "0", "0");
-        w.press("Command6");
+        w.press(W::plotButton);
         GraphWindow& graph = w.tp->get<GraphWindow>();
         QVERIFY(graph.isShown());
         const PlotState& state = graph.plotState();
-        QCOMPARE(state.degre, std::int16_t(2));
-        QCOMPARE(state.boxes.coefficients[2].data(), w.box("Text3"));
-        QCOMPARE(state.boxes.ranges[3].data(), w.box("Text_range(3)"));
-        const auto picture = [&] { return control<DrawingSurface>(graph, "Picture1")->image(); };
+        QCOMPARE(state.kind, std::int16_t(2));
+        QCOMPARE(state.source, static_cast<PlotSource*>(&w.form));
+        const auto picture = [&] { return control(graph, GraphWindow::drawing)->image(); };
         const QImage parabola = picture();
         int curveDots = 0;
         for (int y = 0; y < parabola.height(); ++y)
             for (int x = 0; x < parabola.width(); ++x)
                 curveDots += parabola.pixelColor(x, y) == QColor(0, 0, 255);
         QVERIFY(curveDots > 50);
-        w.type("Text5", "7");
-        w.press("Command6");
+        w.type(W::kBox, "7");
+        w.press(W::plotButton);
         QCOMPARE(picture(), parabola);
-        w.type("Text3", "3");
-        w.press("Command6");
+        // A click reads the point of the parabola: x = 1 gives 1, the dot where the curve passes.
+        QTest::mouseClick(control(graph, GraphWindow::drawing), Qt::LeftButton, {}, QPoint(3000 / 15, 100));
+        ListBox* list = control(graph, GraphWindow::readOuts);
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0), QStringLiteral("x(antécédant) =  1   y(image) =  1"));
+        QCOMPARE(control(graph, GraphWindow::drawing)->point(3000, 4500), QColor(255, 255, 0));
+        // Without c the click reads nothing.
+        w.type(W::cBox, "");
+        QTest::mouseClick(control(graph, GraphWindow::drawing), Qt::LeftButton, {}, QPoint(3000 / 15, 100));
+        QCOMPARE(list->count(), 1);
+        w.type(W::cBox, "3");
+        w.press(W::plotButton);
         QVERIFY(picture() != parabola);
     }
 
@@ -496,21 +513,21 @@ private Q_SLOTS:
         Window w;
         w.coefficients("1", "2", "1", "5");
         w.solve();
-        w.press("Command5");
+        w.press(W::variationButton);
         w.form.closeByPupil();
         w.form.show();
-        QCOMPARE(w.box("Text1")->text(), QStringLiteral("1"));
-        QCOMPARE(w.box("Text5")->text(), QStringLiteral("0"));
-        QCOMPARE(w.caption("Label5"), QString());
-        QVERIFY(!w.shown("Command2"));
-        QVERIFY(!w.shown("Command3"));
-        QVERIFY(w.shown("Label4"));
-        QCOMPARE(w.ends("Line1"), (Ends{7560, 720, 0, 720}));
+        QCOMPARE(w.box(W::aBox)->text(), QStringLiteral("1"));
+        QCOMPARE(w.box(W::kBox)->text(), QStringLiteral("0"));
+        QCOMPARE(w.caption(W::factorisationLabel), QString());
+        QVERIFY(!w.shown(W::solutionsButton));
+        QVERIFY(!w.shown(W::factoriseButton));
+        QVERIFY(w.shown(W::secondSolutionLabel));
+        QCOMPARE(w.ends(W::firstArrow), (Ends{7560, 720, 0, 720}));
         // Hiding keeps everything.
         w.solve();
         w.form.hide();
         w.form.show();
-        QCOMPARE(w.caption("Label2"), QStringLiteral("0"));
+        QCOMPARE(w.caption(W::discriminantLabel), QStringLiteral("0"));
     }
 };
 

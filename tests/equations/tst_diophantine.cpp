@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <optional>
 
+namespace diophantine = equations::diophantine;
 using diophantine::Boxes;
 using diophantine::Particular;
 using diophantine::View;

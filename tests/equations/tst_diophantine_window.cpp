@@ -8,16 +8,18 @@
 
 #include <QFontMetricsF>
 
+#include <array>
+#include <vector>
+
 namespace {
+
+using W = DiophantineWindow;
 
 const QString kNoSolution = QStringLiteral("L'équation n'admet pas de solutions");
 
-// The controls whose visibility marks the stage, in the order the stages reveal them.
-const char* const kStageControls[] = {"Command1",  "Label4(0)", "Label4(1)", "Command2",
-                                      "Label4(3)", "Label4(2)", "Label7",    "Label8"};
-
-// The captions of the two general lines: x = Label5 Label7 Label9, y = Label6 Label8 Label10.
-const char* const kGeneralLabels[] = {"Label5", "Label7", "Label9", "Label6", "Label8", "Label10"};
+// The captions of the two general lines: x = b *k + x0, y = -a *k + y0.
+const ui::Ref<Label> kGeneralLabels[] = {W::generalBLabel, W::xMultiplierLabel, W::generalX0Label,
+                                         W::minusALabel,   W::yMultiplierLabel, W::generalY0Label};
 
 } // namespace
 
@@ -25,51 +27,59 @@ class TestEqDioph : public QObject {
     Q_OBJECT
 
     struct Window : ShownForm<DiophantineWindow> {
-        QLineEdit* box(const char* name) { return control<QLineEdit>(form, name); }
-        Label* label(const char* name) { return control<Label>(form, name); }
-        QString caption(const char* name) { return label(name)->caption(); }
-        bool shown(const char* name) { return control<QWidget>(form, name)->isVisibleTo(&form.window()); }
+        QLineEdit* box(const ui::Ref<TextBox>& ref) { return control(form, ref); }
+        QString caption(const ui::Ref<Label>& ref) { return control(form, ref)->caption(); }
+        bool shown(const QWidget* w) { return w->isVisibleTo(&form.window()); }
+        template <class T> bool shown(const ui::Ref<T>& ref) { return shown(control(form, ref)); }
         // Replaces a box's text as the pupil would: empties it, then types key by key.
-        void type(const char* name, const QString& text) {
-            box(name)->clear();
-            typeInto(box(name), text);
+        void type(const ui::Ref<TextBox>& ref, const QString& text) {
+            box(ref)->clear();
+            typeInto(box(ref), text);
+        }
+        // The controls whose visibility marks the stage, in the order the stages reveal them.
+        std::vector<QWidget*> stageControls() {
+            return {control(form, W::particularButton), control(form, W::linePrefixes[0]),
+                    control(form, W::linePrefixes[1]),  control(form, W::generalButton),
+                    control(form, W::linePrefixes[3]),  control(form, W::linePrefixes[2]),
+                    control(form, W::xMultiplierLabel), control(form, W::yMultiplierLabel)};
         }
         void equation(const QStringList& abc) {
-            type("Text1", abc[0]);
-            type("Text2", abc[1]);
-            type("Text3", abc[2]);
+            type(W::aBox, abc[0]);
+            type(W::bBox, abc[1]);
+            type(W::cBox, abc[2]);
         }
-        QStringList boxes() { return {box("Text1")->text(), box("Text2")->text(), box("Text3")->text()}; }
-        QStringList pair() { return {caption("Label2"), caption("Label3")}; }
+        QStringList boxes() { return {box(W::aBox)->text(), box(W::bBox)->text(), box(W::cBox)->text()}; }
+        QStringList pair() { return {caption(W::x0Label), caption(W::y0Label)}; }
         QStringList general() {
             QStringList captions;
-            for (const char* name : kGeneralLabels)
-                captions << caption(name);
+            for (const ui::Ref<Label>& ref : kGeneralLabels)
+                captions << caption(ref);
             return captions;
         }
         // Only a visible button can be pressed.
-        void press(const char* name) {
-            if (shown(name))
-                QTest::mouseClick(control<Button>(form, name), Qt::LeftButton);
+        void press(const ui::Ref<Button>& ref) {
+            if (shown(ref))
+                QTest::mouseClick(control(form, ref), Qt::LeftButton);
         }
         void solve(const QStringList& abc) {
             equation(abc);
-            press("Command3");
-            press("Command1");
-            press("Command2");
+            press(W::simplifyButton);
+            press(W::particularButton);
+            press(W::generalButton);
         }
         // The stage the visible controls show, or the list of them when they match no stage.
         QString stage() {
             int count = 0;
             QStringList visible;
-            for (const char* name : kStageControls)
-                if (shown(name)) {
-                    visible << QString::fromLatin1(name);
+            const std::vector<QWidget*> controls = stageControls();
+            for (const QWidget* c : controls)
+                if (shown(c)) {
+                    visible << c->objectName();
                     ++count;
                 }
             // Each stage shows a leading run of the controls above, and nothing else.
             const bool leadingRun =
-                count == 0 || visible.last() == QString::fromLatin1(kStageControls[count - 1]);
+                count == 0 || visible.last() == controls[std::size_t(count - 1)]->objectName();
             if (leadingRun && count == 0)
                 return QStringLiteral("coefficients");
             if (leadingRun && count == 1)
@@ -82,8 +92,9 @@ class TestEqDioph : public QObject {
         }
         // The results are empty: what the reset on edit leaves.
         bool resultsCleared() {
-            for (const char* name : {"Label2", "Label3", "Label5", "Label6", "Label9", "Label10"})
-                if (!caption(name).isEmpty())
+            for (const auto* ref : {&W::x0Label, &W::y0Label, &W::generalBLabel, &W::minusALabel,
+                                    &W::generalX0Label, &W::generalY0Label})
+                if (!caption(*ref).isEmpty())
                     return false;
             return true;
         }
@@ -97,18 +108,17 @@ private Q_SLOTS:
         QCOMPARE(w.form.window().windowTitle(), QStringLiteral("Eq_dioph"));
         QCOMPARE(w.form.window().client()->size(), QSize(374, 309));
         QCOMPARE(w.stage(), QStringLiteral("coefficients"));
-        QCOMPARE(w.caption("Label1"), QStringLiteral("x +              y = "));
+        QCOMPARE(w.caption(W::equationLabel), QStringLiteral("x +              y = "));
         QCOMPARE(w.boxes(), QStringList({"", "", ""}));
         QVERIFY(w.resultsCleared());
-        QCOMPARE(w.caption("Label7"), QStringLiteral("*k"));
-        QCOMPARE(w.caption("Label8"), QStringLiteral("*k"));
-        const QStringList prefixes{w.caption("Label4(0)"), w.caption("Label4(1)"), w.caption("Label4(2)"),
-                                   w.caption("Label4(3)")};
+        QCOMPARE(w.caption(W::xMultiplierLabel), QStringLiteral("*k"));
+        QCOMPARE(w.caption(W::yMultiplierLabel), QStringLiteral("*k"));
+        const QStringList prefixes{w.caption(W::linePrefixes[0]), w.caption(W::linePrefixes[1]),
+                                   w.caption(W::linePrefixes[2]), w.caption(W::linePrefixes[3])};
         QCOMPARE(prefixes, QStringList({"x =", "y =", "y =", "x ="}));
-        QCOMPARE(control<Button>(w.form, "Command3")->caption(),
-                 QStringLiteral("Simplifier(éventuellement)"));
-        QCOMPARE(control<Button>(w.form, "Command1")->caption(), QStringLiteral("Solutions particulieres"));
-        QCOMPARE(control<Button>(w.form, "Command2")->caption(), QStringLiteral("Solution générale"));
+        QCOMPARE(control(w.form, W::simplifyButton)->caption(), QStringLiteral("Simplifier(éventuellement)"));
+        QCOMPARE(control(w.form, W::particularButton)->caption(), QStringLiteral("Solutions particulieres"));
+        QCOMPARE(control(w.form, W::generalButton)->caption(), QStringLiteral("Solution générale"));
     }
 
     // The three buttons pressed in turn on a freshly typed equation.
@@ -162,11 +172,11 @@ private Q_SLOTS:
         QCOMPARE(w.boxes(), typed);
         QCOMPARE(w.stage(), QStringLiteral("coefficients"));
 
-        w.press("Command3");
+        w.press(W::simplifyButton);
         QCOMPARE(w.boxes(), simplified);
         QCOMPARE(w.stage(), QStringLiteral("simplified"));
 
-        w.press("Command1");
+        w.press(W::particularButton);
         if (outcome != QLatin1String("pair")) {
             QCOMPARE(w.stage(), QStringLiteral("simplified"));
             QVERIFY(w.resultsCleared());
@@ -183,7 +193,7 @@ private Q_SLOTS:
         QCOMPARE(w.pair(), pair);
         QCOMPARE(w.stage(), QStringLiteral("particular"));
 
-        w.press("Command2");
+        w.press(W::generalButton);
         QCOMPARE(w.general(), general);
         QCOMPARE(w.stage(), QStringLiteral("general"));
         QCOMPARE(w.pair(), pair);
@@ -197,7 +207,7 @@ private Q_SLOTS:
         Window w;
         w.solve({"4", "6", "2"});
         QCOMPARE(w.stage(), QStringLiteral("general"));
-        w.press("Command3");
+        w.press(W::simplifyButton);
         QCOMPARE(w.boxes(), QStringList({"-2", "-3", "-1"}));
         QCOMPARE(w.stage(), QStringLiteral("general"));
         QCOMPARE(w.general(), QStringList({"-3", "*k +", "98", "2", "*k", "-65"}));
@@ -206,7 +216,7 @@ private Q_SLOTS:
         w.solve({"+5", "3", "1"});
         QCOMPARE(w.boxes(), QStringList({"5", "3", "1"}));
         QCOMPARE(w.stage(), QStringLiteral("general"));
-        w.press("Command3");
+        w.press(W::simplifyButton);
         QCOMPARE(w.boxes(), QStringList({"-5", "-3", "-1"}));
         QCOMPARE(w.stage(), QStringLiteral("simplified"));
         QVERIFY(w.resultsCleared());
@@ -215,32 +225,28 @@ private Q_SLOTS:
     // Any edit of any box, from the last stage, clears the results and hides everything the
     // stages showed; the multipliers keep their captions.
     void editResets_data() {
-        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("box"); // 0 a, 1 b, 2 c
         QTest::addColumn<QString>("keys");
-        QTest::newRow("Text1 typed into") << "Text1"
-                                          << "0";
-        QTest::newRow("Text2 typed into") << "Text2"
-                                          << "7";
-        QTest::newRow("Text3 typed into") << "Text3"
-                                          << "x";
-        QTest::newRow("Text3 emptied") << "Text3"
-                                       << "";
+        QTest::newRow("a typed into") << 0 << "0";
+        QTest::newRow("b typed into") << 1 << "7";
+        QTest::newRow("c typed into") << 2 << "x";
+        QTest::newRow("c emptied") << 2 << "";
     }
     void editResets() {
-        QFETCH(QString, box);
+        QFETCH(int, box);
         QFETCH(QString, keys);
         Window w;
         w.solve({"4", "6", "2"});
         QCOMPARE(w.stage(), QStringLiteral("general"));
-        QLineEdit* edited = w.box(qPrintable(box));
+        QLineEdit* edited = w.box(std::array{W::aBox, W::bBox, W::cBox}[std::size_t(box)]);
         if (keys.isEmpty())
             edited->clear();
         else
             typeInto(edited, keys);
         QCOMPARE(w.stage(), QStringLiteral("coefficients"));
         QVERIFY(w.resultsCleared());
-        QCOMPARE(w.caption("Label7"), QStringLiteral("*k +"));
-        QCOMPARE(w.caption("Label8"), QStringLiteral("*k"));
+        QCOMPARE(w.caption(W::xMultiplierLabel), QStringLiteral("*k +"));
+        QCOMPARE(w.caption(W::yMultiplierLabel), QStringLiteral("*k"));
     }
 
     // After an answer with a positive x0, an edit and an equation whose x0 (or y0) is not positive
@@ -258,8 +264,8 @@ private Q_SLOTS:
         QFETCH(QStringList, general);
         Window w;
         w.solve({"5", "0", "10"});
-        QCOMPARE(w.caption("Label7"), QStringLiteral("*k +"));
-        QCOMPARE(w.caption("Label8"), QStringLiteral("*k +"));
+        QCOMPARE(w.caption(W::xMultiplierLabel), QStringLiteral("*k +"));
+        QCOMPARE(w.caption(W::yMultiplierLabel), QStringLiteral("*k +"));
         w.solve(second);
         QCOMPARE(w.stage(), QStringLiteral("general"));
         QCOMPARE(w.general(), general);
@@ -276,7 +282,7 @@ private Q_SLOTS:
         QFETCH(QStringList, typed);
         Window w;
         w.equation(typed);
-        w.press("Command3");
+        w.press(W::simplifyButton);
         QCOMPARE(w.boxes(), typed);
         QCOMPARE(w.stage(), QStringLiteral("coefficients"));
     }
@@ -286,9 +292,9 @@ private Q_SLOTS:
     void closedWhileTheMessageIsOpen() {
         Window w;
         w.equation({"1", "1", "500"});
-        w.press("Command3");
+        w.press(W::simplifyButton);
         w.tp.dialogs.whileOpen = [&] { w.form.window().close(); };
-        w.press("Command1");
+        w.press(W::particularButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(w.tp.dialogs.shown.size(), size_t(1));
         w.tp.dialogs.whileOpen = nullptr;
@@ -301,15 +307,15 @@ private Q_SLOTS:
     // and "y =" stands between the boxes of b and c.
     void equationRowReadsInOrder() {
         Window w;
-        Label* sentence = w.label("Label1");
+        Label* sentence = control(w.form, W::equationLabel);
         const QString text = sentence->caption();
         const QFontMetricsF metrics(sentence->font());
         const auto at = [&](qsizetype chars) {
             return sentence->x() + metrics.horizontalAdvance(text.left(chars));
         };
-        const QRect a = w.box("Text1")->geometry();
-        const QRect b = w.box("Text2")->geometry();
-        const QRect c = w.box("Text3")->geometry();
+        const QRect a = w.box(W::aBox)->geometry();
+        const QRect b = w.box(W::bBox)->geometry();
+        const QRect c = w.box(W::cBox)->geometry();
         const qsizetype y = text.indexOf(u'y');
         QVERIFY(a.right() < sentence->x());
         QVERIFY(at(3) < b.left()); // "x +"

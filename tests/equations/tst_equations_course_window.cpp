@@ -20,6 +20,8 @@ QStringList linesOf(const QString& caption) {
 
 } // namespace
 
+using W = EquationsCourseWindow;
+
 class TestEqCours : public QObject {
     Q_OBJECT
 
@@ -117,32 +119,30 @@ private Q_SLOTS:
         QCOMPARE(p.form.window().client()->size(), QSize(835, 521));
         // Each section heading is blue and framed by a rectangle of its own place and size; the
         // other headings share one lighter colour.
-        const QColor section = label(p, "Label2(1)")->palette().color(QPalette::WindowText);
-        const QColor heading = label(p, "Label2(0)")->palette().color(QPalette::WindowText);
+        const QColor section = control(p.form, W::headings[1])->palette().color(QPalette::WindowText);
+        const QColor heading = control(p.form, W::headings[0])->palette().color(QPalette::WindowText);
         QCOMPARE(section, QColor(0, 0, 255));
         QVERIFY(heading != section);
         const std::pair<int, int> framed[] = {{1, 0}, {4, 1}, {9, 2}};
         for (const auto& [item, shape] : framed) {
-            Label* l = label(p, QStringLiteral("Label2(%1)").arg(item));
+            Label* l = control(p.form, W::headings[item]);
             QCOMPARE(l->palette().color(QPalette::WindowText), section);
-            const auto* s = control<Shape>(p.form, qPrintable(QStringLiteral("Shape1(%1)").arg(shape)));
+            const Shape* s = control(p.form, W::headingFrames[shape]);
             QCOMPARE(QRect(s->left(), s->top(), s->width(), s->height()),
                      QRect(l->property("Left").toInt(), l->property("Top").toInt(),
                            l->property("Width").toInt(), l->property("Height").toInt()));
         }
         for (int item : {0, 3, 5, 6, 7, 8, 10, 11})
-            QCOMPARE(label(p, QStringLiteral("Label2(%1)").arg(item))->palette().color(QPalette::WindowText),
-                     heading);
+            QCOMPARE(control(p.form, W::headings[item])->palette().color(QPalette::WindowText), heading);
         // Item 2 of the headings is not part of the page.
-        QVERIFY(!p.form.window().findChild<QWidget*>(QStringLiteral("Label2(2)")));
+        QVERIFY(!p.form.window().findChild<QWidget*>(W::headings[2].name));
         for (int item : {0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11}) {
-            const QFont f = label(p, QStringLiteral("Label2(%1)").arg(item))->font();
+            const QFont f = control(p.form, W::headings[item])->font();
             QVERIFY(f.bold());
             QCOMPARE(f.pointSizeF(), 9.75);
         }
         for (int item = 0; item < 9; ++item)
-            QCOMPARE(label(p, QStringLiteral("Label3(%1)").arg(item))->font().pointSizeF(),
-                     item <= 2 ? 12.0 : 9.75);
+            QCOMPARE(control(p.form, W::paragraphs[item])->font().pointSizeF(), item <= 2 ? 12.0 : 9.75);
         const Line* divider = control<Line>(p.form, "Line1");
         QCOMPARE(QRect(QPoint(divider->x1(), divider->y1()), QPoint(divider->x2(), divider->y2())),
                  QRect(QPoint(6240, 360), QPoint(6240, 7800)));

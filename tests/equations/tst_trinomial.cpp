@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+using namespace equations::trinomial;
+
 namespace {
 
 // Rows are written with a decimal comma; under the point separator every comma becomes a point.
@@ -33,7 +35,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("b");
         QTest::addColumn<QString>("c");
         QTest::addColumn<QString>("k");
-        QTest::addColumn<QString>("texteC");
+        QTest::addColumn<QString>("constantTerm");
         QTest::addColumn<QString>("delta");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
@@ -73,7 +75,7 @@ private Q_SLOTS:
         QFETCH(QString, b);
         QFETCH(QString, c);
         QFETCH(QString, k);
-        QFETCH(QString, texteC);
+        QFETCH(QString, constantTerm);
         QFETCH(QString, delta);
         QFETCH(QString, first);
         QFETCH(QString, second);
@@ -81,26 +83,26 @@ private Q_SLOTS:
         QFETCH(QString, factorised);
         for (char sep : {',', '.'}) {
             const NumberFormat fmt(sep);
-            const TrinomialBoxes boxes{under(sep, a), under(sep, b), under(sep, c), under(sep, k)};
-            TrinomialMemory memory;
-            SolverView view;
+            const Boxes boxes{under(sep, a), under(sep, b), under(sep, c), under(sep, k)};
+            Memory memory;
+            View view;
 
-            Discriminant(fmt, boxes, memory, view);
-            QCOMPARE(memory.texteA, boxes.a);
-            QCOMPARE(memory.texteB, boxes.b);
-            QCOMPARE(memory.texteC, under(sep, texteC));
+            discriminant(fmt, boxes, memory, view);
+            QCOMPARE(memory.typedA, boxes.a);
+            QCOMPARE(memory.typedB, boxes.b);
+            QCOMPARE(memory.constantTerm, under(sep, constantTerm));
             QCOMPARE(view.discriminant, under(sep, delta));
             QVERIFY(view.solutionsShown);
             QVERIFY(!view.factorisationShown);
 
-            Solutions(fmt, boxes, memory, view);
-            QCOMPARE(memory.texteDelta, view.discriminant);
+            solutions(fmt, boxes, memory, view);
+            QCOMPARE(memory.shownDiscriminant, view.discriminant);
             QCOMPARE(view.first, under(sep, first));
             QCOMPARE(view.second, under(sep, second));
             QCOMPARE(view.secondShown, secondShown);
             QVERIFY(view.factorisationShown);
 
-            Factorisation(fmt, boxes.a, view);
+            factorise(fmt, boxes.a, view);
             QCOMPARE(view.factorisation, under(sep, factorised));
         }
     }
@@ -108,36 +110,36 @@ private Q_SLOTS:
     // c - k comes from the last press that could compute it.
     void constantTermFromTheLastSuccessfulPress() {
         const NumberFormat fmt(',');
-        TrinomialMemory memory;
-        SolverView view;
-        Discriminant(fmt, {"1", "-3", "", "0"}, memory, view);
+        Memory memory;
+        View view;
+        discriminant(fmt, {"1", "-3", "", "0"}, memory, view);
         QCOMPARE(view.discriminant, std::string());
-        Discriminant(fmt, {"1", "-3", "2", "0"}, memory, view);
+        discriminant(fmt, {"1", "-3", "2", "0"}, memory, view);
         QCOMPARE(view.discriminant, std::string("1"));
-        Discriminant(fmt, {"1", "-5", "", "0"}, memory, view);
-        QCOMPARE(memory.texteC, std::string("2"));
+        discriminant(fmt, {"1", "-5", "", "0"}, memory, view);
+        QCOMPARE(memory.constantTerm, std::string("2"));
         QCOMPARE(view.discriminant, std::string("17"));
-        Discriminant(fmt, {"1", "-5", "-6", "abc"}, memory, view);
+        discriminant(fmt, {"1", "-5", "-6", "abc"}, memory, view);
         QCOMPARE(view.discriminant, std::string("17"));
-        Solutions(fmt, {"1", "-5", "-6", "-7"}, memory, view);
-        QCOMPARE(memory.texteC, std::string("1"));
-        Discriminant(fmt, {"1", "-5", "-6", "-7"}, memory, view);
+        solutions(fmt, {"1", "-5", "-6", "-7"}, memory, view);
+        QCOMPARE(memory.constantTerm, std::string("1"));
+        discriminant(fmt, {"1", "-5", "-6", "-7"}, memory, view);
         QCOMPARE(view.discriminant, std::string("21"));
     }
 
     // The solutions read the discriminant as it is shown, and the coefficients as they are now.
     void solutionsReadTheDiscriminantShown() {
         const NumberFormat fmt('.');
-        TrinomialMemory memory;
-        SolverView view;
+        Memory memory;
+        View view;
         view.discriminant = "2.25";
-        Solutions(fmt, {"1", "-0.5", "7", "0"}, memory, view);
-        QCOMPARE(memory.texteDelta, std::string("2.25"));
+        solutions(fmt, {"1", "-0.5", "7", "0"}, memory, view);
+        QCOMPARE(memory.shownDiscriminant, std::string("2.25"));
         QCOMPARE(view.first, std::string("1"));
         QCOMPARE(view.second, std::string("-0.5"));
         // A discriminant that is not a number: Label4 is hidden, and the solutions keep their texts.
         view.discriminant = "";
-        Solutions(fmt, {"1", "-0.5", "7", "0"}, memory, view);
+        solutions(fmt, {"1", "-0.5", "7", "0"}, memory, view);
         QCOMPARE(view.first, std::string("1"));
         QCOMPARE(view.second, std::string("-0.5"));
         QVERIFY(!view.secondShown);
@@ -165,11 +167,11 @@ private Q_SLOTS:
         QFETCH(QString, s2);
         QFETCH(QString, factorised);
         for (char sep : {',', '.'}) {
-            SolverView view;
+            View view;
             view.first = under(sep, s1);
             view.second = under(sep, s2);
             view.factorisation = "unchanged";
-            Factorisation(NumberFormat(sep), "3", view);
+            factorise(NumberFormat(sep), "3", view);
             QCOMPARE(view.factorisation, under(sep, factorised));
             QCOMPARE(view.first, under(sep, s1));
             QCOMPARE(view.second, under(sep, s2));
@@ -199,14 +201,14 @@ private Q_SLOTS:
         QFETCH(QString, x0);
         QFETCH(double, value);
         for (char sep : {',', '.'}) {
-            const auto got = trinomialValue(NumberFormat(sep), under(sep, a), under(sep, b), under(sep, c),
-                                            under(sep, x0));
+            const auto got =
+                valueAt(NumberFormat(sep), under(sep, a), under(sep, b), under(sep, c), under(sep, x0));
             QCOMPARE(got.has_value(), !std::isnan(value));
             if (got)
                 QCOMPARE(*got, value);
         }
         // The separator that is not the user's makes no number.
-        QVERIFY(!trinomialValue(NumberFormat(','), "1", "0", "0", "0.5"));
+        QVERIFY(!valueAt(NumberFormat(','), "1", "0", "0", "0.5"));
     }
 
     void tableOfVariation_data() {

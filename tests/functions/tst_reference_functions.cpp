@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-using namespace reference_functions;
+using namespace functions;
 
 namespace {
 // The curves as the exercise lays them out.
@@ -17,7 +17,7 @@ const Box kCurves[] = {
 constexpr int kLeft = 1;
 } // namespace
 
-Q_DECLARE_METATYPE(reference_functions::Point)
+Q_DECLARE_METATYPE(functions::Point)
 
 class TestReferenceFunctions : public QObject {
     Q_OBJECT

@@ -24,10 +24,6 @@ const twips::Rect kCurves[] = {
 const twips::Rect kLabels[] = {
     {4200, 1200, 1500, 495}, {3120, 480, 1500, 495}, {1920, 1200, 1500, 495}, {3120, 1920, 1500, 495}};
 
-QByteArray item(const char* name, int i) {
-    return QByteArray(name) + '(' + QByteArray::number(i) + ')';
-}
-
 } // namespace
 
 namespace twips {
@@ -48,11 +44,12 @@ class TestReferenceFunctionsWindow : public QObject {
 
     struct Exercise : ShownForm<ReferenceFunctionsWindow> {
         using ShownForm::ShownForm;
-        PictureBox* table(int i) { return control<PictureBox>(form, item("Picture_tab_val", i)); }
-        PictureBox* curve(int i) { return control<PictureBox>(form, item("Picture_ft", i)); }
-        PictureBox* variation(int i) { return control<PictureBox>(form, item("Picture_tab_variation", i)); }
-        Label* label(int i) { return control<Label>(form, item("Label_ft_ref", i)); }
-        QString help() { return control<TextBox>(form, "Text_aide")->text(); }
+        using W = ReferenceFunctionsWindow;
+        PictureBox* table(int i) { return control(form, W::valueTables[i]); }
+        PictureBox* curve(int i) { return control(form, W::curves[i]); }
+        PictureBox* variation(int i) { return control(form, W::variationTables[i]); }
+        Label* label(int i) { return control(form, W::functionLabels[i]); }
+        QString help() { return control(form, W::helpBox)->text(); }
         static twips::Rect at(QWidget* w) { return twips::placeOf(w); }
 
         void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, 4)); }
@@ -90,7 +87,7 @@ class TestReferenceFunctionsWindow : public QObject {
             const QRect client = form.window().client()->rect();
             QCOMPARE(form.window().findChildren<Label*>(QRegularExpression("^Label_ft_ref")).size(), 4);
             for (int i = 0; i < 4; ++i) {
-                QVERIFY2(client.contains(label(i)->geometry()), item("Label_ft_ref", i));
+                QVERIFY2(client.contains(label(i)->geometry()), qPrintable(label(i)->objectName()));
                 QCOMPARE(twips::toPx(at(label(i))), label(i)->geometry());
             }
             QVERIFY(!form.drag().dragging());
@@ -105,8 +102,8 @@ private Q_SLOTS:
         FormWindow& w = s.form.window();
         QCOMPARE(w.windowTitle(), QStringLiteral("Form4"));
         QCOMPARE(w.client()->size(), QSize(757, 177));
-        auto* first = control<MultiLineTextBox>(s.form, "Text_intro");
-        auto* second = control<MultiLineTextBox>(s.form, "Text_intro2");
+        auto* first = control(s.form, IntroductionWindow::firstParagraph);
+        auto* second = control(s.form, IntroductionWindow::secondParagraph);
         QCOMPARE(
             first->text(),
             QStringLiteral("Nous avons étudié les fonctions linéaires et affines. Mais il existe une "
@@ -127,11 +124,11 @@ private Q_SLOTS:
                     box->viewport()->height());
         QCOMPARE(control<QLabel>(s.form, "Label1")->text(), QStringLiteral("INTRODUCTION:"));
         // OK: the introduction goes, the exercise comes.
-        QTest::mouseClick(control<Button>(s.form, "Command1"), Qt::LeftButton);
+        QTest::mouseClick(control(s.form, IntroductionWindow::okButton), Qt::LeftButton);
         QVERIFY(!s.form.isShown());
         auto& exercise = s.tp->get<ReferenceFunctionsWindow>();
         QVERIFY(exercise.isShown());
-        QCOMPARE(control<TextBox>(exercise, "Text_aide")->text(), kMatchingHelp);
+        QCOMPARE(control(exercise, ReferenceFunctionsWindow::helpBox)->text(), kMatchingHelp);
     }
 
     void layoutAtStart() {
@@ -140,7 +137,7 @@ private Q_SLOTS:
         QCOMPARE(w.windowTitle(), QStringLiteral("Form3"));
         QCOMPARE(w.client()->size(), QSize(959, 680));
         QCOMPARE(e.help(), kMatchingHelp);
-        QCOMPARE(Exercise::at(control<TextBox>(e.form, "Text_aide")).width, 14385);
+        QCOMPARE(Exercise::at(control(e.form, ReferenceFunctionsWindow::helpBox)).width, 14385);
         const QString captions[] = {" f(x) = x2", " f(x) = x3", " f(x) = Vx", " f(x) = 1/x"};
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(Exercise::at(e.table(i)), kTables[i]);

@@ -15,9 +15,9 @@
 class TestGraphPlacement : public QObject {
     Q_OBJECT
 
-    static void plotFrom(Form& w, const char* button) {
+    static void plotFrom(Form& w, const ui::Ref<Button>& button) {
         w.show();
-        QTest::mouseClick(control<Button>(w, button), Qt::LeftButton);
+        QTest::mouseClick(control(w, button), Qt::LeftButton);
     }
 
 private Q_SLOTS:
@@ -29,7 +29,7 @@ private Q_SLOTS:
     void besideTheDegree1Window() {
         TestProgram tp;
         auto& eq = tp->get<Degree1Window>();
-        plotFrom(eq, "Command4");
+        plotFrom(eq, Degree1Window::plotButton);
         const QRect equation = eq.window().frameGeometry();
         const QRect graph = tp->get<GraphWindow>().window().frameGeometry();
         // The equation window is centred; the graph stands to its right, clear of it, on the screen.
@@ -44,7 +44,7 @@ private Q_SLOTS:
         auto& eq = tp->get<Degree2Window>();
         eq.show();
         eq.window().move(1300, 100);
-        plotFrom(eq, "Command6");
+        plotFrom(eq, Degree2Window::plotButton);
         const QRect equation = eq.window().frameGeometry();
         const QRect graph = tp->get<GraphWindow>().window().frameGeometry();
         QVERIFY(graph.right() < equation.left());
@@ -55,10 +55,10 @@ private Q_SLOTS:
     void anOpenGraphWindowStaysWhereItIs() {
         TestProgram tp;
         auto& eq = tp->get<Degree1Window>();
-        plotFrom(eq, "Command4");
+        plotFrom(eq, Degree1Window::plotButton);
         auto& graph = tp->get<GraphWindow>();
         graph.window().move(20, 30);
-        plotFrom(eq, "Command4");
+        plotFrom(eq, Degree1Window::plotButton);
         QCOMPARE(graph.window().pos(), QPoint(20, 30));
     }
 };

@@ -6,6 +6,7 @@
 #include "graphs/graph_window.h"
 #include "graphs/plotter.h"
 #include "shell/toolkit/button.h"
+#include "shell/toolkit/controls.h"
 #include "shell/toolkit/drawing_surface.h"
 #include "shell/toolkit/list_box.h"
 
@@ -29,15 +30,15 @@ class TestGraphWindow : public QObject {
     struct Plotting : ShownForm<Degree1Window> {
         using ShownForm::ShownForm;
         Degree1Window& eq = form;
-        QLineEdit* box(const char* name) { return control<QLineEdit>(eq, name); }
+        QLineEdit* box(const ui::Ref<TextBox>& ref) { return control(eq, ref); }
         void setRanges(const QStringList& r) {
             for (int i = 0; i < 4; ++i)
-                box(qPrintable(QStringLiteral("Text_range(%1)").arg(i)))->setText(r[i]);
+                box(Degree1Window::rangeBoxes[i])->setText(r[i]);
         }
-        void plot() { QTest::mouseClick(control<Button>(eq, "Command4"), Qt::LeftButton); }
+        void plot() { QTest::mouseClick(control(eq, Degree1Window::plotButton), Qt::LeftButton); }
         GraphWindow& graph() { return tp->get<GraphWindow>(); }
-        DrawingSurface* surface() { return control<DrawingSurface>(graph(), "Picture1"); }
-        ListBox* list() { return control<ListBox>(graph(), "List1"); }
+        DrawingSurface* surface() { return control(graph(), GraphWindow::drawing); }
+        ListBox* list() { return control(graph(), GraphWindow::readOuts); }
         QStringList lines() {
             QStringList l;
             for (int i = 0; i < list()->count(); ++i)
@@ -71,11 +72,11 @@ private Q_SLOTS:
         QCOMPARE(g.window().size(), QSize(545, 636));
         QCOMPARE(p.lines(), QStringList{kSlopeLine + "1"});
         const PlotState& st = g.plotState();
-        QCOMPARE(st.degre, std::int16_t(1));
-        QCOMPARE(st.largeur, std::int16_t(7500));
-        QCOMPARE(st.hauteur, 7500.0f);
-        QCOMPARE(st.scales->echelleX, 500.0);
-        QCOMPARE(st.scales->origineY, 5000.0);
+        QCOMPARE(st.kind, std::int16_t(1));
+        QCOMPARE(st.width, std::int16_t(7500));
+        QCOMPARE(st.height, 7500.0f);
+        QCOMPARE(st.scales->xScale, 500.0);
+        QCOMPARE(st.scales->originY, 5000.0);
         // The diagonal in blue through the crossing, the axes and marks in black.
         QCOMPARE(p.at(2500, 5000), kBlue);
         QCOMPARE(p.at(4000, 3500), kBlue);
@@ -97,8 +98,8 @@ private Q_SLOTS:
 
     void slopeLineShowsTheBoxAsTyped() {
         Plotting p;
-        p.box("Text1")->setText(QStringLiteral("2,50"));
-        p.box("Text2")->clear();
+        p.box(Degree1Window::aBox)->setText(QStringLiteral("2,50"));
+        p.box(Degree1Window::bBox)->clear();
         p.plot();
         QCOMPARE(p.lines(), QStringList{kSlopeLine + "2,50"});
         // Without b there is no curve, only the axes and marks.
@@ -126,8 +127,8 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QFETCH(int, dotY);
         Plotting p(sep);
-        p.box("Text1")->setText(a);
-        p.box("Text2")->setText(QStringLiteral("1"));
+        p.box(Degree1Window::aBox)->setText(a);
+        p.box(Degree1Window::bBox)->setText(QStringLiteral("1"));
         p.plot();
         p.clickAt(X);
         p.clickAt(X, Qt::RightButton);
@@ -149,11 +150,11 @@ private Q_SLOTS:
     // own tooltip.
     void longReadOutsAreShownWhole() {
         Plotting p;
-        p.box("Text1")->setText(QStringLiteral("0,123456789012345"));
-        p.box("Text2")->setText(QStringLiteral("-9876543,21012345"));
+        p.box(Degree1Window::aBox)->setText(QStringLiteral("0,123456789012345"));
+        p.box(Degree1Window::bBox)->setText(QStringLiteral("-9876543,21012345"));
         p.plot();
         // The click reads the ranges as they are now.
-        p.box("Text_range(0)")->setText(QStringLiteral("-0,333333333333333"));
+        p.box(Degree1Window::rangeBoxes[0])->setText(QStringLiteral("-0,333333333333333"));
         p.clickAt(3000);
         ListBox* list = p.list();
         QTRY_COMPARE(list->shownCount(), 2);
@@ -166,24 +167,24 @@ private Q_SLOTS:
 
     void clickUsesTheBoxesAsTheyAreNow() {
         Plotting p;
-        p.box("Text1")->setText(QStringLiteral("2"));
-        p.box("Text2")->setText(QStringLiteral("1"));
+        p.box(Degree1Window::aBox)->setText(QStringLiteral("2"));
+        p.box(Degree1Window::bBox)->setText(QStringLiteral("1"));
         p.plot();
-        p.box("Text1")->setText(QStringLiteral("3"));
+        p.box(Degree1Window::aBox)->setText(QStringLiteral("3"));
         p.clickAt(3000);
         QCOMPARE(p.lines().last(), QStringLiteral("x(antécédant) =  1   y(image) =  4"));
         QCOMPARE(p.at(3000, 3000), kYellow); // on the new function's graph, off the drawn curve
         // A box emptied since the plot: the click does nothing.
-        for (const char* name : {"Text1", "Text_range(0)"}) {
-            const QString kept = p.box(name)->text();
-            p.box(name)->clear();
+        for (const ui::Ref<TextBox>& ref : {Degree1Window::aBox, Degree1Window::rangeBoxes[0]}) {
+            const QString kept = p.box(ref)->text();
+            p.box(ref)->clear();
             p.clickAt(3000);
             QCOMPARE(p.lines().size(), 2);
-            p.box(name)->setText(kept);
+            p.box(ref)->setText(kept);
         }
         // An image beyond any double: ignored.
-        p.box("Text1")->setText(QStringLiteral("1e308"));
-        p.box("Text2")->setText(QStringLiteral("1e308"));
+        p.box(Degree1Window::aBox)->setText(QStringLiteral("1e308"));
+        p.box(Degree1Window::bBox)->setText(QStringLiteral("1e308"));
         p.clickAt(7000);
         QCOMPARE(p.lines().size(), 2);
         QCOMPARE(p.surface()->drawWidth(), 1);

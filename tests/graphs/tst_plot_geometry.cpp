@@ -10,24 +10,24 @@
 #include <map>
 #include <set>
 
-using plot::Dot;
-using plot::Ink;
+using graphs::Dot;
+using graphs::Ink;
 
 namespace {
 
 constexpr double kSide = 7500;
 
 struct Plot {
-    plot::Ranges r;
-    plot::Scales s;
+    graphs::Ranges r;
+    graphs::Scales s;
     std::vector<Dot> dots;
 };
 
-Plot draw(plot::Ranges r, std::optional<plot::Function> f = plot::Function{1, 1, 0, 0}) {
-    const auto s = plot::scalesFor(r, kSide, kSide);
+Plot draw(graphs::Ranges r, std::optional<graphs::Function> f = graphs::Function{1, 1, 0, 0}) {
+    const auto s = graphs::scalesFor(r, kSide, kSide);
     if (!s)
         qFatal("no scales");
-    return {r, *s, plot::plotDots(r, *s, kSide, kSide, f)};
+    return {r, *s, graphs::plotDots(r, *s, kSide, kSide, f)};
 }
 
 template <class P> int count(const std::vector<Dot>& dots, Ink ink, P pred) {
@@ -44,8 +44,8 @@ bool has(const std::vector<Dot>& dots, Ink ink, double x, double y) {
 std::set<double> markColumns(const std::vector<Dot>& dots, double y) {
     std::map<double, std::set<int>> heights;
     for (const Dot& d : dots)
-        if (d.ink == Ink::Mark && std::abs(d.y - y) <= 2 * plot::pas + 1e-9)
-            heights[d.x].insert(int(std::lround((d.y - y) / plot::pas)));
+        if (d.ink == Ink::Mark && std::abs(d.y - y) <= 2 * graphs::dotSpacing + 1e-9)
+            heights[d.x].insert(int(std::lround((d.y - y) / graphs::dotSpacing)));
     std::set<double> xs;
     for (const auto& [x, hs] : heights)
         if (hs.size() == 5)
@@ -60,10 +60,10 @@ class TestPlotGeometry : public QObject {
 private Q_SLOTS:
     void defaultPlot() {
         const Plot p = draw({-5, 10, -5, 10});
-        QCOMPARE(p.s.echelleX, 500.0);
-        QCOMPARE(p.s.echelleY, 500.0);
-        QCOMPARE(p.s.origineX, 2500.0);
-        QCOMPARE(p.s.origineY, 5000.0);
+        QCOMPARE(p.s.xScale, 500.0);
+        QCOMPARE(p.s.yScale, 500.0);
+        QCOMPARE(p.s.originX, 2500.0);
+        QCOMPARE(p.s.originY, 5000.0);
         QCOMPARE(count(p.dots, Ink::HorizontalAxis, [](const Dot& d) { return d.y == 5000; }), 376);
         QCOMPARE(count(p.dots, Ink::VerticalAxis, [](const Dot& d) { return d.x == 2500; }), 376);
         QVERIFY(has(p.dots, Ink::HorizontalAxis, 7500, 5000));
@@ -117,11 +117,11 @@ private Q_SLOTS:
         QFETCH(int, horizontalMarks);
         QFETCH(QPointF, curvePoint);
         const Plot p = draw({xmin, xmax, ymin, ymax});
-        QCOMPARE(count(p.dots, Ink::HorizontalAxis, [&](const Dot& d) { return d.y == p.s.origineY; }),
+        QCOMPARE(count(p.dots, Ink::HorizontalAxis, [&](const Dot& d) { return d.y == p.s.originY; }),
                  horizontalAxisDots);
-        QCOMPARE(count(p.dots, Ink::VerticalAxis, [&](const Dot& d) { return d.x == p.s.origineX; }),
+        QCOMPARE(count(p.dots, Ink::VerticalAxis, [&](const Dot& d) { return d.x == p.s.originX; }),
                  verticalAxisDots);
-        QCOMPARE(int(markColumns(p.dots, p.s.origineY).size()), horizontalMarks);
+        QCOMPARE(int(markColumns(p.dots, p.s.originY).size()), horizontalMarks);
         QCOMPARE(count(p.dots, Ink::Mark, [](const Dot&) { return true; }) % 5, 0);
         QVERIFY2(has(p.dots, Ink::Curve, curvePoint.x(), curvePoint.y()), "curve point missing");
         // No dot lies off the surface by more than a dot spacing.
@@ -132,15 +132,15 @@ private Q_SLOTS:
     void marksFollowAFractionalMinimum() {
         const Plot p = draw({-5.5, 10, -5, 10});
         std::set<double> units;
-        for (double x : markColumns(p.dots, p.s.origineY))
-            units.insert(std::round((x - p.s.origineX) / p.s.echelleX * 2) / 2);
+        for (double x : markColumns(p.dots, p.s.originY))
+            units.insert(std::round((x - p.s.originX) / p.s.xScale * 2) / 2);
         const std::set<double> expected{-5.5, -4.5, -3.5, -2.5, -1.5, -0.5, 0.5, 1.5,
                                         2.5,  3.5,  4.5,  5.5,  6.5,  7.5,  8.5, 9.5};
         QCOMPARE(units, expected);
     }
 
     void parabolaAndMissingFunction() {
-        const Plot p = draw({-5, 10, -5, 10}, plot::Function{2, 1, 0, 0});
+        const Plot p = draw({-5, 10, -5, 10}, graphs::Function{2, 1, 0, 0});
         QVERIFY(has(p.dots, Ink::Curve, 2500, 5000));   // the vertex on the crossing of the axes
         QVERIFY(has(p.dots, Ink::Curve, 3500, 3000));   // (2, 4)
         QVERIFY(has(p.dots, Ink::Curve, 1500, 3000));   // (-2, 4)
@@ -167,7 +167,7 @@ private Q_SLOTS:
         QFETCH(double, xmax);
         QFETCH(double, ymin);
         QFETCH(double, ymax);
-        QVERIFY(!plot::scalesFor({xmin, xmax, ymin, ymax}, kSide, kSide));
+        QVERIFY(!graphs::scalesFor({xmin, xmax, ymin, ymax}, kSide, kSide));
     }
 
     void everyRangeDrawsQuickly_data() {
@@ -187,12 +187,12 @@ private Q_SLOTS:
         QFETCH(double, xmax);
         QFETCH(double, ymin);
         QFETCH(double, ymax);
-        const plot::Ranges r{xmin, xmax, ymin, ymax};
-        const auto s = plot::scalesFor(r, kSide, kSide);
+        const graphs::Ranges r{xmin, xmax, ymin, ymax};
+        const auto s = graphs::scalesFor(r, kSide, kSide);
         QVERIFY(s);
         QElapsedTimer timer;
         timer.start();
-        const auto dots = plot::plotDots(r, *s, kSide, kSide, plot::Function{2, 1, 1, 1});
+        const auto dots = graphs::plotDots(r, *s, kSide, kSide, graphs::Function{2, 1, 1, 1});
         QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
         QVERIFY(dots.size() < 200'000);
         for (const Dot& d : dots)
@@ -202,7 +202,7 @@ private Q_SLOTS:
     void denseMarksStillCoverTheAxis() {
         // 10 000 units on 7 500 twips: the marks run together into one stroke along the axis.
         const Plot p = draw({0, 1e4, -1, 1});
-        const std::set<double> columns = markColumns(p.dots, p.s.origineY);
+        const std::set<double> columns = markColumns(p.dots, p.s.originY);
         QVERIFY(columns.size() > 1500);
         QCOMPARE(*columns.begin(), 0.0);
         QVERIFY(*columns.rbegin() > kSide - 5);
@@ -234,8 +234,8 @@ private Q_SLOTS:
         QFETCH(double, u);
         QFETCH(double, y);
         QFETCH(double, surfaceY);
-        const auto s = plot::scalesFor({-5, 10, -5, 10}, kSide, kSide);
-        const auto r = plot::readOut(*s, -5, plot::Function{std::int16_t(kind), a, b, c}, X);
+        const auto s = graphs::scalesFor({-5, 10, -5, 10}, kSide, kSide);
+        const auto r = graphs::readOut(*s, -5, graphs::Function{std::int16_t(kind), a, b, c}, X);
         QVERIFY(r);
         QCOMPARE(r->u, u);
         QCOMPARE(r->y, y);
@@ -243,10 +243,43 @@ private Q_SLOTS:
     }
 
     void readOutBeyondAnyNumberIsNothing() {
-        const auto s = plot::scalesFor({-5, 10, -5, 10}, kSide, kSide);
-        QVERIFY(!plot::readOut(*s, -5, plot::Function{2, 1e306, 0, 0}, 7000));
-        QVERIFY(!plot::readOut(*s, -5, plot::Function{1, 1e308, 1e308, 0}, 7000));
-        QVERIFY(plot::readOut(*s, -5, plot::Function{1, 1e300, 0, 0}, 7000));
+        const auto s = graphs::scalesFor({-5, 10, -5, 10}, kSide, kSide);
+        QVERIFY(!graphs::readOut(*s, -5, graphs::Function{2, 1e306, 0, 0}, 7000));
+        QVERIFY(!graphs::readOut(*s, -5, graphs::Function{1, 1e308, 1e308, 0}, 7000));
+        QVERIFY(graphs::readOut(*s, -5, graphs::Function{1, 1e300, 0, 0}, 7000));
+    }
+
+    // The numbers a window hands over: a box without a number leaves out what needs it. The affine
+    // function has no c to read.
+    void handedNumbers() {
+        const graphs::PlotNumbers affine{
+            .kind = 1, .xmin = -5, .xmax = 10, .ymin = -5, .ymax = 10, .a = 2, .b = 1};
+        const auto s = graphs::scalesFor(*affine.ranges(), kSide, kSide);
+        const auto r = graphs::readOut(*s, affine, 3000);
+        QVERIFY(r);
+        QCOMPARE(r->y, 3.0);
+        QCOMPARE(affine.function()->c, 0.0);
+
+        graphs::PlotNumbers trinomial = affine;
+        trinomial.kind = 2;
+        QVERIFY(!trinomial.function());
+        QVERIFY(!graphs::readOut(*s, trinomial, 3000));
+        trinomial.c = -1;
+        QCOMPARE(graphs::readOut(*s, trinomial, 3000)->y, 2.0);
+
+        for (auto missing : {&graphs::PlotNumbers::xmin, &graphs::PlotNumbers::xmax,
+                             &graphs::PlotNumbers::ymin, &graphs::PlotNumbers::ymax}) {
+            graphs::PlotNumbers n = affine;
+            n.*missing = std::nullopt;
+            QVERIFY(!n.ranges());
+        }
+        graphs::PlotNumbers noXmin = affine;
+        noXmin.xmin.reset();
+        QVERIFY(!graphs::readOut(*s, noXmin, 3000)); // the abscissa under the pointer needs x minimum
+        graphs::PlotNumbers noB = affine;
+        noB.b.reset();
+        QVERIFY(!noB.function());
+        QVERIFY(!graphs::readOut(*s, noB, 3000));
     }
 };
 

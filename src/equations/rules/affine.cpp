@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace affine {
+namespace equations::affine {
 
 std::optional<double> solve(double a, double b, double k) {
     if (a == 0)
@@ -34,4 +34,4 @@ std::string longestNumberPrefix(const NumberFormat& fmt, std::string_view text) 
     return std::string(text.substr(0, fmt.longestDoublePrefix(text)));
 }
 
-} // namespace affine
+} // namespace equations::affine

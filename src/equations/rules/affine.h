@@ -9,7 +9,7 @@
 #include <string_view>
 
 // The rules of the degree-1 window, for f(x) = a·x + b.
-namespace affine {
+namespace equations::affine {
 
 // The solution of f(x) = k, (k − b) / a, rounded to two decimals; nothing when a is 0 or the
 // result is beyond the range of a double.
@@ -34,4 +34,4 @@ Arrow arrowFor(double a);
 // of the coefficient boxes keeps.
 std::string longestNumberPrefix(const NumberFormat& fmt, std::string_view text);
 
-} // namespace affine
+} // namespace equations::affine

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <optional>
 
-namespace diophantine {
+namespace equations::diophantine {
 
 namespace {
 
@@ -188,4 +188,4 @@ void generalSolution(const NumberFormat& fmt, const Boxes& boxes, View& view) {
     lineEnd(run, fmt, view.y0, view.generalY0, view.yMultiplier);
 }
 
-} // namespace diophantine
+} // namespace equations::diophantine

@@ -10,7 +10,7 @@
 // The rules of the diophantine window, a·x + b·y = c in whole numbers, on the texts of its boxes
 // and labels. The pupil goes through three stages: divide the equation by a common divisor of a
 // and b, find one solution (x0, y0), then write every solution as x = b·k + x0, y = −a·k + y0.
-namespace diophantine {
+namespace equations::diophantine {
 
 // The boxes of the equation, as typed.
 struct Boxes {
@@ -69,4 +69,4 @@ Particular particularSolution(const NumberFormat& fmt, const Boxes& boxes, View&
 // negative (its text carries the minus sign) and left out when zero.
 void generalSolution(const NumberFormat& fmt, const Boxes& boxes, View& view);
 
-} // namespace diophantine
+} // namespace equations::diophantine

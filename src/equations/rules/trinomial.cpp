@@ -5,6 +5,8 @@
 #include "shell/rules/rounding.h"
 #include "shell/rules/skip_on_error.h"
 
+namespace equations::trinomial {
+
 namespace {
 
 // The value of a text, or the failure of the statement that needs it.
@@ -18,39 +20,37 @@ std::string rounded(const NumberFormat& fmt, double value) {
 }
 
 // c - k as a number text; both come from the boxes.
-std::string constantTerm(const NumberFormat& fmt, const TrinomialBoxes& boxes) {
+std::string constantTermText(const NumberFormat& fmt, const Boxes& boxes) {
     return fmt.numberText(checked::finite(number(fmt, boxes.c) - number(fmt, boxes.k)));
 }
 
 } // namespace
 
-void Discriminant(const NumberFormat& fmt, const TrinomialBoxes& boxes, TrinomialMemory& memory,
-                  SolverView& view) {
+void discriminant(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view) {
     SkipOnError run;
-    run.step([&] { memory.texteA = boxes.a; });
-    run.step([&] { memory.texteB = boxes.b; });
-    run.step([&] { memory.texteC = constantTerm(fmt, boxes); });
+    run.step([&] { memory.typedA = boxes.a; });
+    run.step([&] { memory.typedB = boxes.b; });
+    run.step([&] { memory.constantTerm = constantTermText(fmt, boxes); });
     run.step([&] { view.solutionsShown = true; });
     run.step([&] {
-        const double a = number(fmt, memory.texteA);
-        const double b = number(fmt, memory.texteB);
-        const double c = number(fmt, memory.texteC);
+        const double a = number(fmt, memory.typedA);
+        const double b = number(fmt, memory.typedB);
+        const double c = number(fmt, memory.constantTerm);
         view.discriminant = rounded(fmt, b * b - c * (a * 4));
     });
 }
 
-void Solutions(const NumberFormat& fmt, const TrinomialBoxes& boxes, TrinomialMemory& memory,
-               SolverView& view) {
+void solutions(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view) {
     SkipOnError run;
-    run.step([&] { memory.texteDelta = view.discriminant; });
-    run.step([&] { memory.texteA = boxes.a; });
-    run.step([&] { memory.texteB = boxes.b; });
-    run.step([&] { memory.texteC = constantTerm(fmt, boxes); });
+    run.step([&] { memory.shownDiscriminant = view.discriminant; });
+    run.step([&] { memory.typedA = boxes.a; });
+    run.step([&] { memory.typedB = boxes.b; });
+    run.step([&] { memory.constantTerm = constantTermText(fmt, boxes); });
     run.step([&] { view.factorisationShown = true; });
 
-    const auto delta = [&] { return number(fmt, memory.texteDelta); };
-    const auto a = [&] { return number(fmt, memory.texteA); };
-    const auto b = [&] { return number(fmt, memory.texteB); };
+    const auto delta = [&] { return number(fmt, memory.shownDiscriminant); };
+    const auto a = [&] { return number(fmt, memory.typedA); };
+    const auto b = [&] { return number(fmt, memory.typedB); };
     // The three cases are tested one after the other, not as alternatives: when the discriminant
     // is not a number every test fails, and so every case runs.
     if (run.test([&] { return delta() == 0; })) {
@@ -73,7 +73,7 @@ void Solutions(const NumberFormat& fmt, const TrinomialBoxes& boxes, TrinomialMe
     }
 }
 
-void Factorisation(const NumberFormat& fmt, const std::string& typedA, SolverView& view) {
+void factorise(const NumberFormat& fmt, const std::string& typedA, View& view) {
     SkipOnError run;
     const std::string& s1 = view.first;
     const std::string& s2 = view.second;
@@ -100,8 +100,8 @@ void Factorisation(const NumberFormat& fmt, const std::string& typedA, SolverVie
     }
 }
 
-std::optional<double> trinomialValue(const NumberFormat& fmt, const std::string& a, const std::string& b,
-                                     const std::string& c, const std::string& x0) {
+std::optional<double> valueAt(const NumberFormat& fmt, const std::string& a, const std::string& b,
+                              const std::string& c, const std::string& x0) {
     const auto va = fmt.toDouble(a);
     const auto vb = fmt.toDouble(b);
     const auto vc = fmt.toDouble(c);
@@ -137,3 +137,5 @@ Variation variationOf(const NumberFormat& fmt, const std::string& a, const std::
     });
     return result;
 }
+
+} // namespace equations::trinomial

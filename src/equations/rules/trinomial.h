@@ -8,9 +8,10 @@
 #include <string>
 
 // The rules of the degree-2 window for f(x) = a x² + b x + c, on the texts of its boxes and labels.
+namespace equations::trinomial {
 
 // The boxes the solver reads, as typed.
-struct TrinomialBoxes {
+struct Boxes {
     std::string a; // Text1
     std::string b; // Text2
     std::string c; // Text3
@@ -18,15 +19,15 @@ struct TrinomialBoxes {
 };
 
 // What the solver remembers between two presses of its buttons.
-struct TrinomialMemory {
-    std::string texteA;     // a as typed at the last press
-    std::string texteB;     // b as typed at the last press
-    std::string texteC;     // c - k, as a number text
-    std::string texteDelta; // the discriminant shown when "Solutions" was last pressed
+struct Memory {
+    std::string typedA;            // a as typed at the last press
+    std::string typedB;            // b as typed at the last press
+    std::string constantTerm;      // c - k, as a number text
+    std::string shownDiscriminant; // the discriminant shown when "Solutions" was last pressed
 };
 
 // The solver's labels and buttons as the window shows them.
-struct SolverView {
+struct View {
     std::string discriminant;        // Label2
     std::string first;               // Label3
     std::string second;              // Label4
@@ -41,17 +42,15 @@ struct SolverView {
 // statement changes nothing and the next one runs, and a test that fails counts as passed.
 // The discriminant is written rounded to two decimals; the solutions are computed from the
 // discriminant as it is shown, so one that rounds to 0 counts as 0.
-void Discriminant(const NumberFormat& fmt, const TrinomialBoxes& boxes, TrinomialMemory& memory,
-                  SolverView& view);
-void Solutions(const NumberFormat& fmt, const TrinomialBoxes& boxes, TrinomialMemory& memory,
-               SolverView& view);
+void discriminant(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view);
+void solutions(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view);
 // Writes a(x - s1)(x - s2) from the solutions shown, `typedA` being a as typed. Complex solutions
 // are not numbers and are copied as they stand; a zero solution leaves the factorisation alone.
-void Factorisation(const NumberFormat& fmt, const std::string& typedA, SolverView& view);
+void factorise(const NumberFormat& fmt, const std::string& typedA, View& view);
 
 // f(x0) = a·x0² + b·x0 + c; nothing when a text is not a number or the value is beyond the doubles.
-std::optional<double> trinomialValue(const NumberFormat& fmt, const std::string& a, const std::string& b,
-                                     const std::string& c, const std::string& x0);
+std::optional<double> valueAt(const NumberFormat& fmt, const std::string& a, const std::string& b,
+                              const std::string& c, const std::string& x0);
 
 // The table of variation: which way the arrows point and the abscissa of the vertex, -b / 2a.
 struct Variation {
@@ -61,3 +60,5 @@ struct Variation {
 };
 Variation variationOf(const NumberFormat& fmt, const std::string& a, const std::string& b,
                       const std::string& c);
+
+} // namespace equations::trinomial

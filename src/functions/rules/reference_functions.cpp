@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "functions/rules/reference_functions.h"
 
-namespace reference_functions {
+namespace functions {
 
 namespace {
 // Room left between a curve and what snaps beside it.
@@ -78,4 +78,4 @@ std::optional<LabelDrag::Drop> LabelDrag::cancel() {
     return back;
 }
 
-} // namespace reference_functions
+} // namespace functions

@@ -8,7 +8,7 @@
 
 // The rules of the reference functions exercise: matching each value table to the curve of its
 // function, then dragging each function's label next to its curve. Positions are in twips.
-namespace reference_functions {
+namespace functions {
 
 // The four functions, in the order every control array of the exercise follows.
 enum Function : int { Square = 0, Cube = 1, SquareRoot = 2, Inverse = 3 };
@@ -97,4 +97,4 @@ private:
     float m_grabY = 0;
 };
 
-} // namespace reference_functions
+} // namespace functions

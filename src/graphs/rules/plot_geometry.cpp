@@ -5,29 +5,29 @@
 #include <algorithm>
 #include <cmath>
 
-namespace plot {
+namespace graphs {
 
 namespace {
 
-// Half the length of a graduation mark: five dots, pas apart, centred on the axis.
-constexpr double kHalfMark = 2 * pas;
+// Half the length of a graduation mark: five dots, dotSpacing apart, centred on the axis.
+constexpr double kHalfMark = 2 * dotSpacing;
 
 // Marks closer than this merge into a solid stroke, which is drawn with dots this far apart: at
 // most a device pixel on any screen.
 constexpr double kStrokeSpacing = 5;
 
 // How far off the surface a dot may still touch its edge.
-constexpr double kMargin = pas;
+constexpr double kMargin = dotSpacing;
 
 bool finite(double v) {
     return std::isfinite(v);
 }
 
 struct Surface {
-    double largeur;
-    double hauteur;
+    double width;
+    double height;
     bool shows(double x, double y) const {
-        return x >= -kMargin && x <= largeur + kMargin && y >= -kMargin && y <= hauteur + kMargin;
+        return x >= -kMargin && x <= width + kMargin && y >= -kMargin && y <= height + kMargin;
     }
 };
 
@@ -67,71 +67,91 @@ void addMarks(std::vector<Dot>& dots, const Surface& s, double count, double spa
     const double stride = spacing < kStrokeSpacing ? std::floor(kStrokeSpacing / spacing) : 1;
     for (double i = firstSeen; i <= lastSeen; i += stride)
         for (int t = -2; t <= 2; ++t)
-            markDots(i * spacing, t * pas, [&](double x, double y) { add(dots, s, x, y, Ink::Mark); });
+            markDots(i * spacing, t * dotSpacing, [&](double x, double y) { add(dots, s, x, y, Ink::Mark); });
 }
 
 } // namespace
 
-std::optional<Scales> scalesFor(const Ranges& r, double largeur, double hauteur) {
-    const double width = r.xmax - r.xmin;
-    const double height = r.ymax - r.ymin;
-    if (width == 0 || height == 0)
+std::optional<Ranges> PlotNumbers::ranges() const {
+    if (!xmin || !xmax || !ymin || !ymax)
+        return std::nullopt;
+    return Ranges{*xmin, *xmax, *ymin, *ymax};
+}
+
+std::optional<Function> PlotNumbers::function() const {
+    const std::optional<double> constant = kind == 2 ? c : 0.0;
+    if (!a || !b || !constant)
+        return std::nullopt;
+    return Function{kind, *a, *b, *constant};
+}
+
+std::optional<Scales> scalesFor(const Ranges& r, double width, double height) {
+    const double xSpan = r.xmax - r.xmin;
+    const double ySpan = r.ymax - r.ymin;
+    if (xSpan == 0 || ySpan == 0)
         return std::nullopt;
     Scales s;
-    s.echelleY = hauteur / height;
-    s.echelleX = largeur / width;
-    s.origineX = -r.xmin * s.echelleX;
-    s.origineY = hauteur + r.ymin * s.echelleY;
-    if (!finite(s.echelleX) || !finite(s.echelleY) || !finite(s.origineX) || !finite(s.origineY) ||
-        s.echelleX == 0 || s.echelleY == 0)
+    s.yScale = height / ySpan;
+    s.xScale = width / xSpan;
+    s.originX = -r.xmin * s.xScale;
+    s.originY = height + r.ymin * s.yScale;
+    if (!finite(s.xScale) || !finite(s.yScale) || !finite(s.originX) || !finite(s.originY) || s.xScale == 0 ||
+        s.yScale == 0)
         return std::nullopt;
     return s;
 }
 
-std::vector<Dot> plotDots(const Ranges& r, const Scales& sc, double largeur, double hauteur,
+std::vector<Dot> plotDots(const Ranges& r, const Scales& sc, double width, double height,
                           const std::optional<Function>& f) {
     std::vector<Dot> dots;
-    const Surface s{largeur, hauteur};
+    const Surface s{width, height};
 
     if (r.ymin <= 0)
-        for (double X = 0; X <= largeur; X += pas)
-            add(dots, s, X, sc.origineY, Ink::HorizontalAxis);
+        for (double X = 0; X <= width; X += dotSpacing)
+            add(dots, s, X, sc.originY, Ink::HorizontalAxis);
     if (r.xmin <= 0)
-        for (double Y = 0; Y <= hauteur; Y += pas)
-            add(dots, s, sc.origineX, Y, Ink::VerticalAxis);
+        for (double Y = 0; Y <= height; Y += dotSpacing)
+            add(dots, s, sc.originX, Y, Ink::VerticalAxis);
 
-    // Marks at x = xmin, xmin + 1, … up to xmax: mark i stands i·echelleX from the left edge.
-    if (sc.origineY >= -kMargin - kHalfMark && sc.origineY <= hauteur + kMargin + kHalfMark)
-        addMarks(dots, s, countSteps(r.xmin, r.xmax, 1), sc.echelleX, -kMargin, largeur + kMargin,
-                 [&](double offset, double t, auto put) { put(offset, sc.origineY + t); });
-    // Marks at y = ymin, ymin + 1, … up to ymax: mark i stands i·echelleY above the bottom edge.
-    if (sc.origineX >= -kMargin - kHalfMark && sc.origineX <= largeur + kMargin + kHalfMark)
-        addMarks(dots, s, countSteps(r.ymin, r.ymax, 1), sc.echelleY, -kMargin, hauteur + kMargin,
-                 [&](double offset, double t, auto put) { put(sc.origineX + t, hauteur - offset); });
+    // Marks at x = xmin, xmin + 1, … up to xmax: mark i stands i·xScale from the left edge.
+    if (sc.originY >= -kMargin - kHalfMark && sc.originY <= height + kMargin + kHalfMark)
+        addMarks(dots, s, countSteps(r.xmin, r.xmax, 1), sc.xScale, -kMargin, width + kMargin,
+                 [&](double offset, double t, auto put) { put(offset, sc.originY + t); });
+    // Marks at y = ymin, ymin + 1, … up to ymax: mark i stands i·yScale above the bottom edge.
+    if (sc.originX >= -kMargin - kHalfMark && sc.originX <= width + kMargin + kHalfMark)
+        addMarks(dots, s, countSteps(r.ymin, r.ymax, 1), sc.yScale, -kMargin, height + kMargin,
+                 [&](double offset, double t, auto put) { put(sc.originX + t, height - offset); });
 
     if (f) {
-        // X is the distance from the vertical axis; the curve spans the x range, one dot per pas.
-        const double start = r.xmin * sc.echelleX;
-        const double end = r.xmax * sc.echelleX;
-        const double n = countSteps(start, end, pas);
-        // The span is largeur up to rounding; the bound only guards against absurd rounding.
-        const double limit = std::abs(largeur) / pas + 64;
+        // X is the distance from the vertical axis; the curve spans the x range, one dot per dotSpacing.
+        const double start = r.xmin * sc.xScale;
+        const double end = r.xmax * sc.xScale;
+        const double n = countSteps(start, end, dotSpacing);
+        // The span is width up to rounding; the bound only guards against absurd rounding.
+        const double limit = std::abs(width) / dotSpacing + 64;
         for (double i = 0; i < n && i < limit; ++i) {
-            const double X = start + pas * i;
-            const double u = X / sc.echelleX;
-            add(dots, s, sc.origineX + X, sc.origineY - (*f)(u)*sc.echelleY, Ink::Curve);
+            const double X = start + dotSpacing * i;
+            const double u = X / sc.xScale;
+            add(dots, s, sc.originX + X, sc.originY - (*f)(u)*sc.yScale, Ink::Curve);
         }
     }
     return dots;
 }
 
 std::optional<ReadOut> readOut(const Scales& s, double xmin, const Function& f, double X) {
-    const double u = X / s.echelleX + xmin;
+    const double u = X / s.xScale + xmin;
     const double y = f(u);
-    const double surfaceY = s.origineY - y * s.echelleY;
+    const double surfaceY = s.originY - y * s.yScale;
     if (!finite(u) || !finite(y) || !finite(surfaceY))
         return std::nullopt;
     return ReadOut{u, y, surfaceY};
 }
 
-} // namespace plot
+std::optional<ReadOut> readOut(const Scales& s, const PlotNumbers& now, double X) {
+    const std::optional<Function> f = now.function();
+    if (!now.xmin || !f)
+        return std::nullopt;
+    return readOut(s, *now.xmin, *f, X);
+}
+
+} // namespace graphs

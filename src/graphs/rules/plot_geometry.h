@@ -8,10 +8,10 @@
 
 // Where the dots of a plot go: dotted axes, a graduation mark at every unit and the curve of the
 // function, on a drawing surface measured in twips (origin at the top left, y downwards).
-namespace plot {
+namespace graphs {
 
 // Spacing of the dots along the axes, the marks and the curve, in twips.
-inline constexpr int pas = 20;
+inline constexpr int dotSpacing = 20;
 
 struct Ranges {
     double xmin = 0;
@@ -22,10 +22,10 @@ struct Ranges {
 
 // The mapping from units to surface twips, fixed when the plot is made.
 struct Scales {
-    double echelleX = 0; // twips per unit, horizontally
-    double echelleY = 0; // twips per unit, vertically
-    double origineX = 0; // surface abscissa of x = 0
-    double origineY = 0; // surface ordinate of y = 0
+    double xScale = 0;  // twips per unit, horizontally
+    double yScale = 0;  // twips per unit, vertically
+    double originX = 0; // surface abscissa of x = 0
+    double originY = 0; // surface ordinate of y = 0
 };
 
 // The function drawn: kind 1 is a·x + b, kind 2 is a·x² + b·x + c.
@@ -37,6 +37,24 @@ struct Function {
     double operator()(double u) const { return kind == 2 ? a * u * u + b * u + c : a * u + b; }
 };
 
+// The numbers of the window that plots, read from its boxes when asked: each is nothing while its
+// box holds no number. c counts for the trinomial only.
+struct PlotNumbers {
+    std::int16_t kind = 1; // 1 a·x + b, 2 a·x² + b·x + c
+    std::optional<double> xmin;
+    std::optional<double> xmax;
+    std::optional<double> ymin;
+    std::optional<double> ymax;
+    std::optional<double> a;
+    std::optional<double> b;
+    std::optional<double> c;
+
+    // The ranges, when all four are numbers.
+    std::optional<Ranges> ranges() const;
+    // The function, when its coefficients are numbers.
+    std::optional<Function> function() const;
+};
+
 enum class Ink { HorizontalAxis, VerticalAxis, Mark, Curve };
 
 struct Dot {
@@ -45,14 +63,14 @@ struct Dot {
     Ink ink;
 };
 
-// The scales of a surface of largeur × hauteur twips showing the ranges; nothing when a range
+// The scales of a surface of width × height twips showing the ranges; nothing when a range
 // has no width or a scale or origin is not a finite number.
-std::optional<Scales> scalesFor(const Ranges& r, double largeur, double hauteur);
+std::optional<Scales> scalesFor(const Ranges& r, double width, double height);
 
 // Every dot of the plot that can be seen on the surface, in drawing order: horizontal axis,
 // vertical axis, marks of each axis, then the curve when there is a function. Dots that would
 // fall off the surface are left out, so that a range of any width is drawn in the same time.
-std::vector<Dot> plotDots(const Ranges& r, const Scales& s, double largeur, double hauteur,
+std::vector<Dot> plotDots(const Ranges& r, const Scales& s, double width, double height,
                           const std::optional<Function>& f);
 
 // The point of the curve under a click at surface abscissa X: its abscissa u, its image y and the
@@ -63,5 +81,8 @@ struct ReadOut {
     double surfaceY;
 };
 std::optional<ReadOut> readOut(const Scales& s, double xmin, const Function& f, double X);
+// The same with the numbers the plotting window holds now; nothing as well when x minimum or a
+// coefficient is not a number.
+std::optional<ReadOut> readOut(const Scales& s, const PlotNumbers& now, double X);
 
-} // namespace plot
+} // namespace graphs

@@ -27,6 +27,7 @@ constexpr auto kProgressAfter = std::chrono::milliseconds(250);
 constexpr auto kProgressEvery = std::chrono::milliseconds(200);
 // The law's chart keeps about one column of throws per pixel across.
 constexpr int kLawColumns = 8490 / 15;
+constexpr auto kLawChartEvery = std::chrono::milliseconds(50);
 
 const ControlRow kControls[] = {
     {.control = label("Label3"),
@@ -91,6 +92,11 @@ FrequenciesWindow::FrequenciesWindow(Program& program)
     m_lawPicture.decimalSeparator = program.numbers().decimalSeparator();
     m_samplesPicture.samples = &m_samples;
     m_samplesPicture.decimalSeparator = program.numbers().decimalSeparator();
+    m_lawChartTimer.setSingleShot(true);
+    connect(&m_lawChartTimer, &QTimer::timeout, this, [this] {
+        if (hasControls())
+            refreshLawChart();
+    });
 }
 
 void FrequenciesWindow::load() {
@@ -221,7 +227,20 @@ void FrequenciesWindow::showLaw() {
     m_lawPicture.said = sentence + QStringLiteral(" ; probabilité p = %1 ; la fréquence se rapproche de p, "
                                                   "entre les courbes p − 1/√n et p + 1/√n.")
                                        .arg(die ? QStringLiteral("1/6") : QStringLiteral("1/2"));
-    get(lawChart).refresh();
+    refreshLawChart();
+}
+
+void FrequenciesWindow::refreshLawChart() {
+    const auto now = Clock::now();
+    if (now - m_lawChartShown >= kLawChartEvery) {
+        m_lawChartShown = now;
+        m_lawChartTimer.stop();
+        get(lawChart).refresh();
+    } else if (!m_lawChartTimer.isActive()) {
+        m_lawChartTimer.start(
+            std::chrono::duration_cast<std::chrono::milliseconds>(kLawChartEvery - (now - m_lawChartShown)) +
+            std::chrono::milliseconds(1));
+    }
 }
 
 void FrequenciesWindow::showSamples() {

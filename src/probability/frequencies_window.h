@@ -7,6 +7,9 @@
 #include "probability/simulation_window.h"
 #include "shell/form.h"
 
+#include <QTimer>
+
+#include <chrono>
 #include <cstdint>
 
 class ChartView;
@@ -60,6 +63,7 @@ private:
     void readHistory();
     void showLawLater();
     void showLaw();
+    void refreshLawChart();
     void showSamples();
     void showProgress(std::int64_t done, std::int64_t total);
     void stopSampling();
@@ -76,6 +80,10 @@ private:
     LawOfLargeNumbersChart m_lawPicture;
     SamplesChart m_samplesPicture;
     bool m_lawShowQueued = false;
+    // The law's chart is repainted at most this often during a series; its sentence at every run
+    // of events.
+    QTimer m_lawChartTimer;
+    std::chrono::steady_clock::time_point m_lawChartShown;
     bool m_running = false;
     int m_run = 0; // raised to stop the run of samples under way
 };

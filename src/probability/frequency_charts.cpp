@@ -67,7 +67,7 @@ Axes paintAxes(QPainter& painter, const QSizeF& size, double xMin, double xMax, 
     axes.yMax = yMax;
     const double line = metrics.height();
     axes.plot =
-        QRectF(QPointF(widest + 10, line + 4), QPointF(size.width() - 14, size.height() - 2 * line - 8));
+        QRectF(QPointF(widest + 10, line + 4), QPointF(size.width() - 24, size.height() - 2 * line - 8));
     if (axes.plot.width() < 10 || axes.plot.height() < 10)
         return axes;
 
@@ -163,10 +163,14 @@ void LawOfLargeNumbersChart::paint(QPainter& painter, const QSizeF& size) const 
         painter.setPen(QPen(kTrace, 1.5));
         const auto columns = trace->columns();
         // Each column: the range of frequencies its throws reached, then a line from end to end.
-        if (trace->throwsPerColumn() > 1)
+        if (trace->throwsPerColumn() > 1) {
+            QList<QLineF> ranges;
+            ranges.reserve(qsizetype(columns.size()));
             for (const auto& c : columns)
                 if (c.high > c.low)
-                    painter.drawLine(axes.at(double(c.throws), c.low), axes.at(double(c.throws), c.high));
+                    ranges.append({axes.at(double(c.throws), c.low), axes.at(double(c.throws), c.high)});
+            painter.drawLines(ranges);
+        }
         QPainterPath path;
         path.moveTo(axes.at(double(columns.front().throws), columns.front().last));
         for (const auto& c : columns.subspan(1))
@@ -217,6 +221,7 @@ void SamplesChart::paint(QPainter& painter, const QSizeF& size) const {
         paintChanceLine(painter, axes, p);
     }
     if (count > 0) {
+        const probability::CountRange band = probability::bandCounts(samples->size, samples->chance);
         painter.setPen(Qt::NoPen);
         if (count <= std::int64_t(axes.plot.width() / 2)) {
             // Few samples: a dot each.

@@ -83,6 +83,7 @@ private Q_SLOTS:
         QFETCH(Chance, p);
         QFETCH(bool, inside);
         QCOMPARE(insideBand(successes, n, p), inside);
+        QCOMPARE(bandCounts(n, p).contains(successes), inside);
     }
 
     void percent_data() {

@@ -84,6 +84,19 @@ bool insideBand(std::int64_t successes, std::int64_t n, Chance p) {
     return gap <= wholeRoot(p.denominator * p.denominator * n);
 }
 
+CountRange bandCounts(std::int64_t n, Chance p) {
+    if (n <= 0)
+        return {1, 0};
+    // a·n − r ≤ b·k ≤ a·n + r, with r = ⌊√(b²·n)⌋, as in insideBand().
+    const std::int64_t r = wholeRoot(p.denominator * p.denominator * n);
+    const std::int64_t low = p.numerator * n - r;
+    const std::int64_t high = p.numerator * n + r;
+    const std::int64_t b = p.denominator;
+    const std::int64_t lowest = low <= 0 ? 0 : (low + b - 1) / b;
+    const std::int64_t highest = high < 0 ? -1 : high / b;
+    return {lowest, std::min(highest, n)};
+}
+
 double bandLow(double p, double n) {
     return p - 1.0 / std::sqrt(n);
 }

@@ -62,6 +62,13 @@ private:
 // Whether a sample of n throws with k successes has its frequency k/n in [p − 1/√n ; p + 1/√n],
 // edges included. Exact: no rounding can move a frequency that lies on an edge out of the band.
 bool insideBand(std::int64_t successes, std::int64_t n, Chance p);
+// The fewest and the most successes of a sample of n throws that lie inside the band.
+struct CountRange {
+    std::int64_t lowest;
+    std::int64_t highest;
+    bool contains(std::int64_t k) const { return k >= lowest && k <= highest; }
+};
+CountRange bandCounts(std::int64_t n, Chance p);
 // The band's edges p − 1/√n and p + 1/√n, for drawing.
 double bandLow(double p, double n);
 double bandHigh(double p, double n);

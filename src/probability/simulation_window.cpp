@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "probability/simulation_window.h"
 
+#include "probability/frequencies_window.h"
+
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
@@ -35,6 +37,8 @@ constexpr twips::Rect kLowerButton{240, 1320, 1215, 435};
 constexpr twips::Rect kHistoryHeading{5160, 570, 2295, 330};
 constexpr twips::Rect kHistory{5160, 960, 2295, 2760};
 constexpr twips::Rect kHistoryClear{5700, 3840, 1215, 375};
+// Under "Auto", clear of the coin and of the die's table.
+constexpr twips::Rect kFrequenciesButton{240, 1860, 1215, 375};
 const FontSpec kHeading{.points = 12};
 constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
 
@@ -114,6 +118,11 @@ const std::vector<ControlRow> kControls = [] {
          .caption = "Auto",
          .rect = kLowerButton,
          .handler = call(&W::tossCoinSeries)},
+        {.control = W::coinFrequenciesButton,
+         .parent = coin,
+         .caption = "Fréquences",
+         .rect = kFrequenciesButton,
+         .handler = call(&W::showCoinFrequencies)},
         {.control = shape("Shape1"),
          .parent = coin,
          .rect = {1620, 720, 1575, 1575},
@@ -174,6 +183,11 @@ const std::vector<ControlRow> kControls = [] {
          .caption = "Auto",
          .rect = kLowerButton,
          .handler = call(&W::throwDieSeries)},
+        {.control = W::dieFrequenciesButton,
+         .parent = die,
+         .caption = "Fréquences",
+         .rect = kFrequenciesButton,
+         .handler = call(&W::showDieFrequencies)},
         {.control = shape("Shape2"),
          .parent = die,
          .rect = {1800, 720, 1215, 1215},
@@ -254,6 +268,11 @@ void SimulationWindow::afterCloseByPupil() {
     // until the next toss or throw.
     m_coinShowPending = false;
     m_pipsShowPending = false;
+    // The histories went with the window.
+    if (m_listener) {
+        m_listener->historyCleared(Experiment::Coin);
+        m_listener->historyCleared(Experiment::Die);
+    }
 }
 
 ListBox& SimulationWindow::history(bool die) {
@@ -270,12 +289,16 @@ void SimulationWindow::addToCoinHistory(Coin outcome) {
     ListBox& list = history(false);
     list.addCode(std::uint8_t(outcome));
     list.selectLast();
+    if (m_listener)
+        m_listener->outcomeAdded(Experiment::Coin, std::uint8_t(outcome));
 }
 
 void SimulationWindow::addToDieHistory(int face) {
     ListBox& list = history(true);
     list.addCode(std::uint8_t(face - 1));
     list.selectLast();
+    if (m_listener)
+        m_listener->outcomeAdded(Experiment::Die, std::uint8_t(face - 1));
 }
 
 void SimulationWindow::showLater() {
@@ -352,6 +375,8 @@ void SimulationWindow::clearCoin() {
     history(false).clear();
     m_pileCount = 0;
     m_faceCount = 0;
+    if (m_listener)
+        m_listener->historyCleared(Experiment::Coin);
 }
 
 void SimulationWindow::throwDie(std::int32_t n) {
@@ -405,9 +430,40 @@ void SimulationWindow::clearDie() {
     // The pips and the percentages keep what they show.
     showNow();
     history(true).clear();
+    if (m_listener)
+        m_listener->historyCleared(Experiment::Die);
     m_faceCounts = {};
     m_dieTotal = 0;
     Label& total = get(throwCountLabel);
     total.setCaption(QStringLiteral("0"));
     total.adjustSize();
+}
+
+std::size_t SimulationWindow::historyLength(Experiment experiment) {
+    // A window never built has empty histories; reading them must not build it.
+    if (!hasControls())
+        return 0;
+    return history(experiment == Experiment::Die).model().codeCount();
+}
+
+void SimulationWindow::copyHistory(Experiment experiment, std::size_t begin, std::size_t end,
+                                   std::uint8_t* out) {
+    if (!hasControls())
+        return;
+    const ListLines& lines = history(experiment == Experiment::Die).model();
+    lines.copyCodes(std::min(begin, lines.codeCount()), std::min(end, lines.codeCount()), out);
+}
+
+void SimulationWindow::showFrequencies(Experiment experiment) {
+    auto& frequencies = program().get<FrequenciesWindow>();
+    frequencies.follow(*this, experiment);
+    frequencies.showBeside(*this);
+}
+
+void SimulationWindow::showCoinFrequencies() {
+    showFrequencies(Experiment::Coin);
+}
+
+void SimulationWindow::showDieFrequencies() {
+    showFrequencies(Experiment::Die);
 }

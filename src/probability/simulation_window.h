@@ -10,6 +10,18 @@
 #include <array>
 #include <cstdint>
 
+// Told of what happens to the simulation's histories: an outcome added, a history emptied (by
+// "Effacer", or with the window closed by the pupil). An outcome is its history code: the coin's
+// Coin value, or the die's face − 1.
+class HistoryListener {
+public:
+    virtual void outcomeAdded(probability::Experiment experiment, std::uint8_t code) = 0;
+    virtual void historyCleared(probability::Experiment experiment) = 0;
+
+protected:
+    ~HistoryListener() = default;
+};
+
 // Tosses a coin and throws a die, one at a time or in series, with the history of the outcomes,
 // their counts and their percentages; one tab for each experiment.
 class SimulationWindow : public Form {
@@ -32,6 +44,7 @@ public:
     static inline const ui::Ref<Label> faceCountLabel{"Label14"};
     static inline const ui::Ref<Label> pilePercentLabel{"Label8"};
     static inline const ui::Ref<Label> facePercentLabel{"Label9"};
+    static inline const ui::Ref<Button> coinFrequenciesButton{"Command7"};
 
     // The die's tab.
     static inline const ui::Ref<Button> dieThrowButton{"Command5"};
@@ -39,6 +52,7 @@ public:
     static inline const ui::Ref<Button> dieClearButton{"Command6"};
     static inline const ui::Ref<ListBox> dieHistoryList{"List2"};
     static inline const ui::Ref<Label> throwCountLabel{"Label37"};
+    static inline const ui::Ref<Button> dieFrequenciesButton{"Command8"};
     // The percentage of each face, faces 1 to 6.
     static inline const std::array<ui::Ref<Label>, 6> facePercentLabels{
         {{"Label29"}, {"Label30"}, {"Label31"}, {"Label32"}, {"Label33"}, {"Label34"}}};
@@ -56,6 +70,15 @@ public:
     void throwDieOnce();
     void throwDieSeries(); // asks for the length first
     void clearDie();
+    // Shows the frequencies window beside this one, on the coin or on the die.
+    void showCoinFrequencies();
+    void showDieFrequencies();
+
+    // The histories as they stand, for the frequencies window: their lengths, their codes.
+    void setHistoryListener(HistoryListener* listener) { m_listener = listener; }
+    std::size_t historyLength(probability::Experiment experiment);
+    void copyHistory(probability::Experiment experiment, std::size_t begin, std::size_t end,
+                     std::uint8_t* out);
 
 protected:
     void arrange() override;
@@ -69,6 +92,7 @@ private:
     void addToCoinHistory(probability::Coin outcome);
     void addToDieHistory(int face);
     ListBox& history(bool die);
+    void showFrequencies(probability::Experiment experiment);
 
     // During a series the coin's labels and the die's pips change far more often than the pupil
     // can see: they are written when events next run and when the series ends, always with the
@@ -92,4 +116,5 @@ private:
     QPointer<FormWindow> m_historiesOf;
     ListBox* m_coinHistory = nullptr;
     ListBox* m_dieHistory = nullptr;
+    HistoryListener* m_listener = nullptr;
 };

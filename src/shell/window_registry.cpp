@@ -19,6 +19,7 @@
 #include "primes/program_listing_window.h"
 #include "primes/sieve_window.h"
 #include "probability/combinations_window.h"
+#include "probability/frequencies_window.h"
 #include "probability/probability_course_window.h"
 #include "probability/random_numbers_window.h"
 #include "probability/simulation_window.h"
@@ -40,7 +41,7 @@ constexpr std::string_view kWindowNames[] = {
     "Form2",         "aa_Mainform",  "b_Prem_verif", "b_Prem_rech",  "b_Prem_gold", "b_Prem_crible",
     "b_Prem_prog",   "b_Prem_cours", "c_Eq_d1",      "c_Eq_d2",      "c_Eq_dioph",  "c_Eq_cours",
     "Form1",         "Form4",        "Form3",        "d_Proba_alea", "d_Proba_sim", "d_Proba_comb",
-    "d_Proba_cours", "Frm_Aide",     "Frm_Lexique",  "Frm_Python",
+    "d_Proba_cours", "Frm_Aide",     "Frm_Lexique",  "Frm_Python",   "d_Proba_freq",
 };
 
 } // namespace
@@ -71,6 +72,7 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<HelpWindow>(),
         entry<GlossaryWindow>(),
         entry<PythonWindow>(),
+        entry<FrequenciesWindow>(),
     };
     // clang-format on
     for (const auto& [formName, make] : factories)

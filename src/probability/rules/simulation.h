@@ -10,6 +10,9 @@
 
 namespace probability {
 
+// The two experiments of the simulation: a coin toss, a throw of the die.
+enum class Experiment { Coin, Die };
+
 enum class Coin : std::uint8_t { Pile, Face };
 
 // A toss: above one half gives pile, one half itself and below gives face.

@@ -4,6 +4,7 @@
 
 #include "shell/form.h"
 #include "shell/toolkit/button.h"
+#include "shell/toolkit/chart_view.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/drawing_surface.h"
 #include "shell/toolkit/frame.h"
@@ -207,6 +208,8 @@ private:
             Q_ASSERT_X(tabs, "ui::build", "a tab page's tabbed control comes before it");
             return tabs->addPage(name, row.caption);
         }
+        case Kind::Chart:
+            return new ChartView(parentOf(row), name, row.rect);
         case Kind::MenuSeparator: {
             QAction* a = menuOf(row)->addSeparator();
             a->setObjectName(name);

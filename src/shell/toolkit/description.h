@@ -23,6 +23,7 @@ class QMenu;
 namespace ui {
 
 class Button;
+class ChartView;
 class ComboBox;
 class DrawingSurface;
 class Frame;
@@ -55,6 +56,7 @@ enum class Kind {
     MenuSeparator,
     TabControl,
     TabPage,
+    Chart,
 };
 
 template <class T> constexpr Kind kindOf();
@@ -102,6 +104,9 @@ template <> constexpr Kind kindOf<TabControl>() {
 }
 template <> constexpr Kind kindOf<TabPage>() {
     return Kind::TabPage;
+}
+template <> constexpr Kind kindOf<ChartView>() {
+    return Kind::Chart;
 }
 template <> constexpr Kind kindOf<QMenu>() {
     return Kind::Menu;

@@ -30,6 +30,11 @@ public:
     int count() const { return int(m_ends.size() + m_codes.size() + m_numbers.size()); }
     // The text of a line; empty outside the list.
     QString at(int row) const;
+    // The codes of the coded lines [begin, end), copied to out.
+    void copyCodes(std::size_t begin, std::size_t end, std::uint8_t* out) const {
+        m_codes.copy(begin, end, out);
+    }
+    std::size_t codeCount() const { return m_codes.size(); }
     std::size_t bytesUsed() const {
         return m_text.bytesUsed() + m_ends.bytesUsed() + m_codes.bytesUsed() + m_numbers.bytesUsed();
     }

@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "probability/frequency_charts.h"
+#include "probability/rules/frequencies.h"
+#include "probability/simulation_window.h"
+#include "shell/form.h"
+
+#include <QTimer>
+
+#include <chrono>
+#include <cstdint>
+
+class ChartView;
+class ComboBox;
+
+// The frequencies of the simulation's coin or die: the frequency of a success along the history
+// as it grows (the law of large numbers), and the frequencies of many samples of n throws against
+// the band p ± 1/√n (sampling fluctuation).
+class FrequenciesWindow : public Form, public HistoryListener {
+public:
+    static const ui::WindowDescription description;
+    explicit FrequenciesWindow(Program& program);
+
+    // The law of large numbers.
+    static inline const ui::Ref<ChartView> lawChart{"Picture1"};
+    static inline const ui::Ref<Label> lastFrequencyLabel{"Label2"};
+    static inline const ui::Ref<Label> successLabel{"Label4"};
+    static inline const ui::Ref<ComboBox> faceBox{"Combo1"}; // the die's face that counts as a success
+    // Sampling fluctuation.
+    static inline const ui::Ref<TextBox> sampleCountBox{"Text1"}; // N
+    static inline const ui::Ref<TextBox> sampleSizeBox{"Text2"};  // n
+    static inline const ui::Ref<Button> simulateButton{"Command1"};
+    static inline const ui::Ref<ChartView> samplesChart{"Picture2"};
+    static inline const ui::Ref<Label> proportionLabel{"Label1"};
+
+    static constexpr std::int32_t kMostSamples = 1'000'000;
+
+    // Follows the coin or the die of the simulation window, from the throws it already holds.
+    void follow(SimulationWindow& simulation, probability::Experiment experiment);
+    probability::Experiment experiment() const { return m_experiment; }
+    // The draw of the samples; tests give their own.
+    void setSampler(probability::Sampler sampler) { m_sampler = std::move(sampler); }
+    bool sampling() const { return m_running; }
+
+    void checkSampleCount();
+    void checkSampleSize();
+    void simulateSamples();
+    void chooseFace(int index);
+
+    void outcomeAdded(probability::Experiment experiment, std::uint8_t code) override;
+    void historyCleared(probability::Experiment experiment) override;
+
+protected:
+    void load() override;
+    void afterCloseByPupil() override;
+
+private:
+    std::uint8_t successCode() const;
+    probability::Chance chance() const;
+    QString successName() const;
+    void readHistory();
+    void showLawLater();
+    void showLaw();
+    void refreshLawChart();
+    void showSamples();
+    void showProgress(std::int64_t done, std::int64_t total);
+    void stopSampling();
+    std::optional<std::int32_t> readWhole(const ui::Ref<TextBox>& box, std::int32_t most,
+                                          const QString& complaint);
+
+    // Window-level values: they stay when the pupil closes the window.
+    SimulationWindow* m_simulation = nullptr;
+    probability::Experiment m_experiment = probability::Experiment::Coin;
+    int m_face = 6;
+    probability::FrequencyTrace m_trace;
+    probability::Samples m_samples;
+    probability::Sampler m_sampler = probability::binomialSampler();
+    LawOfLargeNumbersChart m_lawPicture;
+    SamplesChart m_samplesPicture;
+    bool m_lawShowQueued = false;
+    // The law's chart is repainted at most this often during a series; its sentence at every run
+    // of events.
+    QTimer m_lawChartTimer;
+    std::chrono::steady_clock::time_point m_lawChartShown;
+    bool m_running = false;
+    int m_run = 0; // raised to stop the run of samples under way
+};

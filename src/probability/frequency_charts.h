@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Niveau Seconde developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "probability/rules/frequencies.h"
+#include "shell/toolkit/chart_view.h"
+
+#include <QString>
+
+// The frequency of the success after each throw of the history, against the number of throws,
+// with the probability p and the curves p − 1/√n and p + 1/√n.
+class LawOfLargeNumbersChart : public ChartPicture {
+public:
+    const probability::FrequencyTrace* trace = nullptr;
+    double p = 0.5;
+    char decimalSeparator = ',';
+    QString said; // what a screen reader hears
+
+    void paint(QPainter& painter, const QSizeF& size) const override;
+    QString description() const override { return said; }
+};
+
+// The frequency of each sample against its number, with p and the band p ± 1/√n: the samples
+// inside the band in one colour, the others in another.
+class SamplesChart : public ChartPicture {
+public:
+    const probability::Samples* samples = nullptr;
+    char decimalSeparator = ',';
+    QString said;
+
+    void paint(QPainter& painter, const QSizeF& size) const override;
+    QString description() const override { return said; }
+};
+
+// A decimal with the given number of decimals and the user's separator: «0,5133».
+QString decimalText(double value, int decimals, char separator);
+// A whole number with its digits grouped by three: «1 000 000».
+QString groupedText(std::int64_t value);

@@ -10,6 +10,9 @@
 #include "functions/reference_functions_window.h"
 #include "graphs/graph_window.h"
 #include "help/glossary_window.h"
+#include "shell/toolkit/button.h"
+#include "shell/toolkit/controls.h"
+#include "shell/toolkit/picture_box.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,7 +36,8 @@ void activate(Form& form) {
     form.window().move(0, 0);
     form.window().raise();
     form.window().activateWindow();
-    QTest::qWaitForWindowActive(&form.window(), 2000);
+    if (!QTest::qWaitForWindowActive(&form.window(), 2000))
+        std::fprintf(stderr, "%s did not come to the front\n", form.name());
     settle();
 }
 

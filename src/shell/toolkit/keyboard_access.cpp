@@ -31,7 +31,7 @@ public:
     }
 
     // The room the ring takes outside the control, in logical pixels.
-    int margin() const { return m_style == Style::Focus ? 5 : 0; }
+    int margin() const { return m_style == Style::Focus ? 4 : 0; }
 
 protected:
     void paintEvent(QPaintEvent*) override {

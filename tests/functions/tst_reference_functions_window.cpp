@@ -374,6 +374,14 @@ private Q_SLOTS:
                 QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(w->objectName()));
                 QVERIFY2(a->text(QAccessible::Description).size() > 10, qPrintable(w->objectName()));
             }
+        // Tables and curves are buttons whose press action is Enter's; a table of variation is a picture.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(e.table(3));
+        QCOMPARE(table->role(), QAccessible::Button);
+        QCOMPARE(QAccessible::queryAccessibleInterface(e.curve(3))->role(), QAccessible::Button);
+        QCOMPARE(QAccessible::queryAccessibleInterface(e.variation(3))->role(), QAccessible::Graphic);
+        table->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(e.form.matching().selected(), std::optional<int>(3));
+        QCOMPARE(e.table(3)->border(), PictureBox::Border::Raised);
         // The curves' names do not give the matches away.
         for (int i = 0; i < 4; ++i)
             QVERIFY(!QAccessible::queryAccessibleInterface(e.curve(i))

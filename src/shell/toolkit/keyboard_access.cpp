@@ -4,8 +4,10 @@
 
 #include "shell/toolkit/style.h"
 
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QWidget>
 
@@ -56,6 +58,56 @@ private:
     Style m_style;
 };
 
+namespace {
+
+// A picture or drawing reached from the keyboard, as screen readers see it.
+class KeyboardAccessible : public QAccessibleWidget {
+public:
+    KeyboardAccessible(QWidget* w, QAccessible::Role role)
+        : QAccessibleWidget(w, role) {}
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (role() == QAccessible::Button)
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) {
+            if (KeyboardAccess* keys = KeyboardAccess::of(widget()))
+                keys->activate();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* keyboardAccessible(const QString&, QObject* object) {
+    auto* w = qobject_cast<QWidget*>(object);
+    if (!w || qobject_cast<QLabel*>(w))
+        return nullptr;
+    KeyboardAccess* keys = KeyboardAccess::of(w);
+    if (!keys)
+        return nullptr;
+    return new KeyboardAccessible(w, keys->canActivate() ? QAccessible::Button : QAccessible::Graphic);
+}
+
+// Screen readers may have asked about the control before it was given its keys: what they were
+// told then is forgotten, so that the next question gets the control's new role.
+void forgetAccessible(QWidget* w) {
+    static const bool installed = [] {
+        QAccessible::installFactory(keyboardAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    if (qobject_cast<QLabel*>(w))
+        return;
+    if (QAccessibleInterface* known = QAccessible::queryAccessibleInterface(w))
+        if (known->role() != QAccessible::Button && known->role() != QAccessible::Graphic)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
+}
+
+} // namespace
+
 KeyboardAccess::KeyboardAccess(QWidget* control, KeyboardActions actions)
     : QObject(control)
     , m_control(control)
@@ -65,6 +117,12 @@ KeyboardAccess::KeyboardAccess(QWidget* control, KeyboardActions actions)
     setObjectName(QStringLiteral("keyboardAccess"));
     control->setFocusPolicy(Qt::StrongFocus);
     control->installEventFilter(this);
+    forgetAccessible(control);
+}
+
+void KeyboardAccess::activate() {
+    if (m_actions.activate)
+        m_actions.activate();
 }
 
 KeyboardAccess::~KeyboardAccess() {

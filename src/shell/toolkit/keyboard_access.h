@@ -27,7 +27,8 @@ class OutlineRing;
 
 // Lets a control that only reacts to the mouse (a label, a picture, a drawing) take focus with Tab
 // and by click, draws a ring around it while it has focus, and runs its keyboard actions. It lives
-// as long as the control.
+// as long as the control. Screen readers see such a picture or drawing as a button when Enter does
+// something with it (its press action does the same), otherwise as a picture; labels stay labels.
 class KeyboardAccess : public QObject {
 public:
     KeyboardAccess(QWidget* control, KeyboardActions actions);
@@ -46,6 +47,9 @@ public:
     bool isChosen() const { return m_chosen; }
     // Whether the focus ring stands around the control now.
     bool ringShown() const;
+    // Whether Enter does something, and doing it.
+    bool canActivate() const { return bool(m_actions.activate); }
+    void activate();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

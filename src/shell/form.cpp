@@ -5,8 +5,8 @@
 #include "shell/program.h"
 #include "shell/rules/placement.h"
 #include "shell/toolkit/controls.h"
-#include "shell/toolkit/window_export.h"
 #include "shell/toolkit/list_box.h"
+#include "shell/toolkit/window_export.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -130,6 +130,10 @@ void Form::closeByPupil() {
 
 void Form::closeForEnd() {
     discardWindow();
+}
+
+std::optional<double> Form::numberIn(const ui::Ref<TextBox>& box) {
+    return m_program.numbers().toDouble(textOf(box));
 }
 
 std::string Form::textOf(const ui::Ref<ui::TextBox>& box) {

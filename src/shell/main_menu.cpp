@@ -33,7 +33,7 @@ const FontSpec kBig{.points = 12, .bold = true};
 
 // A button or menu entry that shows the window of that name.
 Handler opens(const char* name, bool modal = false) {
-    return [name, modal](Form& form) { static_cast<W&>(form).showForm(name, modal); };
+    return [name, modal](Form& form) { static_cast<W&>(form).showWindow(name, modal); };
 }
 
 const ControlRow kControls[] = {
@@ -163,18 +163,18 @@ const ControlRow kControls[] = {
      .backColor = colours::skyBlue,
      .picture = ":/quit.svg",
      .accessibleName = "Quitter",
-     .handler = call(&W::fic_end_Click)},
+     .handler = call(&W::quit)},
 
     {.control = menu("mnuFichier"), .caption = "Fichier"},
     {.control = Ref<QAction>{"fic_reset"},
      .parent = "mnuFichier",
      .caption = "Tout effacer",
-     .handler = call(&W::fic_reset_Click)},
+     .handler = call(&W::hideAllWindows)},
     {.control = menuSeparator("mnuBar0"), .parent = "mnuFichier"},
     {.control = Ref<QAction>{"fic_end"},
      .parent = "mnuFichier",
      .caption = "Quitter",
-     .handler = call(&W::fic_end_Click)},
+     .handler = call(&W::quit)},
     {.control = menu("mnuAide"), .caption = "Aide"},
     {.control = Ref<QAction>{"Programmes"},
      .parent = "mnuAide",
@@ -194,7 +194,7 @@ const ControlRow kControls[] = {
 constexpr const char* kResetOrder[] = {
     "b_Prem_verif", "b_Prem_rech",   "b_Prem_gold", "b_Prem_crible", "b_Prem_prog",  "b_Prem_cours",
     "c_Eq_d1",      "c_Eq_d2",       "c_Eq_dioph",  "c_Eq_cours",    "d_Proba_alea", "d_Proba_sim",
-    "d_Proba_comb", "d_Proba_cours", "Frm_Aide",    "Frm_Lexique",   "Frm_Python",    "d_Proba_freq",
+    "d_Proba_comb", "d_Proba_cours", "Frm_Aide",    "Frm_Lexique",   "Frm_Python",   "d_Proba_freq",
 };
 
 } // namespace
@@ -209,7 +209,7 @@ const WindowDescription MainMenu::description{
     .controls = kControls,
 };
 
-void MainMenu::showForm(const char* name, bool modal) {
+void MainMenu::showWindow(const char* name, bool modal) {
     Form* f = program().form(name);
     if (!f)
         return;
@@ -219,13 +219,13 @@ void MainMenu::showForm(const char* name, bool modal) {
         f->show();
 }
 
-void MainMenu::fic_reset_Click() {
+void MainMenu::hideAllWindows() {
     for (const char* name : kResetOrder)
         if (Form* f = program().form(name))
             f->hide();
 }
 
-void MainMenu::fic_end_Click() {
+void MainMenu::quit() {
     program().endProgram();
 }
 

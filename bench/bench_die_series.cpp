@@ -5,6 +5,7 @@
 // a plain vector: time ratio (median of 5 runs of each, side by side), the largest gap of a 5 ms
 // timer during the window's series, and the memory the history takes. With "--long", one series of
 // 100 000 000 throws as well, for the memory of a very long history.
+#include "app/window_catalog.h"
 #include "probability/rules/simulation.h"
 #include "probability/simulation_window.h"
 #include "shell/production_services.h"
@@ -88,8 +89,8 @@ int main(int argc, char* argv[]) {
     AnsweringDialogs& answers = *dialogs;
     auto timedPump = std::make_unique<TimedPump>();
     TimedPump& pump = *timedPump;
-    Program program(
-        {NumberFormat(','), std::move(dialogs), std::move(timedPump), std::make_unique<ClockDraws>(), [] {}});
+    Program program(makeWindow, {NumberFormat(','), std::move(dialogs), std::move(timedPump),
+                                 std::make_unique<ClockDraws>(), [] {}});
     auto& window = program.get<SimulationWindow>();
     window.show();
     QCoreApplication::processEvents();

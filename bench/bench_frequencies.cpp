@@ -4,6 +4,7 @@
 // The frequencies window: 1 000 000 samples of size 1 000 000 through "Simuler" (time, largest
 // gap of a 5 ms timer); and a die "Auto" of 1 000 000 throws with and without the window following
 // the history (time ratio, median of 5 runs of each, and what the live chart keeps).
+#include "app/window_catalog.h"
 #include "probability/frequencies_window.h"
 #include "probability/simulation_window.h"
 #include "shell/production_services.h"
@@ -43,8 +44,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     auto dialogs = std::make_unique<AnsweringDialogs>();
     AnsweringDialogs& answers = *dialogs;
-    Program program({NumberFormat(','), std::move(dialogs), std::make_unique<EventPump>(),
-                     std::make_unique<ClockDraws>(), [] {}});
+    Program program(makeWindow, {NumberFormat(','), std::move(dialogs), std::make_unique<EventPump>(),
+                                 std::make_unique<ClockDraws>(), [] {}});
     auto& simulation = program.get<SimulationWindow>();
     simulation.show();
     QCoreApplication::processEvents();

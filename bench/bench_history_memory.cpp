@@ -4,6 +4,7 @@
 // Resident memory before a long die series in the coin-and-die window, after it and after
 // "Effacer", in rounds: the history of the series must go back to the system once cleared.
 //     bench_history_memory [throws per series, 2147483647 unless told] [rounds, 1 unless told]
+#include "app/window_catalog.h"
 #include "probability/simulation_window.h"
 #include "shell/production_services.h"
 #include "shell/program.h"
@@ -21,7 +22,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const long throws = argc > 1 ? std::atol(argv[1]) : 2147483647L;
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 1;
-    Program program(Program::Services{NumberFormat(','), std::make_unique<QtDialogs>(),
+    Program program(makeWindow,
+                    Program::Services{NumberFormat(','), std::make_unique<QtDialogs>(),
                                       std::make_unique<EventPump>(), std::make_unique<ClockDraws>(), [] {}});
     auto& window = program.get<SimulationWindow>();
     window.show();

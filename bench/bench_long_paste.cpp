@@ -7,10 +7,10 @@
 //     bench_long_paste [length] [window opened first]
 // Also the time each window takes to open, the first of them paying
 // for whatever the process does once (fonts).
+#include "app/window_catalog.h"
 #include "shell/form.h"
 #include "shell/production_services.h"
 #include "shell/program.h"
-#include "app/window_catalog.h"
 
 #include "measure.h"
 
@@ -59,9 +59,9 @@ int main(int argc, char* argv[]) {
         if (auto it = std::find(order.begin(), order.end(), std::string_view(argv[2])); it != order.end())
             std::rotate(order.begin(), it, it + 1);
     for (std::string_view name : order) {
-        Program program(Program::Services{NumberFormat(','), std::make_unique<SilentDialogs>(),
-                                          std::make_unique<EventPump>(), std::make_unique<ClockDraws>(),
-                                          [] {}});
+        Program program(makeWindow, Program::Services{NumberFormat(','), std::make_unique<SilentDialogs>(),
+                                                      std::make_unique<EventPump>(),
+                                                      std::make_unique<ClockDraws>(), [] {}});
         Form& form = *program.form(name);
         const auto opening = measure::Clock::now();
         form.show();

@@ -11,6 +11,7 @@
 // then the largest gap of a 5 ms timer during the window's searches and the resident memory the
 // listed primes add.
 //   bench_prem_rech [upper bound, default 3000000] [rounds, default 5]
+#include "app/window_catalog.h"
 #include "primes/prime_search_window.h"
 #include "primes/rules/divisor_table.h"
 #include "primes/rules/primality.h"
@@ -102,8 +103,8 @@ int main(int argc, char* argv[]) {
                                          : 3'000'000;
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     QApplication app(argc, argv);
-    Program program({NumberFormat(','), std::make_unique<QtDialogs>(), std::make_unique<EventPump>(),
-                     std::make_unique<ClockDraws>(), [] {}});
+    Program program(makeWindow, {NumberFormat(','), std::make_unique<QtDialogs>(),
+                                 std::make_unique<EventPump>(), std::make_unique<ClockDraws>(), [] {}});
     auto& window = program.get<PrimeSearchWindow>();
     window.show();
     QCoreApplication::processEvents();

@@ -168,6 +168,7 @@ const WindowDescription ReferenceFunctionsWindow::description{
     .width = 14385,
     .height = 10200,
     .backColor = colours::skyBlue,
+    .accessibleName = "Les fonctions de référence : exercice",
     .controls = kControls,
 };
 

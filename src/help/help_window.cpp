@@ -152,6 +152,7 @@ const WindowDescription HelpWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = 7980,
     .height = 5370,
+    .accessibleName = "Aide sur les programmes",
     .controls = kControls,
 };
 

@@ -77,6 +77,8 @@ public:
     std::string textOf(const ui::Ref<Label>& label);
     void setTextOf(const ui::Ref<TextBox>& box, std::string_view utf8);
     void setTextOf(const ui::Ref<Label>& label, std::string_view utf8);
+    // Has screen readers say a phrase politely, with the results written at the same time.
+    void announce(const QString& phrase);
     static std::string toUtf8(const QString& text) { return text.toStdString(); }
     static QString fromUtf8(std::string_view utf8) {
         return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));

@@ -396,7 +396,8 @@ def run(proc):
         expect_said(mark, r"^Résultat du lancer : (PILE|FACE)", "pile ou face")
         freq = open_from(app, w, "Fréquences", "Fréquences des échantillons")
         if freq:
-            chart = find(freq, None, "Loi des grands nombres")
+            chart = next((a for a in walk(freq) if a.name == "Loi des grands nombres"
+                          and a.getRoleName() != "label"), None)
             described = chart.description if chart is not None else ""
             print(f"  courbe des fréquences : « {described} »")
             if not re.search(r"Après 1 lancer", described or ""):

@@ -24,6 +24,8 @@
 #include <QSet>
 #include <QTimer>
 
+#include <utility>
+
 using namespace ui;
 
 namespace {

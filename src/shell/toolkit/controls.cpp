@@ -48,6 +48,8 @@ void Label::setCaption(const QString& c) {
 
 void Label::announceAs(const QString& pattern) {
     m_announceAs = pattern;
+    if (!text().trimmed().isEmpty())
+        setAccessibleName(pattern.arg(text().simplified()));
 }
 
 void Label::paintEvent(QPaintEvent* e) {

@@ -20,6 +20,8 @@
 #include <cstdio>
 #include <vector>
 
+using namespace ui;
+
 namespace {
 using measure::Clock;
 using measure::median;

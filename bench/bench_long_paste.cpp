@@ -26,6 +26,8 @@
 #include <cstdio>
 #include <vector>
 
+using namespace ui;
+
 namespace {
 // Message boxes are answered at once.
 class SilentDialogs : public QtDialogs {

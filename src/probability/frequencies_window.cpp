@@ -81,7 +81,7 @@ const WindowDescription FrequenciesWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = 8970,
     .height = 7980,
-    .backColor = colors::grey,
+    .backColor = colours::silver,
     .accessibleName = "Fréquences des échantillons",
     .mainButton = W::simulateButton,
     .controls = kControls,

@@ -12,9 +12,6 @@
 #include <chrono>
 #include <cstdint>
 
-class ChartView;
-class ComboBox;
-
 // The frequencies of the simulation's coin or die: the frequency of a success along the history
 // as it grows (the law of large numbers), and the frequencies of many samples of n throws against
 // the band p ± 1/√n (sampling fluctuation).

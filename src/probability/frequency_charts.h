@@ -9,7 +9,7 @@
 
 // The frequency of the success after each throw of the history, against the number of throws,
 // with the probability p and the curves p − 1/√n and p + 1/√n.
-class LawOfLargeNumbersChart : public ChartPicture {
+class LawOfLargeNumbersChart : public ui::ChartPicture {
 public:
     const probability::FrequencyTrace* trace = nullptr;
     double p = 0.5;
@@ -22,7 +22,7 @@ public:
 
 // The frequency of each sample against its number, with p and the band p ± 1/√n: the samples
 // inside the band in one colour, the others in another.
-class SamplesChart : public ChartPicture {
+class SamplesChart : public ui::ChartPicture {
 public:
     const probability::Samples* samples = nullptr;
     char decimalSeparator = ',';

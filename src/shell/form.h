@@ -21,6 +21,7 @@ class Form : public QObject {
 public:
     // The toolkit's controls, as the windows name them in their typed names (ui::Ref<Button>).
     using Button = ui::Button;
+    using ChartView = ui::ChartView;
     using ComboBox = ui::ComboBox;
     using DrawingSurface = ui::DrawingSurface;
     using FormWindow = ui::FormWindow;

@@ -30,6 +30,8 @@
 #include <string>
 #include <vector>
 
+using namespace ui;
+
 namespace {
 
 using W = PythonWindow;

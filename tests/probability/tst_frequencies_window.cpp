@@ -17,6 +17,8 @@
 #include <QSvgGenerator>
 #include <QTabBar>
 
+using namespace ui;
+
 namespace {
 using S = SimulationWindow;
 using F = FrequenciesWindow;

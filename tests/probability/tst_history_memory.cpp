@@ -12,6 +12,8 @@
 #include <fstream>
 #include <memory>
 
+using namespace ui;
+
 namespace {
 long residentKiB() {
     std::ifstream statm("/proc/self/statm");

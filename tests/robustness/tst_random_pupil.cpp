@@ -52,6 +52,8 @@
 #include <sanitizer/common_interface_defs.h>
 #endif
 
+using namespace ui;
+
 namespace {
 
 // Actions nest: a long loop lets events run, and the pupil may start another loop from there.

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+using namespace ui;
+
 namespace {
 
 std::vector<std::int64_t> primesBelow(std::int64_t limit) {

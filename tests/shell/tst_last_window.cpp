@@ -13,6 +13,8 @@
 
 #include <QPushButton>
 
+using namespace ui;
+
 class TestLastWindow : public QObject {
     Q_OBJECT
 

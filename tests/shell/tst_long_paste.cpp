@@ -17,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 
+using namespace ui;
+
 namespace {
 // The test build runs with sanitizers on a busy machine; a release build answers in well under
 // 0.1 s (bench/bench_long_paste.cpp).

@@ -34,6 +34,8 @@
 
 using ui::PictureFormat;
 
+using namespace ui;
+
 namespace {
 
 // The window's client area as it paints itself, at a device pixel ratio.

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QTimer>
 
+namespace ui {
+
 ChartView::ChartView(QWidget* parent, const QString& name, const twips::Rect& r) {
     setupControl(this, parent, name, r);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -52,3 +54,5 @@ void ChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintOnto(painter);
 }
+
+} // namespace ui

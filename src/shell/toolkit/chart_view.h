@@ -9,6 +9,8 @@
 
 class QPainter;
 
+namespace ui {
+
 // What a chart shows. It paints in logical coordinates onto whatever device the painter is on
 // (the screen, an image at any scale, an SVG or PDF file), so every copy is the picture the
 // screen shows; and it says what it shows in words, for screen readers.
@@ -42,3 +44,5 @@ private:
     const ChartPicture* m_picture = nullptr;
     bool m_describePending = false;
 };
+
+} // namespace ui

@@ -7,8 +7,10 @@
 #include <QWidget>
 
 #include <chrono>
+#include <functional>
 #include <vector>
 
+class QAccessibleEvent;
 class QLabel;
 
 namespace ui {
@@ -17,9 +19,15 @@ namespace ui {
 // announcer as a notification. Installed once, before the first widget asks.
 void installAccessibleFactories();
 
-// Whether a screen reader (or a test watching the accessibility events) listens, so that work
-// done only for it can be skipped otherwise.
+// Whether a screen reader (or an observer of the events) listens, so that work done only for it
+// can be skipped otherwise.
 bool screenReaderListening();
+
+// Tells screen readers of a change, and the observer, if one is installed. Qt passes events to
+// screen readers only while one is active; the observer sees the toolkit's events in any case.
+void notifyScreenReaders(QAccessibleEvent& event);
+// Watches what the toolkit tells screen readers (a test); an empty function stops watching.
+void observeScreenReaderEvents(std::function<void(QAccessibleEvent&)> observer);
 
 // Speaks the results a window writes, politely: the phrases written during one turn of events
 // are said together, at most once a second however often a long loop rewrites them. A window's

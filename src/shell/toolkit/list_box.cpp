@@ -67,7 +67,7 @@ void ListBox::clear() {
     // reordered list.
     if (m_shown > 0 && screenReaderListening()) {
         QAccessibleEvent removed(accessibleRow(0), QAccessible::ObjectDestroyed);
-        QAccessible::updateAccessibility(&removed);
+        notifyScreenReaders(removed);
     }
     forgetAccessibleRows();
     m_lines.clear();
@@ -108,7 +108,7 @@ void ListBox::publish() {
         // One new child per batch is enough for a screen reader to know the list grew: a
         // search that shows thousands of lines at once does not send thousands of events.
         QAccessibleEvent added(accessibleRow(m_shown - 1), QAccessible::ObjectCreated);
-        QAccessible::updateAccessibility(&added);
+        notifyScreenReaders(added);
         announceSelection();
     }
     if (m_whenShown)
@@ -291,11 +291,11 @@ void ListBox::announceSelection() {
         return;
     QAccessibleEvent selection(this, QAccessible::Selection);
     selection.setChild(row);
-    QAccessible::updateAccessibility(&selection);
+    notifyScreenReaders(selection);
     if (hasFocus()) {
         QAccessibleEvent focus(this, QAccessible::Focus);
         focus.setChild(row);
-        QAccessible::updateAccessibility(&focus);
+        notifyScreenReaders(focus);
     }
 }
 

@@ -83,7 +83,10 @@ const std::vector<ControlRow> kControls = [] {
          .accessibleName = "x0",
          .enterPresses = W::computeButton,
          .handler = call(&W::filterX0)},
-        {.control = W::valueLabel, .rect = {600, 1380, 4035, 375}, .font = kLarge, .announceAs = "F(x0) = %1"},
+        {.control = W::valueLabel,
+         .rect = {600, 1380, 4035, 375},
+         .font = kLarge,
+         .announceAs = "F(x0) = %1"},
 
         // Résoudre  F ( x ) = k   then the solution on the line below
         {.control = W::solveButton,
@@ -100,7 +103,10 @@ const std::vector<ControlRow> kControls = [] {
          .font = kBox,
          .accessibleName = "k",
          .handler = call(&W::filterK)},
-        {.control = W::solutionLabel, .rect = {600, 2325, 4035, 375}, .font = kLarge, .announceAs = "Solution : %1"},
+        {.control = W::solutionLabel,
+         .rect = {600, 2325, 4035, 375},
+         .font = kLarge,
+         .announceAs = "Solution : %1"},
         {.control = line("Line1"), .ends = {0, 2790, kWidth, 2790}},
 
         // The table of variation; the arrow lies on the row separator until it is placed.

@@ -33,7 +33,8 @@ ControlRow prefix(const Ref<Label>& label, int top, const char* caption) {
 }
 // A value written by the handlers, empty at first; `said` is how a screen reader says it.
 ControlRow value(const Ref<Label>& label, int left, int top, int width, const char* said = "") {
-    return {.control = label, .rect = {left, top, width, kLineHeight}, .font = kResultFont, .announceAs = said};
+    return {
+        .control = label, .rect = {left, top, width, kLineHeight}, .font = kResultFont, .announceAs = said};
 }
 // The coefficient of k, against its multiplier.
 ControlRow coefficientOfK(const Ref<Label>& label, int top) {

@@ -6,8 +6,8 @@
 #include "shell/rules/placement.h"
 #include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/controls.h"
-#include "shell/toolkit/window_export.h"
 #include "shell/toolkit/list_box.h"
+#include "shell/toolkit/window_export.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>

@@ -89,9 +89,9 @@ void typeOver(const QString& text) {
 void tabTo(QWidget* wanted, int most = 40) {
     for (int i = 0; i < most && focused() != wanted; ++i)
         press(Qt::Key_Tab);
-    QVERIFY2(focused() == wanted, qPrintable(QStringLiteral("Tab does not reach %1, stops on %2")
-                                                 .arg(wanted->objectName(),
-                                                      focused() ? focused()->objectName() : QString())));
+    QVERIFY2(focused() == wanted,
+             qPrintable(QStringLiteral("Tab does not reach %1, stops on %2")
+                            .arg(wanted->objectName(), focused() ? focused()->objectName() : QString())));
 }
 
 // What a window has announced since last asked, including what waits in its announcer.
@@ -208,8 +208,7 @@ private Q_SLOTS:
         QCOMPARE(focused(), control(d2, W::solutionsButton));
         press(Qt::Key_Return);
         // The discriminant, written again unchanged, is not said again.
-        QCOMPARE(heardFrom(d2),
-                 QStringList{QStringLiteral("Première solution : 2. Deuxième solution : 1")});
+        QCOMPARE(heardFrom(d2), QStringList{QStringLiteral("Première solution : 2. Deuxième solution : 1")});
 
         press(Qt::Key_Tab);
         QCOMPARE(focused(), control(d2, W::factoriseButton));
@@ -231,7 +230,8 @@ private Q_SLOTS:
         QCOMPARE(heardFrom(sieve), QStringList{QStringLiteral("%1 nombres barrés").arg(marked.size())});
         QCOMPARE(control(sieve, W::cells[4])->accessibleDescription(), QStringLiteral("barré"));
         QCOMPARE(control(sieve, W::cells[3])->accessibleDescription(), QString());
-        QCOMPARE(QAccessible::queryAccessibleInterface(control(sieve, W::cells[4]))->text(QAccessible::Description),
+        QCOMPARE(QAccessible::queryAccessibleInterface(control(sieve, W::cells[4]))
+                     ->text(QAccessible::Description),
                  QStringLiteral("barré"));
         // Multiples of 4 are all struck already: the pupil hears so.
         tabTo(control(sieve, W::buttonFor(4)));

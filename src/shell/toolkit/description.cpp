@@ -250,8 +250,12 @@ private:
         default:
             break;
         }
-        if (!name.isEmpty())
-            w->setAccessibleName(name);
+        if (name.isEmpty())
+            return;
+        w->setAccessibleName(name);
+        // The text an editable combo box holds is a box of its own for screen readers.
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(name);
     }
 
     // Enter in a single-line box presses the box's button or the window's main button, when the
@@ -262,8 +266,8 @@ private:
             edit = static_cast<TextBox*>(w);
         else if (row.control.kind == Kind::ComboBox)
             edit = static_cast<ComboBox*>(w)->lineEdit();
-        const QString button = row.enterPresses.name.isEmpty() ? m_description.mainButton.name
-                                                                : row.enterPresses.name;
+        const QString button =
+            row.enterPresses.name.isEmpty() ? m_description.mainButton.name : row.enterPresses.name;
         if (!edit || button.isEmpty())
             return;
         QObject::connect(edit, &QLineEdit::returnPressed, w, [window = m_window, button] {

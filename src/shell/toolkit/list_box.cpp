@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/toolkit/list_box.h"
 
-#include "shell/toolkit/controls.h"
 #include "shell/toolkit/accessibility.h"
+#include "shell/toolkit/controls.h"
 #include "shell/toolkit/list_box_accessible.h"
 
 #include <QHelpEvent>

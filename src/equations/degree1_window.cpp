@@ -196,9 +196,11 @@ void Degree1Window::showVariation() {
         return;
     const equations::affine::Arrow arrow = equations::affine::arrowFor(*a);
     get(variationArrow).setEnds(arrow.x1, arrow.y1, arrow.x2, arrow.y2);
-    // The arrow is a drawing: screen readers hear what it shows.
-    announce(arrow == equations::affine::kRisingArrow ? QStringLiteral("F croissante")
-                                                      : QStringLiteral("F décroissante"));
+    // The arrow is a drawing: screen readers hear what it shows, and find it on the button.
+    const QString said = arrow == equations::affine::kRisingArrow ? QStringLiteral("F croissante")
+                                                                  : QStringLiteral("F décroissante");
+    get(variationButton).setAccessibleDescription(said);
+    announce(said);
 }
 
 void Degree1Window::plotFunction() {

@@ -241,18 +241,23 @@ void Degree2Window::computeValue() {
         setTextOf(valueAndRangeLabels[0], program().numbers().numberText(*value));
 }
 
+// The arrows are a drawing: screen readers hear what they show, and find it on the button.
+void Degree2Window::describeVariation(const QString& said) {
+    get(variationButton).setAccessibleDescription(said);
+    announce(said);
+}
+
 void Degree2Window::showVariation() {
     const trinomial::Variation v =
         trinomial::variationOf(program().numbers(), textOf(aBox), textOf(bBox), textOf(cBox));
-    // The arrows are a drawing: screen readers hear what they show.
     if (v.arrows == trinomial::Variation::Arrows::DownThenUp) {
         placeLine(get(firstArrow), 2640, 4800, 4320, 6240);
         placeLine(get(secondArrow), 4560, 6240, 6480, 4800);
-        announce(QStringLiteral("F décroissante puis croissante"));
+        describeVariation(QStringLiteral("F décroissante puis croissante"));
     } else if (v.arrows == trinomial::Variation::Arrows::UpThenDown) {
         placeLine(get(firstArrow), 2640, 6240, 4320, 4800);
         placeLine(get(secondArrow), 4560, 4800, 6480, 6240);
-        announce(QStringLiteral("F croissante puis décroissante"));
+        describeVariation(QStringLiteral("F croissante puis décroissante"));
     }
     if (v.vertex)
         setTextOf(vertexLabel, *v.vertex);

@@ -214,6 +214,15 @@ private Q_SLOTS:
         QCOMPARE(focused(), control(d2, W::factoriseButton));
         press(Qt::Key_Space);
         QCOMPARE(heardFrom(d2), QStringList{QStringLiteral("Forme factorisée : 1( x -2)( x -1)")});
+
+        // The table of variation: its arrows are said in words, with the vertex.
+        tabTo(control(d2, W::variationButton));
+        press(Qt::Key_Return);
+        const QString said = heardFrom(d2).join(u'|');
+        QVERIFY2(said.contains(QStringLiteral("Sommet en x = 1,5")), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("F décroissante puis croissante")), qPrintable(said));
+        QCOMPARE(control(d2, W::variationButton)->accessibleDescription(),
+                 QStringLiteral("F décroissante puis croissante"));
     }
 
     // The sieve: the column pressed with Enter, the grid one Tab stop walked with the arrows, its

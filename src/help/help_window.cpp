@@ -111,25 +111,28 @@ const std::vector<ControlRow> kControls = [] {
     std::vector<ControlRow> rows = {
         // Category, then the subcategory one step in, like a tree.
         {.control = line("Line1"), .ends = {120, 240, 720, 240}},
-        {.control = W::categoryLabel, .rect = {840, 120, 6975, 375}},
+        {.control = W::categoryLabel, .rect = {840, 120, 6975, 375}, .announceAs = "%1"},
         {.control = line("Line2"), .ends = {120, 480, 1200, 480}},
-        {.control = W::subcategoryLabel, .rect = {1320, 360, 6495, 375}},
+        {.control = W::subcategoryLabel, .rect = {1320, 360, 6495, 375}, .announceAs = "%1"},
         {.control = line("Line3"), .ends = {0, 720, 8040, 720}},
         {.control = label("Label1"),
          .caption = "Explication",
          .rect = {240, 960, 1455, 375},
          .font = kHeading,
          .foreColor = Colour::system(QPalette::Highlight)},
-        {.control = W::explanationLabel, .rect = {120, 1440, 7575, 1215}, .wordWrap = true},
+        {.control = W::explanationLabel,
+         .rect = {120, 1440, 7575, 1215},
+         .wordWrap = true,
+         .announceAs = "Explication : %1"},
         {.control = label("Label2"),
          .caption = "Problemes",
          .rect = {240, 2880, 1455, 375},
          .font = kHeading,
          .foreColor = Colour::system(QPalette::Highlight)},
-        {.control = W::warningLabels[0], .rect = {240, 3480, 7575, 255}},
-        {.control = W::warningLabels[1], .rect = {240, 3960, 7575, 255}},
-        {.control = W::warningLabels[2], .rect = {240, 4440, 7575, 255}},
-        {.control = W::warningLabels[3], .rect = {240, 4920, 7575, 255}},
+        {.control = W::warningLabels[0], .rect = {240, 3480, 7575, 255}, .announceAs = "Problème : %1"},
+        {.control = W::warningLabels[1], .rect = {240, 3960, 7575, 255}, .announceAs = "Problème : %1"},
+        {.control = W::warningLabels[2], .rect = {240, 4440, 7575, 255}, .announceAs = "Problème : %1"},
+        {.control = W::warningLabels[3], .rect = {240, 4920, 7575, 255}, .announceAs = "Problème : %1"},
         {.control = Ref<QMenu>{"Catégorie"}, .caption = "Catégorie"},
     };
     for (const auto& [menu, caption] : kSubjects) {
@@ -153,6 +156,7 @@ const WindowDescription HelpWindow::description{
     .width = 7980,
     .height = 5370,
     .accessibleName = "Aide sur les programmes",
+    .page = true,
     .controls = kControls,
 };
 

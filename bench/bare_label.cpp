@@ -3,7 +3,7 @@
 
 // The bare Qt Widgets program start-up is compared with: a window of the splash's size showing
 // one line of text in a QLabel. It reports its first paint as the program does.
-#include "shell/first_paint_report.h"
+#include "app/first_paint_report.h"
 
 #include <QApplication>
 #include <QLabel>

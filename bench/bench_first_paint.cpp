@@ -4,7 +4,7 @@
 // Start-up as the user meets it: the real program and a bare Qt Widgets program showing one
 // QLabel (bare_label), each started as a fresh process, in turn. For each start it notes the
 // monotonic clock just before the process is created and waits for the child's report of its
-// first painted window (NS_REPORT_FIRST_PAINT, see src/shell/first_paint_report.h); then it leaves
+// first painted window (NS_REPORT_FIRST_PAINT, see src/app/first_paint_report.h); then it leaves
 // the child idle for a second, reads its resident memory and ends it. It prints the medians and
 // their ratios. Standard C++ and POSIX only: nothing of Qt is loaded in this process.
 //   bench_first_paint [runs, default 11]

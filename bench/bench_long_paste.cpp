@@ -10,7 +10,7 @@
 #include "shell/form.h"
 #include "shell/production_services.h"
 #include "shell/program.h"
-#include "shell/window_registry.h"
+#include "app/window_catalog.h"
 
 #include "measure.h"
 

@@ -5,7 +5,7 @@
 // of text: the time from starting the process to its first window painted, and the resident
 // memory once idle (the program with its main menu open). Both run as fresh processes of this executable, in
 // turn, five times each; the medians and their ratios are printed.
-#include "shell/app_setup.h"
+#include "app/app_setup.h"
 #include "shell/program.h"
 
 #include "measure.h"

@@ -155,19 +155,18 @@ const WindowDescription Degree1Window::description{
 };
 
 graphs::PlotNumbers Degree1Window::plotNumbers() {
-    const auto number = [&](const Ref<TextBox>& box) { return program().numbers().toDouble(textOf(box)); };
     return {.kind = 1,
-            .xmin = number(rangeBoxes[0]),
-            .xmax = number(rangeBoxes[1]),
-            .ymin = number(rangeBoxes[2]),
-            .ymax = number(rangeBoxes[3]),
-            .a = number(aBox),
-            .b = number(bBox)};
+            .xmin = numberIn(rangeBoxes[0]),
+            .xmax = numberIn(rangeBoxes[1]),
+            .ymin = numberIn(rangeBoxes[2]),
+            .ymax = numberIn(rangeBoxes[3]),
+            .a = numberIn(aBox),
+            .b = numberIn(bBox)};
 }
 
 void Degree1Window::solve() {
     const NumberFormat& f = program().numbers();
-    auto number = [&](const Ref<TextBox>& box) { return need(f.toDouble(textOf(box))); };
+    auto number = [&](const Ref<TextBox>& box) { return need(numberIn(box)); };
     SkipOnError run;
     if (run.test([&] { return number(aBox) != 0; }))
         run.step([&] {
@@ -178,9 +177,9 @@ void Degree1Window::solve() {
 
 void Degree1Window::computeValue() {
     const NumberFormat& f = program().numbers();
-    const auto a = f.toDouble(textOf(aBox));
-    const auto b = f.toDouble(textOf(bBox));
-    const auto x0 = f.toDouble(textOf(x0Box));
+    const auto a = numberIn(aBox);
+    const auto b = numberIn(bBox);
+    const auto x0 = numberIn(x0Box);
     if (!a || !b || !x0)
         return;
     if (const auto y = equations::affine::valueAt(*a, *b, *x0))
@@ -225,9 +224,9 @@ void Degree1Window::trimB() {
 }
 
 void Degree1Window::filterK() {
-    Mod_Verif::filterBox(*this, kBox, Mod_Verif::VerifSigne);
+    boxFilters::apply(*this, kBox, boxFilters::signedNumbers);
 }
 
 void Degree1Window::filterX0() {
-    Mod_Verif::filterBox(*this, x0Box, Mod_Verif::VerifSigne);
+    boxFilters::apply(*this, x0Box, boxFilters::signedNumbers);
 }

@@ -175,15 +175,14 @@ const WindowDescription Degree2Window::description{
 };
 
 graphs::PlotNumbers Degree2Window::plotNumbers() {
-    const auto number = [&](const Ref<TextBox>& box) { return program().numbers().toDouble(textOf(box)); };
     return {.kind = 2,
-            .xmin = number(rangeBoxes[0]),
-            .xmax = number(rangeBoxes[1]),
-            .ymin = number(rangeBoxes[2]),
-            .ymax = number(rangeBoxes[3]),
-            .a = number(aBox),
-            .b = number(bBox),
-            .c = number(cBox)};
+            .xmin = numberIn(rangeBoxes[0]),
+            .xmax = numberIn(rangeBoxes[1]),
+            .ymin = numberIn(rangeBoxes[2]),
+            .ymax = numberIn(rangeBoxes[3]),
+            .a = numberIn(aBox),
+            .b = numberIn(bBox),
+            .c = numberIn(cBox)};
 }
 
 void Degree2Window::load() {
@@ -274,5 +273,5 @@ void Degree2Window::restartSolver(int box) {
     get(secondSolutionLabel).setVisible(true);
     get(solutionsButton).setVisible(false);
     get(factoriseButton).setVisible(false);
-    Mod_Verif::filterBox(*this, *kCoefficientBoxes[box], Mod_Verif::VerifSigne);
+    boxFilters::apply(*this, *kCoefficientBoxes[box], boxFilters::signedNumbers);
 }

@@ -6,7 +6,7 @@
 #include "shell/program.h"
 
 void filterWholeNumber(Form& form, const ui::Ref<ui::TextBox>& box) {
-    Mod_Verif::filterBox(form, box, Mod_Verif::VerifEntier);
+    boxFilters::apply(form, box, boxFilters::wholeNumbers);
 }
 
 std::optional<std::int32_t> wholeNumberOrWarn(Program& program, std::string_view digits) {

@@ -276,11 +276,11 @@ void FrequenciesWindow::showProgress(std::int64_t done, std::int64_t total) {
 }
 
 void FrequenciesWindow::checkSampleCount() {
-    Mod_Verif::filterBox(*this, sampleCountBox, Mod_Verif::VerifEntier);
+    boxFilters::apply(*this, sampleCountBox, boxFilters::wholeNumbers);
 }
 
 void FrequenciesWindow::checkSampleSize() {
-    Mod_Verif::filterBox(*this, sampleSizeBox, Mod_Verif::VerifEntier);
+    boxFilters::apply(*this, sampleSizeBox, boxFilters::wholeNumbers);
 }
 
 std::optional<std::int32_t> FrequenciesWindow::readWhole(const ui::Ref<TextBox>& box, std::int32_t most,

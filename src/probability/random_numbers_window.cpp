@@ -65,7 +65,7 @@ void RandomNumbersWindow::forgetHistory() {
 }
 
 void RandomNumbersWindow::checkBound() {
-    Mod_Verif::filterBox(*this, boundBox, Mod_Verif::VerifBorne);
+    boxFilters::apply(*this, boundBox, boxFilters::nonNegativeNumbers);
     get(historyList).clear();
 }
 

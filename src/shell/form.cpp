@@ -133,6 +133,10 @@ void Form::closeForEnd() {
     discardWindow();
 }
 
+std::optional<double> Form::numberIn(const ui::Ref<TextBox>& box) {
+    return m_program.numbers().toDouble(textOf(box));
+}
+
 std::string Form::textOf(const ui::Ref<ui::TextBox>& box) {
     return toUtf8(get(box).text());
 }

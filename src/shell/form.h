@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,6 +79,9 @@ public:
     std::string textOf(const ui::Ref<Label>& label);
     void setTextOf(const ui::Ref<TextBox>& box, std::string_view utf8);
     void setTextOf(const ui::Ref<Label>& label, std::string_view utf8);
+    // A box's text as a number, read with the program's decimal separator; nothing when the box
+    // does not hold a number.
+    std::optional<double> numberIn(const ui::Ref<TextBox>& box);
     // Has screen readers say a phrase politely, with the results written at the same time.
     void announce(const QString& phrase);
     static std::string toUtf8(const QString& text) { return text.toStdString(); }

@@ -8,23 +8,23 @@
 #include "shell/form.h"
 #include "shell/toolkit/controls.h"
 
-namespace Mod_Verif {
+namespace boxFilters {
 
-bool VerifEntier(Program& program, const QString& text) {
+bool wholeNumbers(Program& program, const QString& text) {
     if (digitFilterAccepts(program.numbers(), text.toStdString()))
         return true;
     program.message(QString::fromUtf8(kDigitFilterMessage));
     return false;
 }
 
-bool VerifBorne(Program& program, const QString& text) {
+bool nonNegativeNumbers(Program& program, const QString& text) {
     if (boundFilterAccepts(program.numbers(), text.toStdString()))
         return true;
     program.message(QString::fromUtf8(kDigitFilterMessage));
     return false;
 }
 
-bool VerifSigne(Program& program, const QString& text) {
+bool signedNumbers(Program& program, const QString& text) {
     if (signedFilterAccepts(program.numbers(), text.toStdString()))
         return true;
     program.dialogs().message(QString::fromUtf8(kSignedFilterMessage), QString::fromUtf8(kSignedFilterTitle),
@@ -32,9 +32,9 @@ bool VerifSigne(Program& program, const QString& text) {
     return false;
 }
 
-void filterBox(Form& form, const ui::Ref<ui::TextBox>& box, Filter filter) {
+void apply(Form& form, const ui::Ref<ui::TextBox>& box, Filter filter) {
     if (!filter(form.program(), form.get(box).text()))
         form.get(box).setText(QString());
 }
 
-} // namespace Mod_Verif
+} // namespace boxFilters

@@ -14,15 +14,15 @@ class TextBox;
 
 // The input filters of the filtered boxes: each takes the whole text of a box, shows its message
 // and returns false when that text may not stay in the box.
-namespace Mod_Verif {
-bool VerifEntier(Program& program, const QString& text); // non-negative whole numbers
-bool VerifBorne(Program& program, const QString& text);  // non-negative numbers
-bool VerifSigne(Program& program, const QString& text);  // any number, or a lone "-"
+namespace boxFilters {
+bool wholeNumbers(Program& program, const QString& text);       // non-negative whole numbers
+bool nonNegativeNumbers(Program& program, const QString& text); // non-negative numbers
+bool signedNumbers(Program& program, const QString& text);      // any number, or a lone "-"
 
 using Filter = bool (*)(Program&, const QString&);
 // Runs the filter on the box's text and empties the box when it rejects. Emptying changes the
 // text again, and the change handler runs once more with the empty text, which every filter
 // accepts. The box is reached again after the filter's message box, which lets events run: the
 // pupil may have closed its window meanwhile.
-void filterBox(Form& form, const ui::Ref<ui::TextBox>& box, Filter filter);
-} // namespace Mod_Verif
+void apply(Form& form, const ui::Ref<ui::TextBox>& box, Filter filter);
+} // namespace boxFilters

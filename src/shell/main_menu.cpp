@@ -33,7 +33,7 @@ const FontSpec kBig{.points = 12, .bold = true};
 
 // A button or menu entry that shows the window of that name.
 Handler opens(const char* name, bool modal = false) {
-    return [name, modal](Form& form) { static_cast<W&>(form).showForm(name, modal); };
+    return [name, modal](Form& form) { static_cast<W&>(form).showWindow(name, modal); };
 }
 
 const ControlRow kControls[] = {
@@ -171,18 +171,18 @@ const ControlRow kControls[] = {
      .backColor = colours::skyBlue,
      .picture = ":/quit.svg",
      .accessibleName = "Quitter",
-     .handler = call(&W::fic_end_Click)},
+     .handler = call(&W::quit)},
 
     {.control = menu("mnuFichier"), .caption = "Fichier"},
     {.control = Ref<QAction>{"fic_reset"},
      .parent = "mnuFichier",
      .caption = "Tout effacer",
-     .handler = call(&W::fic_reset_Click)},
+     .handler = call(&W::hideAllWindows)},
     {.control = menuSeparator("mnuBar0"), .parent = "mnuFichier"},
     {.control = Ref<QAction>{"fic_end"},
      .parent = "mnuFichier",
      .caption = "Quitter",
-     .handler = call(&W::fic_end_Click)},
+     .handler = call(&W::quit)},
     {.control = menu("mnuAide"), .caption = "Aide"},
     {.control = Ref<QAction>{"Programmes"},
      .parent = "mnuAide",
@@ -217,7 +217,7 @@ const WindowDescription MainMenu::description{
     .controls = kControls,
 };
 
-void MainMenu::showForm(const char* name, bool modal) {
+void MainMenu::showWindow(const char* name, bool modal) {
     Form* f = program().form(name);
     if (!f)
         return;
@@ -227,13 +227,13 @@ void MainMenu::showForm(const char* name, bool modal) {
         f->show();
 }
 
-void MainMenu::fic_reset_Click() {
+void MainMenu::hideAllWindows() {
     for (const char* name : kResetOrder)
         if (Form* f = program().form(name))
             f->hide();
 }
 
-void MainMenu::fic_end_Click() {
+void MainMenu::quit() {
     program().endProgram();
 }
 

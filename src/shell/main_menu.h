@@ -12,10 +12,11 @@ public:
         : Form(program, description) {}
 
     // "Tout effacer": hides the exercise, course, help and glossary windows, keeping their contents.
-    void fic_reset_Click();
-    void fic_end_Click();
+    void hideAllWindows();
+    // "Quitter".
+    void quit();
     // Shows the window of that name, if the program has it.
-    void showForm(const char* name, bool modal);
+    void showWindow(const char* name, bool modal);
 
 protected:
     // Closing the main menu ends the program, as "Quitter" does.

@@ -4,10 +4,10 @@
 
 #include "shell/form.h"
 #include "shell/splash.h"
-#include "shell/window_registry.h"
 
-Program::Program(Services services)
-    : m_services(std::move(services)) {}
+Program::Program(WindowFactory windows, Services services)
+    : m_makeWindow(windows)
+    , m_services(std::move(services)) {}
 
 Program::~Program() {
     // Windows go first: their widgets may still refer to the services.
@@ -22,7 +22,7 @@ void Program::start() {
 Form* Program::form(std::string_view name) {
     if (auto it = m_forms.find(name); it != m_forms.end())
         return it->second.get();
-    std::unique_ptr<Form> made = makeForm(name, *this);
+    std::unique_ptr<Form> made = m_makeWindow ? m_makeWindow(name, *this) : nullptr;
     if (!made)
         return nullptr;
     return m_forms.emplace(std::string(name), std::move(made)).first->second.get();

@@ -35,7 +35,11 @@ public:
     // The title of the message boxes that name none.
     static inline const QString applicationTitle = QStringLiteral("Korrin1");
 
-    explicit Program(Services services);
+    // Makes the window of a name, or nullptr for a name the program does not have. The program's
+    // assembly hands over its catalogue, so that nothing here depends on the windows themselves.
+    using WindowFactory = std::unique_ptr<Form> (*)(std::string_view name, Program& program);
+
+    Program(WindowFactory windows, Services services);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -62,6 +66,7 @@ public:
     void message(const QString& text) { dialogs().message(text, applicationTitle); }
 
 private:
+    WindowFactory m_makeWindow;
     Services m_services;
     std::map<std::string, std::unique_ptr<Form>, std::less<>> m_forms;
     bool m_started = false;

@@ -14,27 +14,23 @@ constexpr int kWidth = 8040;
 constexpr int kHeight = 4500;
 const QString kComic = QStringLiteral("Comic Neue");
 
-const Ref<Shape> Shape1{"Shape1"};
-const Ref<Label> Label2{"Label2"};
-const Ref<Timer> Timer1{"Timer1"};
-
 const ControlRow kControls[] = {
-    {.control = Shape1, .rect = {0, 0, 1000, 1000}, .penWidth = 3},
+    {.control = W::outline, .rect = {0, 0, 1000, 1000}, .penWidth = 3},
     {.control = image("Image1"), .rect = {480, 900, 2595, 2685}, .picture = ":/splash.svg"},
     {.control = label("Label1"),
      .caption = "réalisé  par  Brevan",
      .rect = {3360, 600, 4440, 660},
      .font = {.points = 24, .bold = true, .underline = true, .family = kComic}},
-    {.control = Label2,
+    {.control = W::dotsLabel,
      .caption = "Modifié le 15 mars 2006",
      .rect = {3360, 1560, 4440, 1200},
      .font = {.points = 18, .bold = true, .family = kComic},
      .wordWrap = true},
-    {.control = button("Command1"),
+    {.control = W::skipButton,
      .caption = "Passer",
      .rect = {6240, 3600, 1335, 495},
-     .handler = call(&W::Command1_Click)},
-    {.control = Timer1, .intervalMs = 500, .handler = call(&W::Timer1_Timer)},
+     .handler = call(&W::skip)},
+    {.control = W::dotTimer, .intervalMs = 500, .handler = call(&W::addDot)},
 };
 
 } // namespace
@@ -51,17 +47,17 @@ const WindowDescription Splash::description{
 
 void Splash::load() {
     // The outline frames the whole window.
-    get(Shape1).setRect({0, 0, kWidth, kHeight});
+    get(outline).setRect({0, 0, kWidth, kHeight});
 }
 
-void Splash::Timer1_Timer() {
+void Splash::addDot() {
     ++m_counter;
-    Label& label = get(Label2);
+    Label& label = get(dotsLabel);
     label.setCaption(label.caption() + QLatin1Char('.'));
     if (m_counter > 10) {
         handOver();
         hide();
-        get(Timer1).setIntervalMs(0);
+        get(dotTimer).setIntervalMs(0);
         // The splash is not seen again: its surface (the size of the window, in memory) goes,
         // its controls stay.
         window().releaseSurface();
@@ -78,6 +74,6 @@ void Splash::afterCloseByPupil() {
         handOver();
 }
 
-void Splash::Command1_Click() {
+void Splash::skip() {
     m_counter = 10;
 }

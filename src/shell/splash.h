@@ -13,8 +13,15 @@ public:
     explicit Splash(Program& program)
         : Form(program, description) {}
 
-    void Timer1_Timer();
-    void Command1_Click(); // "Passer"
+    static inline const ui::Ref<Shape> outline{"Shape1"};
+    static inline const ui::Ref<Label> dotsLabel{"Label2"};
+    static inline const ui::Ref<Button> skipButton{"Command1"}; // "Passer"
+    static inline const ui::Ref<Timer> dotTimer{"Timer1"};
+
+    // One more dot each tick; after ten, the main menu.
+    void addDot();
+    // "Passer": the next tick hands over to the main menu.
+    void skip();
     std::int16_t counter() const { return m_counter; }
 
 protected:

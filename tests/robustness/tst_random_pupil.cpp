@@ -17,11 +17,11 @@
 #include "test_program.h"
 #include "test_services.h"
 
+#include "app/window_catalog.h"
 #include "primes/prime_search_window.h"
 #include "shell/form.h"
 #include "shell/program.h"
 #include "shell/toolkit/controls.h"
-#include "shell/window_registry.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -222,13 +222,13 @@ private:
         auto dialogs = std::make_unique<ScriptedDialogs>();
         m_dialogs = dialogs.get();
         m_dialogs->whileOpen = [this] { whileMessageOpen(); };
-        m_program =
-            std::make_unique<Program>(Program::Services{.numbers = NumberFormat(m_separator),
-                                                        .dialogs = std::move(dialogs),
-                                                        .pump = std::make_unique<CountingPump>(),
-                                                        .draws = std::make_unique<SeededDraws>(m_random()),
-                                                        .endProcess = [] {},
-                                                        .steppedTime = true});
+        m_program = std::make_unique<Program>(
+            makeWindow, Program::Services{.numbers = NumberFormat(m_separator),
+                                          .dialogs = std::move(dialogs),
+                                          .pump = std::make_unique<CountingPump>(),
+                                          .draws = std::make_unique<SeededDraws>(m_random()),
+                                          .endProcess = [] {},
+                                          .steppedTime = true});
         // On several threads, the pace of the threads would decide how often events run.
         m_program->get<PrimeSearchWindow>().setSearchThreads(0, 1);
         m_leftInProgram = pick(50, 3000);

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/display_check.h"
+#include "app/display_check.h"
 
 #include <QProcessEnvironment>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
-#include "shell/app_setup.h"
+#include "app/app_setup.h"
 #include "shell/production_services.h"
 
 #include <QApplication>

@@ -16,15 +16,15 @@ const ui::Ref<TextBox> Text1{"Text1"};
 // emptied on rejection.
 class FilteredBox : public Form {
 public:
-    FilteredBox(Program& p, Mod_Verif::Filter f)
+    FilteredBox(Program& p, boxFilters::Filter f)
         : Form(p, description)
         , filter(f) {}
     void Text1_Change() {
         ++changes;
-        Mod_Verif::filterBox(*this, Text1, filter);
+        boxFilters::apply(*this, Text1, filter);
     }
     TextBox& box() { return get(Text1); }
-    Mod_Verif::Filter filter;
+    boxFilters::Filter filter;
     int changes = 0;
 
     static const ui::ControlRow controls[];
@@ -80,8 +80,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, left);
         QFETCH(int, messages);
-        const Mod_Verif::Filter filters[] = {Mod_Verif::VerifEntier, Mod_Verif::VerifBorne,
-                                             Mod_Verif::VerifSigne};
+        const boxFilters::Filter filters[] = {boxFilters::wholeNumbers, boxFilters::nonNegativeNumbers,
+                                             boxFilters::signedNumbers};
         TestProgram tp(sep.toLatin1());
         FilteredBox form(*tp, filters[filter]);
         typeInto(&form.box(), typed);
@@ -105,7 +105,7 @@ private Q_SLOTS:
 
     void pastedLongTextIsRejectedOnce() {
         TestProgram tp;
-        FilteredBox form(*tp, Mod_Verif::VerifEntier);
+        FilteredBox form(*tp, boxFilters::wholeNumbers);
         form.box().setText(QString(100000, QLatin1Char('7')) + QLatin1Char('x'));
         QCOMPARE(form.box().text(), QString());
         QCOMPARE(int(tp.dialogs.shown.size()), 1);
@@ -115,7 +115,7 @@ private Q_SLOTS:
     // widgets are deleted before the box returns: the filter must not write into the deleted box.
     void windowClosedDuringTheMessage() {
         TestProgram tp;
-        FilteredBox form(*tp, Mod_Verif::VerifSigne);
+        FilteredBox form(*tp, boxFilters::signedNumbers);
         form.show();
         QPointer<TextBox> typedInto = &form.box();
         tp.dialogs.whileOpen = [&] {

@@ -9,7 +9,7 @@
 #include "shell/main_menu.h"
 #include "shell/splash.h"
 #include "shell/toolkit/controls.h"
-#include "shell/window_registry.h"
+#include "app/window_catalog.h"
 
 #include <QPushButton>
 

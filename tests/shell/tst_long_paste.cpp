@@ -7,7 +7,7 @@
 #include "test_program.h"
 
 #include "shell/toolkit/controls.h"
-#include "shell/window_registry.h"
+#include "app/window_catalog.h"
 
 #include <QClipboard>
 #include <QComboBox>

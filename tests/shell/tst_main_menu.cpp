@@ -9,7 +9,7 @@
 #include "shell/toolkit/decorations.h"
 #include "shell/toolkit/frame.h"
 
-#include "shell/window_registry.h"
+#include "app/window_catalog.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -4,7 +4,7 @@
 
 #include "equations/degree2_window.h"
 #include "graphs/graph_window.h"
-#include "shell/app_setup.h"
+#include "app/app_setup.h"
 #include "shell/main_menu.h"
 #include "shell/production_services.h"
 #include "shell/toolkit/button.h"
@@ -12,7 +12,7 @@
 #include "shell/toolkit/drawing_surface.h"
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/window_export.h"
-#include "shell/window_registry.h"
+#include "app/window_catalog.h"
 
 #include <QAction>
 #include <QApplication>

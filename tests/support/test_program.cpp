@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
-#include "shell/app_setup.h"
+#include "app/app_setup.h"
+#include "app/window_catalog.h"
 
 TestProgram::TestProgram(char decimalSeparator)
     : TestProgram(decimalSeparator, std::make_unique<ScriptedDialogs>(), std::make_unique<TestPump>(),
@@ -13,8 +14,9 @@ TestProgram::TestProgram(char sep, std::unique_ptr<ScriptedDialogs> d, std::uniq
     : dialogs(*d)
     , pump(*p)
     , draws(*r) {
-    program = std::make_unique<Program>(Program::Services{NumberFormat(sep), std::move(d), std::move(p),
-                                                          std::move(r), [this] { ++endCalls; }});
+    program =
+        std::make_unique<Program>(makeWindow, Program::Services{NumberFormat(sep), std::move(d), std::move(p),
+                                                                std::move(r), [this] { ++endCalls; }});
 }
 
 void typeInto(QLineEdit* box, const QString& text) {

@@ -4,7 +4,7 @@
 // comparing them before and after a change: window_shots <folder> [point].
 #include "test_program.h"
 
-#include "shell/window_registry.h"
+#include "app/window_catalog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/app_setup.h"
+#include "app/app_setup.h"
 
+#include "app/window_catalog.h"
 #include "shell/production_services.h"
 #include "shell/program.h"
 #include "shell/toolkit/lazy_icons_style.h"
@@ -64,6 +65,7 @@ std::unique_ptr<Program> startProgram() {
     auto pump = std::make_unique<EventPump>();
     EventPump* pumpPtr = pump.get();
     auto program = std::make_unique<Program>(
+        makeWindow,
         Program::Services{NumberFormat(decimalSeparatorOf(QLocale::system())), std::make_unique<QtDialogs>(),
                           std::move(pump), std::make_unique<ClockDraws>(), [pumpPtr] {
                               // From inside a long computation the process ends at once; otherwise the main

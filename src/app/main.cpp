@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/app_setup.h"
-#include "shell/command_line.h"
-#include "shell/display_check.h"
-#include "shell/first_paint_report.h"
+#include "app/app_setup.h"
+#include "app/command_line.h"
+#include "app/display_check.h"
+#include "app/first_paint_report.h"
 #include "shell/program.h"
 
 #include <QApplication>

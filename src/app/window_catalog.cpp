@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/window_registry.h"
+#include "app/window_catalog.h"
 
 #include "equations/degree1_window.h"
 #include "equations/degree2_window.h"
@@ -27,29 +27,24 @@
 #include "shell/splash.h"
 
 #include <array>
-#include <utility>
+#include <type_traits>
 
 namespace {
 
-using Factory = std::unique_ptr<Form> (*)(Program&);
+struct Entry {
+    std::string_view name;
+    std::unique_ptr<Form> (*make)(Program&);
+};
 
-template <class F> std::pair<std::string_view, Factory> entry() {
+template <class F> Entry entry() {
     return {F::description.name, [](Program& p) -> std::unique_ptr<Form> { return std::make_unique<F>(p); }};
 }
 
-constexpr std::string_view kWindowNames[] = {
-    "Form2",         "aa_Mainform",  "b_Prem_verif", "b_Prem_rech",  "b_Prem_gold", "b_Prem_crible",
-    "b_Prem_prog",   "b_Prem_cours", "c_Eq_d1",      "c_Eq_d2",      "c_Eq_dioph",  "c_Eq_cours",
-    "Form1",         "Form4",        "Form3",        "d_Proba_alea", "d_Proba_sim", "d_Proba_comb",
-    "d_Proba_cours", "Frm_Aide",     "Frm_Lexique",  "Frm_Python",   "d_Proba_freq",
-};
-
-} // namespace
-
-std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
-    // Every window built so far, one line each.
+// Every window of the program, one line each, in the order of the main menu. Made at first use,
+// once every window's description exists.
+const auto& catalog() {
     // clang-format off
-    static const std::array factories{
+    static const std::array entries{
         entry<Splash>(),
         entry<MainMenu>(),
         entry<PrimeCheckWindow>(),
@@ -60,9 +55,9 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<PrimeCourseWindow>(),
         entry<Degree1Window>(),
         entry<Degree2Window>(),
-        entry<GraphWindow>(),
         entry<DiophantineWindow>(),
         entry<EquationsCourseWindow>(),
+        entry<GraphWindow>(),
         entry<IntroductionWindow>(),
         entry<ReferenceFunctionsWindow>(),
         entry<RandomNumbersWindow>(),
@@ -75,12 +70,24 @@ std::unique_ptr<Form> makeForm(std::string_view name, Program& program) {
         entry<FrequenciesWindow>(),
     };
     // clang-format on
-    for (const auto& [formName, make] : factories)
-        if (formName == name)
-            return make(program);
+    return entries;
+}
+
+} // namespace
+
+std::unique_ptr<Form> makeWindow(std::string_view name, Program& program) {
+    for (const Entry& e : catalog())
+        if (e.name == name)
+            return e.make(program);
     return nullptr;
 }
 
 std::span<const std::string_view> windowNames() {
-    return kWindowNames;
+    static const auto names = [] {
+        std::array<std::string_view, std::tuple_size_v<std::decay_t<decltype(catalog())>>> n;
+        for (std::size_t i = 0; i < n.size(); ++i)
+            n[i] = catalog()[i].name;
+        return n;
+    }();
+    return names;
 }

@@ -5,6 +5,7 @@
 // accessibility events the program sends.
 #include "test_program.h"
 
+#include "app/window_catalog.h"
 #include "equations/degree2_window.h"
 #include "equations/equations_course_window.h"
 #include "primes/prime_check_window.h"
@@ -16,7 +17,6 @@
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/list_box.h"
-#include "shell/window_registry.h"
 
 #include <QAccessible>
 #include <QApplication>

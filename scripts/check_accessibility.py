@@ -217,7 +217,7 @@ def main():
         print(f"    {name}")
     print(f"  contrôles qui prennent le focus, lus : {controls_read}, sans nom : {len(unnamed)}")
     print(f"  annonces entendues : {len(heard)}")
-    print(f"  avertissements « invalid signature » : {invalid}")
+    print(f"  avertissements « invalid signature » du programme : {invalid}")
     print(f"  échecs : {len(failures)}")
     sys.exit(1 if failures else 0)
 

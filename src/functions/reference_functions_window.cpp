@@ -4,9 +4,11 @@
 
 #include "shell/program.h"
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/keyboard_access.h"
 #include "shell/toolkit/picture_box.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 
 #include <cmath>
 #include <vector>
@@ -31,11 +33,18 @@ struct FunctionControls {
     const char* valuePicture;
     const char* curvePicture;
     const char* variationPicture;
-    // The tables are named by their function's letter and the curves by their shape, so that a
-    // screen reader does not give the matches away.
+    // What a screen reader says of each picture. The tables are named by their function's letter
+    // and the curves by their place, and the curves are described by their shape, so that nothing
+    // gives the matches away; the table of variation, shown once the match is made, names its
+    // function.
     const char* valueName;
+    const char* values;    // the two rows of the table, cell by cell
+    const char* valueNote; // the note under the table, seen once the table is matched; may be empty
     const char* curveName;
+    const char* curveShape;
     const char* variationName;
+    const char* variation; // the rows of the table, arrows included
+    const char* labelSpoken;
 };
 
 const FunctionControls kFunctions[kFunctionCount] = {
@@ -48,9 +57,16 @@ const FunctionControls kFunctions[kFunctionCount] = {
      .curvePicture = ":/functions/curve_square.svg",
      .variationPicture = ":/functions/variation_square.svg",
      .valueName = "Tableau de valeurs de f(x)",
-     .curveName = "Courbe en forme de U, symétrique par rapport à l'axe des ordonnées, passant par l'origine",
-     .variationName = "Tableau de variation de f(x) = x au carré : décroissante de 16 à 0 pour x de -4 à 0, "
-                      "croissante de 0 à 16 pour x de 0 à 4"},
+     .values =
+         "x : -4, -3, -2, -1, -0,5, 0, 0,5, 1, 2, 3, 4 ; f(x) : 16, 9, 4, 1, 0,25, 0, 0,25, 1, 4, 9, 16",
+     .valueNote = "",
+     .curveName = "Courbe 1",
+     .curveShape =
+         "Courbe en forme de U, symétrique par rapport à l'axe des ordonnées, passant par l'origine",
+     .variationName = "Tableau de variation de f(x) = x au carré",
+     .variation = "x de -4 à 0 : flèche descendante, f(x) décroît de 16 à 0 ; x de 0 à +4 : flèche "
+                  "montante, f(x) croît de 0 à 16",
+     .labelSpoken = "f(x) = x au carré"},
     {.valueTable = {0, 1440, 6600, 735},
      .curve = {360, 4680, 1695, 1815},
      .variationTable = {4320, 4680, 5730, 1530},
@@ -60,9 +76,14 @@ const FunctionControls kFunctions[kFunctionCount] = {
      .curvePicture = ":/functions/curve_cube.svg",
      .variationPicture = ":/functions/variation_cube.svg",
      .valueName = "Tableau de valeurs de g(x)",
-     .curveName =
+     .values = "x : -3, -2, -1, -0,5, 0, 0,5, 1, 2, 3 ; g(x) : -27, -8, -1, -0,13, 0, 0,13, 1, 8, 27",
+     .valueNote = "",
+     .curveName = "Courbe 2",
+     .curveShape =
          "Courbe toujours croissante, symétrique par rapport à l'origine, presque plate près de l'origine",
-     .variationName = "Tableau de variation de g(x) = x au cube : croissante de -27 à 27 pour x de -3 à 3"},
+     .variationName = "Tableau de variation de g(x) = x au cube",
+     .variation = "x de -3 à +3 : flèche montante, g(x) croît de -27 à +27",
+     .labelSpoken = "f(x) = x au cube"},
     {.valueTable = {0, 480, 6615, 765},
      .curve = {240, 6720, 2055, 1455},
      .variationTable = {4320, 6600, 5730, 1530},
@@ -72,10 +93,15 @@ const FunctionControls kFunctions[kFunctionCount] = {
      .curvePicture = ":/functions/curve_square_root.svg",
      .variationPicture = ":/functions/variation_square_root.svg",
      .valueName = "Tableau de valeurs de h(x)",
-     .curveName =
+     .values = "x : -2,5, -1, 0, 0,25, 1, 4, 9, 16 ; h(x) : interdite, interdite, 0, 0,5, 1, 2, 3, 4",
+     .valueNote = "case barrée : valeurs interdites. Pourquoi? On ne peut pas calculer la racine carrée "
+                  "d’un nombre négatif",
+     .curveName = "Courbe 3",
+     .curveShape =
          "Courbe partant de l'origine, croissante, de plus en plus lentement, seulement pour x positif",
-     .variationName =
-         "Tableau de variation de h(x) = racine carrée de x : croissante de 0 à 4 pour x de 0 à 16"},
+     .variationName = "Tableau de variation de h(x) = racine carrée de x",
+     .variation = "x de 0 à 16 : flèche montante, h(x) croît de 0 à 4",
+     .labelSpoken = "f(x) = racine carrée de x"},
     {.valueTable = {6840, 480, 7320, 825},
      .curve = {240, 8400, 2175, 1695},
      .variationTable = {4320, 8520, 5730, 1530},
@@ -85,13 +111,25 @@ const FunctionControls kFunctions[kFunctionCount] = {
      .curvePicture = ":/functions/curve_inverse.svg",
      .variationPicture = ":/functions/variation_inverse.svg",
      .valueName = "Tableau de valeurs de i(x)",
-     .curveName =
-         "Courbe en deux branches séparées par l'axe des ordonnées, l'une en haut à droite, l'autre en "
-         "bas à gauche",
-     .variationName =
-         "Tableau de variation de i(x) = 1 sur x : décroissante de -0,1 à moins l'infini pour x de "
-         "-10 à 0, 0 interdit, décroissante de plus l'infini à 0,1 pour x de 0 à 10"},
+     .values = "x : -10, -5, -1, -0,5, -0,25, 0, 0,25, 0,5, 1, 5, 10 ; i(x) : -0,1, -0,2, -1, -2, -4, "
+               "interdite, 4, 2, 1, 0,2, 0,1",
+     .valueNote = "case barrée : valeurs interdites. Pourquoi? Car on ne sait pas diviser par zéro",
+     .curveName = "Courbe 4",
+     .curveShape = "Courbe en deux branches séparées par l'axe des ordonnées, l'une en haut à droite, "
+                   "l'autre en bas à gauche",
+     .variationName = "Tableau de variation de i(x) = 1 sur x",
+     .variation = "x de -10 à 0 : flèche descendante, i(x) décroît de -0,1 à -∞ ; double barre sous 0, "
+                  "valeur interdite ; x de 0 à +10 : flèche descendante, i(x) décroît de +∞ à 0,1",
+     .labelSpoken = "f(x) = 1 sur x"},
 };
+
+// The reading order of the arrays' items, for Tab: the tables and the labels of the top band
+// from the top left, the curves from the top down.
+constexpr int kTableOrder[kFunctionCount] = {SquareRoot, Inverse, Cube, Square};
+constexpr int kLabelOrder[kFunctionCount] = {Cube, SquareRoot, Square, Inverse};
+
+const QString kLabelHint =
+    QStringLiteral(". Entrée pour la choisir, puis Entrée sur une courbe pour l'y placer.");
 
 const std::vector<ControlRow> kControls = [] {
     std::vector<ControlRow> rows = {
@@ -107,7 +145,7 @@ const std::vector<ControlRow> kControls = [] {
         rows.push_back({.control = W::valueTables[i],
                         .rect = f.valueTable,
                         .picture = f.valuePicture,
-                        .accessibleName = f.valueName,
+                        .accessibleName = QString::fromUtf8(f.valueName),
                         .handler = call(&W::selectTable, i)});
     }
     for (int i = 0; i < kFunctionCount; ++i) {
@@ -115,7 +153,7 @@ const std::vector<ControlRow> kControls = [] {
         rows.push_back({.control = W::curves[i],
                         .rect = f.curve,
                         .picture = f.curvePicture,
-                        .accessibleName = f.curveName,
+                        .accessibleName = QString::fromUtf8(f.curveName),
                         .handler = call(&W::matchCurve, i)});
     }
     for (int i = 0; i < kFunctionCount; ++i) {
@@ -124,7 +162,7 @@ const std::vector<ControlRow> kControls = [] {
                         .rect = f.variationTable,
                         .picture = f.variationPicture,
                         .visible = false,
-                        .accessibleName = f.variationName});
+                        .accessibleName = QString::fromUtf8(f.variationName)});
     }
     for (int i = 0; i < kFunctionCount; ++i) {
         const FunctionControls& f = kFunctions[i];
@@ -181,6 +219,7 @@ void ReferenceFunctionsWindow::load() {
     ++m_builds;
     m_matching = {};
     m_drag = {};
+    m_chosenLabel.reset();
     m_messageOpen = false;
     TextBox& help = get(helpBox);
     twips::Rect r = twips::placeOf(&help);
@@ -188,6 +227,41 @@ void ReferenceFunctionsWindow::load() {
     twips::place(&help, r);
     help.setText(kMatchingHelp);
     window().installEventFilter(this);
+    setUpKeyboard();
+}
+
+void ReferenceFunctionsWindow::setUpKeyboard() {
+    for (int i = 0; i < kFunctionCount; ++i) {
+        const FunctionControls& f = kFunctions[i];
+        get(valueTables[i]).setAccessibleDescription(QString::fromUtf8(f.values));
+        new KeyboardAccess(&get(valueTables[i]), {.activate = [this, i] { selectTable(i); }});
+        get(curves[i]).setAccessibleDescription(QString::fromUtf8(f.curveShape));
+        new KeyboardAccess(&get(curves[i]), {.activate = [this, i] { chooseCurve(i); }});
+        // Shown once placed, a table of variation takes the focus only to be read.
+        get(variationTables[i]).setAccessibleDescription(QString::fromUtf8(f.variation));
+        new KeyboardAccess(&get(variationTables[i]), {});
+        get(functionLabels[i]).setAccessibleDescription(QString::fromUtf8(f.labelSpoken) + kLabelHint);
+        new KeyboardAccess(&get(functionLabels[i]),
+                           {.activate = [this, i] { chooseLabel(i); },
+                            .key =
+                                [this, i](const QKeyEvent& key) {
+                                    if (key.key() != Qt::Key_Escape || m_chosenLabel != i)
+                                        return false;
+                                    chooseLabel(std::nullopt);
+                                    return true;
+                                }});
+    }
+    std::vector<QWidget*> order{&get(helpBox)};
+    for (int i : kTableOrder)
+        order.push_back(&get(valueTables[i]));
+    for (int i : kLabelOrder)
+        order.push_back(&get(functionLabels[i]));
+    for (int i = 0; i < kFunctionCount; ++i)
+        order.push_back(&get(curves[i]));
+    for (int i = 0; i < kFunctionCount; ++i)
+        order.push_back(&get(variationTables[i]));
+    for (std::size_t k = 1; k < order.size(); ++k)
+        QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
 // A drag the pupil can no longer finish, the window gone to the background or out of sight, ends
@@ -213,6 +287,9 @@ void ReferenceFunctionsWindow::matchCurve(int i) {
         moveTo(table, besideCurve(boxOf(get(curves[i]))));
         // Grows to the whole picture: the square-root and inverse tables reveal their note.
         table.setAutoSize(true);
+        if (*kFunctions[i].valueNote)
+            table.setAccessibleDescription(QString::fromUtf8(kFunctions[i].values) + QStringLiteral(" ; ") +
+                                           QString::fromUtf8(kFunctions[i].valueNote));
     }
     if (outcome.stageOver)
         endMatchingStage();
@@ -238,6 +315,7 @@ void ReferenceFunctionsWindow::pickUpLabel(int i, int button, int, double x, dou
     Label& label = get(functionLabels[i]);
     if (m_messageOpen || label.isHidden())
         return;
+    chooseLabel(std::nullopt);
     m_drag.press(i, button, positionOf(label), float(x), float(y));
     if (m_drag.item() == i)
         label.raise(); // carried above the pictures
@@ -263,4 +341,69 @@ void ReferenceFunctionsWindow::dropLabel(int i, int button, int, double, double)
 void ReferenceFunctionsWindow::cancelDrag() {
     if (const std::optional<LabelDrag::Drop> back = m_drag.cancel())
         moveTo(get(functionLabels[back->item]), back->position);
+}
+
+void ReferenceFunctionsWindow::chooseCurve(int i) {
+    if (!m_matching.inDragStage()) {
+        const bool wasMatched = m_matching.isMatched(i);
+        matchCurve(i);
+        if (!hasControls())
+            return;
+        // The result where the pupil can hear it: the table just matched, beside its curve, or the
+        // first label once the tables have gone.
+        if (m_matching.inDragStage()) {
+            if (get(functionLabels[kLabelOrder[0]]).isVisible())
+                get(functionLabels[kLabelOrder[0]]).setFocus(Qt::OtherFocusReason);
+        } else if (!wasMatched && m_matching.isMatched(i)) {
+            get(valueTables[i]).setFocus(Qt::OtherFocusReason);
+        }
+        return;
+    }
+    if (!m_chosenLabel)
+        return;
+    const int label = *m_chosenLabel;
+    chooseLabel(std::nullopt);
+    const Box curve = boxOf(get(curves[i]));
+    dropLabelAt(label, {.left = curve.left, .top = curve.top});
+}
+
+void ReferenceFunctionsWindow::chooseLabel(std::optional<int> i) {
+    if (i && (m_messageOpen || m_drag.dragging() || get(functionLabels[*i]).isHidden()))
+        return;
+    if (m_chosenLabel == i)
+        return;
+    if (m_chosenLabel)
+        if (auto* keys = KeyboardAccess::of(&get(functionLabels[*m_chosenLabel])))
+            keys->setChosen(false);
+    m_chosenLabel = i;
+    if (i)
+        if (auto* keys = KeyboardAccess::of(&get(functionLabels[*i])))
+            keys->setChosen(true);
+}
+
+// The same steps as a drag of the mouse that ends with the label's corner at `at`, so that the
+// drop follows the very same rule: on its own curve it snaps beside it and reveals its table of
+// variation, anywhere else it stays where it was.
+void ReferenceFunctionsWindow::dropLabelAt(int i, Point at) {
+    Label& label = get(functionLabels[i]);
+    if (m_messageOpen || label.isHidden() || m_drag.dragging())
+        return;
+    m_drag.press(i, 1, positionOf(label), 0, 0);
+    const std::optional<LabelDrag::Drop> drop = m_drag.release(i, 1, at, boxOf(get(curves[i])));
+    if (!drop)
+        return;
+    moveTo(label, drop->position);
+    if (drop->placed) {
+        PictureBox& variation = get(variationTables[i]);
+        variation.show();
+        variation.setFocus(Qt::OtherFocusReason);
+    } else {
+        label.setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// The controls outlive this part of the window: their keys and focus must no longer reach it.
+ReferenceFunctionsWindow::~ReferenceFunctionsWindow() {
+    if (hasControls())
+        KeyboardAccess::releaseAll(&window());
 }

@@ -7,7 +7,8 @@
 
 // The reference functions exercise: the pupil first matches each table of values to the curve of
 // its function, then drags each function's label beside its curve, which reveals its table of
-// variation.
+// variation. Everything can be done from the keyboard as well: Enter on a table then on a curve
+// matches them; Enter on a label then on a curve drops the label there.
 class ReferenceFunctionsWindow : public Form {
 public:
     static const ui::WindowDescription description;
@@ -18,12 +19,19 @@ public:
     static inline const ui::Array<Label> functionLabels{"Label_ft_ref"};
 
     explicit ReferenceFunctionsWindow(Program& program);
+    ~ReferenceFunctionsWindow() override;
 
     void selectTable(int i);
     void matchCurve(int i);
     void pickUpLabel(int i, int button, int shift, double x, double y);
     void dragLabel(int i, int button, int shift, double x, double y);
     void dropLabel(int i, int button, int shift, double x, double y);
+    // Enter on a curve: in the first stage as a click on it; in the second, the chosen label is
+    // dropped on it, with the result a drop there by the mouse gives.
+    void chooseCurve(int i);
+    // Enter on a label: that label is the one to place next; nothing: none is.
+    void chooseLabel(std::optional<int> i);
+    std::optional<int> chosenLabel() const { return m_chosenLabel; }
 
     const functions::Matching& matching() const { return m_matching; }
     const functions::LabelDrag& drag() const { return m_drag; }
@@ -36,9 +44,13 @@ private:
     // Puts a label being dragged back where its drag began.
     void cancelDrag();
     void endMatchingStage();
+    void setUpKeyboard();
+    // Drops label i with its top-left corner at `at`, as a drop of the mouse would.
+    void dropLabelAt(int i, functions::Point at);
 
     functions::Matching m_matching;
     functions::LabelDrag m_drag;
+    std::optional<int> m_chosenLabel;
     // The message box that ends the first stage is open: the labels take no drag meanwhile.
     bool m_messageOpen = false;
     // Counts the builds of the controls, so that a handler resumed after a message box knows

@@ -62,4 +62,5 @@ void plot(Program& program, PlotSource& source) {
     if (numbers.kind == 1)
         list.addItem(QStringLiteral("Coefficient directeur (y2-y1)/(x2-x1) = ") +
                      Form::fromUtf8(source.typedSlope()));
+    graph.plotted(numbers);
 }

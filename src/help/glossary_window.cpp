@@ -3,7 +3,11 @@
 #include "help/glossary_window.h"
 
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/keyboard_access.h"
 
+#include <QKeyEvent>
+
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -96,6 +100,11 @@ constexpr Entry kEntries[] = {
 };
 
 constexpr int kColumns = 6;
+constexpr int kTermCount = int(std::size(kEntries));
+
+Ref<Label> term(int entry) {
+    return {QString::fromLatin1(kEntries[entry].name)};
+}
 
 // The grid: labels 1815 x 495 twips, 2160 apart across and 840 down, so that 345 twips of
 // background lie between neighbours and the definition empties on the way from one to the next.
@@ -134,9 +143,64 @@ const WindowDescription GlossaryWindow::description{
 };
 
 void GlossaryWindow::showDefinition(int entry, int, int, double, double) {
+    showDefinitionOf(entry);
+}
+
+void GlossaryWindow::showDefinitionOf(int entry) {
     setTextOf(definitionLabel, kEntries[entry].definition);
+}
+
+void GlossaryWindow::focusTerm(int entry) {
+    get(term(std::clamp(entry, 0, kTermCount - 1))).setFocus(Qt::OtherFocusReason);
+}
+
+void GlossaryWindow::load() {
+    for (int i = 0; i < kTermCount; ++i) {
+        Label& label = get(term(i));
+        label.setAccessibleDescription(fromUtf8(kEntries[i].definition));
+        new KeyboardAccess(&label, {.activate = [this, i] { showDefinitionOf(i); },
+                                    .key =
+                                        [this, i](const QKeyEvent& key) {
+                                            switch (key.key()) {
+                                            case Qt::Key_Left:
+                                                focusTerm(i - 1);
+                                                return true;
+                                            case Qt::Key_Right:
+                                                focusTerm(i + 1);
+                                                return true;
+                                            case Qt::Key_Up:
+                                                focusTerm(i >= kColumns ? i - kColumns : i);
+                                                return true;
+                                            case Qt::Key_Down:
+                                                focusTerm(i + kColumns < kTermCount ? i + kColumns : i);
+                                                return true;
+                                            case Qt::Key_Home:
+                                                focusTerm(0);
+                                                return true;
+                                            case Qt::Key_End:
+                                                focusTerm(kTermCount - 1);
+                                                return true;
+                                            default:
+                                                return false;
+                                            }
+                                        },
+                                    // The window opening puts the focus on the first term: the definition
+                                    // area stays empty until the pupil moves.
+                                    .focusIn =
+                                        [this, i](Qt::FocusReason reason) {
+                                            if (reason != Qt::ActiveWindowFocusReason &&
+                                                reason != Qt::PopupFocusReason)
+                                                showDefinitionOf(i);
+                                        }});
+    }
 }
 
 void GlossaryWindow::clearDefinition(int, int, double, double) {
     setTextOf(definitionLabel, " ");
+}
+
+// The controls outlive this part of the window: their keys and focus must no longer reach it.
+GlossaryWindow::~GlossaryWindow() {
+    if (hasControls())
+        KeyboardAccess::releaseAll(&window());
 }

@@ -221,7 +221,6 @@ void SamplesChart::paint(QPainter& painter, const QSizeF& size) const {
         paintChanceLine(painter, axes, p);
     }
     if (count > 0) {
-        const probability::CountRange band = probability::bandCounts(samples->size, samples->chance);
         painter.setPen(Qt::NoPen);
         if (count <= std::int64_t(axes.plot.width() / 2)) {
             // Few samples: a dot each.

@@ -6,8 +6,10 @@
 #include "functions/reference_functions_window.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/keyboard_access.h"
 #include "shell/toolkit/picture_box.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 
 using namespace ui;
@@ -82,6 +84,25 @@ class TestReferenceFunctionsWindow : public QObject {
             send(l, QEvent::MouseMove, grab + by, Qt::NoButton, Qt::LeftButton);
             if (release)
                 send(l, QEvent::MouseButtonRelease, grab, Qt::LeftButton, Qt::NoButton);
+        }
+
+        // The keyboard: the window in front, then keys to whatever has the focus.
+        void activate() {
+            form.window().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&form.window()));
+        }
+        static void press(Qt::Key key) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyClick(focus, key);
+        }
+        // Tab until w has the focus; fails when Tab never gets there.
+        static void tabTo(QWidget* w) {
+            for (int i = 0; i < 40 && QApplication::focusWidget() != w; ++i)
+                press(Qt::Key_Tab);
+            QVERIFY2(QApplication::focusWidget() == w, qPrintable(w->objectName()));
+            if (KeyboardAccess* keys = KeyboardAccess::of(w))
+                QVERIFY(keys->ringShown());
         }
 
         // However the pupil handled them, the four labels are all there, once each, and inside the window.
@@ -260,6 +281,115 @@ private Q_SLOTS:
         for (int k = 0; k < 4; ++k)
             QCOMPARE(e.variation(k)->isVisible(), placed && k == i);
         e.checkLabelsKept();
+    }
+
+    // The whole exercise with the keyboard alone: Enter on a table then on a curve matches them,
+    // Enter on a label then on a curve drops the label there, with the rules of the mouse.
+    void wholeExerciseFromTheKeyboard() {
+        Exercise e;
+        e.activate();
+        // A curve before any table: nothing.
+        e.tabTo(e.curve(0));
+        e.press(Qt::Key_Return);
+        QCOMPARE(Exercise::at(e.table(0)), kTables[0]);
+        // The tables come first in reading order, the top band from the left.
+        e.tabTo(control(e.form, ReferenceFunctionsWindow::helpBox));
+        const int tableOrder[] = {2, 3, 1, 0};
+        for (int i : tableOrder) {
+            e.press(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), e.table(i));
+        }
+        for (int i : {2, 0, 3, 1}) {
+            e.tabTo(e.table(i));
+            e.press(Qt::Key_Space);
+            QCOMPARE(e.table(i)->border(), PictureBox::Border::Raised);
+            // Another function's curve: nothing moves.
+            e.tabTo(e.curve((i + 1) % 4));
+            e.press(Qt::Key_Return);
+            QCOMPARE(Exercise::at(e.table(i)), kTables[i]);
+            e.tabTo(e.curve(i));
+            e.press(Qt::Key_Return);
+            if (i == 1)
+                break; // the fourth match
+            // Matched: beside its curve, whole, and where the focus went.
+            QCOMPARE(Exercise::at(e.table(i)).left, kCurves[i].left + kCurves[i].width + 50);
+            QCOMPARE(Exercise::at(e.table(i)).top, kCurves[i].top);
+            QCOMPARE(e.table(i)->size(), e.table(i)->pictureSize() + QSize(2, 2));
+            QCOMPARE(QApplication::focusWidget(), e.table(i));
+        }
+        QCOMPARE(e.tp.dialogs.shown.size(), size_t(1));
+        QCOMPARE(e.tp.dialogs.shown[0].text, kWellDone);
+        QCOMPARE(e.help(), kDraggingHelp);
+        // The labels have come, the first in reading order holding the focus.
+        QCOMPARE(QApplication::focusWidget(), e.label(1));
+
+        // A label onto another function's curve: it stays where it was, the focus back on it.
+        e.tabTo(e.label(0));
+        e.press(Qt::Key_Return);
+        QCOMPARE(e.form.chosenLabel(), std::optional<int>(0));
+        QVERIFY(KeyboardAccess::of(e.label(0))->isChosen());
+        e.tabTo(e.curve(1));
+        e.press(Qt::Key_Return);
+        QCOMPARE(Exercise::at(e.label(0)), kLabels[0]);
+        QCOMPARE(QApplication::focusWidget(), e.label(0));
+        QVERIFY(!e.form.chosenLabel());
+        QVERIFY(!KeyboardAccess::of(e.label(0))->isChosen());
+        QVERIFY(e.variation(0)->isHidden());
+        // Escape lets go of a chosen label; a curve then does nothing.
+        e.press(Qt::Key_Return);
+        e.press(Qt::Key_Escape);
+        QVERIFY(!e.form.chosenLabel());
+        e.tabTo(e.curve(0));
+        e.press(Qt::Key_Return);
+        QCOMPARE(Exercise::at(e.label(0)), kLabels[0]);
+        // Each label onto its own curve: it snaps beside it and its table of variation shows.
+        for (int i : {0, 3, 1, 2}) {
+            e.tabTo(e.label(i));
+            e.press(Qt::Key_Space);
+            e.tabTo(e.curve(i));
+            e.press(Qt::Key_Return);
+            QCOMPARE(Exercise::at(e.label(i)),
+                     (twips::Rect{kCurves[i].left + kCurves[i].width + 50, kCurves[i].top, 1500, 495}));
+            QVERIFY(e.variation(i)->isVisible());
+            QCOMPARE(QApplication::focusWidget(), e.variation(i));
+        }
+        // A placed label taken to another curve goes back beside its own.
+        e.tabTo(e.label(2));
+        e.press(Qt::Key_Return);
+        e.tabTo(e.curve(3));
+        e.press(Qt::Key_Return);
+        QCOMPARE(Exercise::at(e.label(2)).left, kCurves[2].left + kCurves[2].width + 50);
+        QCOMPARE(e.tp.dialogs.shown.size(), size_t(1));
+        e.checkLabelsKept();
+    }
+
+    // What a screen reader says of the pictures: each has a name and a description; a label's
+    // description says its function in words.
+    void picturesAreDescribed() {
+        Exercise e;
+        for (int i = 0; i < 4; ++i)
+            for (QWidget* w : {(QWidget*)e.table(i), (QWidget*)e.curve(i), (QWidget*)e.variation(i),
+                               (QWidget*)e.label(i)}) {
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+                QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(w->objectName()));
+                QVERIFY2(a->text(QAccessible::Description).size() > 10, qPrintable(w->objectName()));
+            }
+        // Tables and curves are buttons whose press action is Enter's; a table of variation is a picture.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(e.table(3));
+        QCOMPARE(table->role(), QAccessible::Button);
+        QCOMPARE(QAccessible::queryAccessibleInterface(e.curve(3))->role(), QAccessible::Button);
+        QCOMPARE(QAccessible::queryAccessibleInterface(e.variation(3))->role(), QAccessible::Graphic);
+        table->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(e.form.matching().selected(), std::optional<int>(3));
+        QCOMPARE(e.table(3)->border(), PictureBox::Border::Raised);
+        // The curves' names do not give the matches away.
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(!QAccessible::queryAccessibleInterface(e.curve(i))
+                         ->text(QAccessible::Name)
+                         .contains(QStringLiteral("carré")));
+        QVERIFY(QAccessible::queryAccessibleInterface(e.label(2))
+                    ->text(QAccessible::Description)
+                    .startsWith(QStringLiteral("f(x) = racine carrée de x")));
     }
 
     void placedLabelDraggedAwayAndBack() {

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
+#include "functions/reference_functions_window.h"
 #include "shell/toolkit/picture_box.h"
+
+#include <QAccessible>
 
 #include <QFile>
 #include <QPainter>
@@ -31,8 +34,8 @@ QString tableNumber(double v) {
     return r < 0 ? kMinus + s : s;
 }
 
-// The texts of a picture, line by line from the top, each line from the left.
-std::map<double, QStringList> textLines(const QString& resource) {
+// The texts of a picture by line from the top, each line by its texts' places from the left.
+std::map<double, std::map<double, QString>> textCells(const QString& resource) {
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -44,8 +47,13 @@ std::map<double, QStringList> textLines(const QString& resource) {
             const double y = xml.attributes().value("y").toDouble();
             byLine[y][x] = xml.readElementText();
         }
+    return byLine;
+}
+
+// The texts of a picture, line by line from the top, each line from the left.
+std::map<double, QStringList> textLines(const QString& resource) {
     std::map<double, QStringList> lines;
-    for (const auto& [y, cells] : byLine)
+    for (const auto& [y, cells] : textCells(resource))
         for (const auto& [x, t] : cells)
             lines[y] << t;
     return lines;
@@ -232,6 +240,66 @@ private Q_SLOTS:
         seen.sort();
         texts.sort();
         QCOMPARE(seen, texts);
+    }
+
+    // A screen reader reads a table of values as the picture shows it, cell by cell: the x row,
+    // then the function's row, a crossed-out cell as forbidden; the note under the table once the
+    // match has revealed it.
+    void spokenValueTables() {
+        ShownForm<ReferenceFunctionsWindow> s;
+        const char* resources[] = {"values_square", "values_cube", "values_square_root", "values_inverse"};
+        for (int i = 0; i < 4; ++i) {
+            const auto cells = textCells(QStringLiteral(":/functions/%1.svg").arg(resources[i]));
+            QVERIFY(cells.size() >= 2);
+            const auto& xRow = cells.begin()->second;
+            const auto& fRow = std::next(cells.begin())->second;
+            QStringList xs;
+            QStringList fs;
+            for (const auto& [x, text] : xRow) {
+                if (text == QStringLiteral("x"))
+                    continue;
+                xs << QString(text).replace(kMinus, u'-');
+                fs << (fRow.count(x) ? QString(fRow.at(x)).replace(kMinus, u'-')
+                                     : QStringLiteral("interdite"));
+            }
+            const QString values = QStringLiteral("x : ") + xs.join(QStringLiteral(", ")) +
+                                   QStringLiteral(" ; ") + fRow.begin()->second + QStringLiteral(" : ") +
+                                   fs.join(QStringLiteral(", "));
+            auto* table = &s.form.get(ReferenceFunctionsWindow::valueTables[i]);
+            const auto description = [&] {
+                return QAccessible::queryAccessibleInterface(table)->text(QAccessible::Description);
+            };
+            QCOMPARE(description(), values);
+            s.form.selectTable(i);
+            s.form.matchCurve(i);
+            QStringList note;
+            for (auto line = std::next(cells.begin(), 2); line != cells.end(); ++line)
+                for (const auto& [x, text] : line->second)
+                    note << text;
+            QCOMPARE(description(),
+                     note.isEmpty() ? values : values + QStringLiteral(" ; case barrée ") + note.join(u' '));
+        }
+    }
+
+    // A table of variation is read with every value the picture writes and its arrows.
+    void spokenVariationTables() {
+        ShownForm<ReferenceFunctionsWindow> s;
+        const char* resources[] = {"variation_square", "variation_cube", "variation_square_root",
+                                   "variation_inverse"};
+        const int arrows[] = {2, 1, 1, 2};
+        for (int i = 0; i < 4; ++i) {
+            const QString description = QAccessible::queryAccessibleInterface(
+                                            &s.form.get(ReferenceFunctionsWindow::variationTables[i]))
+                                            ->text(QAccessible::Description);
+            QCOMPARE(description.count(QStringLiteral("flèche")), arrows[i]);
+            for (const auto& [y, line] : textLines(QStringLiteral(":/functions/%1.svg").arg(resources[i])))
+                for (const QString& text : line) {
+                    if (!text[0].isDigit() && text[0] != kMinus && text[0] != u'+')
+                        continue;
+                    const QString spoken = QString(text).replace(kMinus, u'-');
+                    QVERIFY2(description.contains(spoken), qPrintable(spoken));
+                }
+        }
     }
 
     // The curves pass through the points of their functions, and not beside them.

@@ -8,6 +8,7 @@
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/drawing_surface.h"
+#include "shell/toolkit/keyboard_access.h"
 #include "shell/toolkit/list_box.h"
 
 #include <QAccessible>
@@ -259,6 +260,130 @@ private Q_SLOTS:
         p.plot();
         QVERIFY2(timer.elapsed() < 100, qPrintable(QString::number(timer.elapsed())));
         QVERIFY(p.graph().isShown());
+    }
+
+    // The read-out without a mouse: the plot button pressed with the keyboard, Tab onto the drawing,
+    // the arrows move a cursor along x (a quarter of a step with Shift, Home and End to the edges),
+    // Enter reads the point under it as a click there does.
+    void keyboardReadOut() {
+        Plotting p;
+        p.box(Degree1Window::aBox)->setText(QStringLiteral("2"));
+        p.box(Degree1Window::bBox)->setText(QStringLiteral("1"));
+        QTest::keyClick(control(p.eq, Degree1Window::plotButton), Qt::Key_Space);
+        GraphWindow& g = p.graph();
+        QVERIFY(g.isShown());
+        g.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&g.window()));
+        const auto press = [](Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyClick(focus, key, mods);
+        };
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), p.surface());
+        QVERIFY(KeyboardAccess::of(p.surface())->ringShown());
+
+        // The drawing says what it shows; its name says where the cursor stands.
+        QAccessibleInterface* drawing = QAccessible::queryAccessibleInterface(p.surface());
+        QCOMPARE(drawing->text(QAccessible::Description),
+                 QStringLiteral("Courbe de f(x) = 2x + 1 ; x de -5 à 10, y de -5 à 10."));
+        press(Qt::Key_Right);
+        QVERIFY(g.cursorShown());
+        QCOMPARE(g.cursorX(), std::optional<double>(3000));
+        QCOMPARE(drawing->text(QAccessible::Name), QStringLiteral("Courbe, curseur en x = 1"));
+
+        // The cursor is seen on the curve, over the drawing and not in it.
+        const QImage before = p.surface()->image();
+        const QImage shown = p.surface()->grab().toImage();
+        const double dpr = shown.devicePixelRatio();
+        const auto shownAt = [&](double x, double y) {
+            return QColor(shown.pixel(int(x / 15 * dpr), int(y / 15 * dpr)));
+        };
+        const auto isMarker = [](QColor c) { return c.red() > 150 && c.green() < 60 && c.blue() < 60; };
+        // A ring round the point (1, 3): marker pixels around it, none far off the line elsewhere.
+        int ring = 0;
+        for (int dy = -150; dy <= 150; dy += 15)
+            for (int dx = -150; dx <= 150; dx += 15)
+                ring += std::abs(dx) > 30 && isMarker(shownAt(3000 + dx, 3500 + dy));
+        QVERIFY2(ring > 8, qPrintable(QString::number(ring)));
+        QVERIFY(!isMarker(shownAt(3000 + 150, 1000)));
+        // A dashed line down the whole height at x = 1.
+        int lineDots = 0;
+        for (int y = 0; y < 7500; y += 15)
+            lineDots += isMarker(shownAt(3000, y));
+        QVERIFY2(lineDots > 150, qPrintable(QString::number(lineDots)));
+        QCOMPARE(p.at(3000, 3500 - 7 * 15), kWhite);
+
+        press(Qt::Key_Return);
+        QCOMPARE(p.lines().last(), QStringLiteral("x(antécédant) =  1   y(image) =  3"));
+        QCOMPARE(p.at(3000, 3500), kYellow);
+        QVERIFY(p.surface()->image() != before);
+
+        const QList<std::tuple<Qt::Key, Qt::KeyboardModifiers, QString>> moves = {
+            {Qt::Key_Left, Qt::NoModifier, "x(antécédant) =  0   y(image) =  1"},
+            {Qt::Key_Left, Qt::NoModifier, "x(antécédant) = -1   y(image) = -1"},
+            {Qt::Key_Right, Qt::ShiftModifier, "x(antécédant) = -0.75   y(image) = -0.5"},
+            {Qt::Key_Right, Qt::NoModifier, "x(antécédant) =  0   y(image) =  1"},
+            {Qt::Key_Home, Qt::NoModifier, "x(antécédant) = -5   y(image) = -9"},
+            {Qt::Key_Left, Qt::NoModifier, "x(antécédant) = -5   y(image) = -9"},
+            {Qt::Key_End, Qt::NoModifier, "x(antécédant) =  10   y(image) =  21"},
+            {Qt::Key_Right, Qt::ShiftModifier, "x(antécédant) =  10   y(image) =  21"},
+        };
+        for (const auto& [key, mods, line] : moves) {
+            press(key, mods);
+            press(Qt::Key_Space);
+            QCOMPARE(p.lines().last(), line);
+        }
+        // Leaving the drawing takes the cursor away; the next plot puts it back at x = 0.
+        p.surface()->clearFocus();
+        QVERIFY(!g.cursorShown());
+        QCOMPARE(drawing->text(QAccessible::Name), QStringLiteral("Courbe"));
+        p.plot();
+        QCOMPARE(g.cursorX(), std::optional<double>(2500));
+    }
+
+    // The drawing's description follows each plot: the curve, or what keeps it from being drawn.
+    void drawingDescription_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QStringList>("ranges");
+        QTest::addColumn<QString>("description");
+        const QStringList standard{"-5", "10", "-5", "10"};
+        QTest::newRow("slope -1, no constant")
+            << "-1"
+            << "0" << standard << "Courbe de f(x) = -x ; x de -5 à 10, y de -5 à 10.";
+        QTest::newRow("decimal comma") << "0,5"
+                                       << "-3" << QStringList{"-2,5", "2,5", "-1", "1"}
+                                       << "Courbe de f(x) = 0,5x - 3 ; x de -2,5 à 2,5, y de -1 à 1.";
+        QTest::newRow("b missing")
+            << "1"
+            << "" << standard
+            << "Axes sans courbe, les coefficients ne sont pas tous des nombres ; x de "
+               "-5 à 10, y de -5 à 10.";
+        QTest::newRow("empty x range")
+            << "1"
+            << "0" << QStringList{"3", "3", "-5", "10"}
+            << "Aucun dessin : les bornes de x et de y ne permettent pas de tracer.";
+    }
+    void drawingDescription() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QStringList, ranges);
+        QFETCH(QString, description);
+        Plotting p;
+        p.box(Degree1Window::aBox)->setText(a);
+        p.box(Degree1Window::bBox)->setText(b);
+        p.setRanges(ranges);
+        p.plot();
+        QCOMPARE(QAccessible::queryAccessibleInterface(p.surface())->text(QAccessible::Description),
+                 description);
+        // Without a drawing the keys do nothing.
+        p.graph().moveCursor(+1, false);
+        p.graph().readAtCursor();
+        if (description.startsWith(QStringLiteral("Aucun"))) {
+            QVERIFY(!p.graph().cursorX());
+            QCOMPARE(p.lines().size(), 1);
+        }
     }
 
     void doubleClickOnTheBackgroundPicksItsColour() {

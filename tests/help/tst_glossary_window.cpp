@@ -5,7 +5,9 @@
 #include "help/glossary_window.h"
 #include "shell/main_menu.h"
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/keyboard_access.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCursor>
 #include <QRandomGenerator>
@@ -278,6 +280,51 @@ private Q_SLOTS:
         w.form.window().close();
         w.form.show();
         QCOMPARE(w.definition(), QString());
+    }
+
+    // From the keyboard alone: Tab and the arrow keys go from term to term, and the term reached
+    // shows its definition, framed by the focus ring; opening the window shows none yet.
+    void keyboard() {
+        Window w;
+        w.form.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form.window()));
+        QCOMPARE(w.definition(), QString());
+        // Each key, then the caption of the term that has the focus and shows its definition.
+        const QList<std::pair<Qt::Key, const char*>> walk = {
+            {Qt::Key_Tab, "Chiffre"},   {Qt::Key_Down, "Hasard"},   {Qt::Key_Right, "Hypothese"},
+            {Qt::Key_Up, "Conjecture"}, {Qt::Key_Up, "Conjecture"}, {Qt::Key_Left, "Chiffre"},
+            {Qt::Key_Left, "Axiome"},   {Qt::Key_Left, "Axiome"},   {Qt::Key_Right, "Chiffre"},
+            {Qt::Key_End, "Variable"},  {Qt::Key_Down, "Variable"}, {Qt::Key_Right, "Variable"},
+            {Qt::Key_Left, "Théoreme"}, {Qt::Key_Home, "Axiome"},   {Qt::Key_Backtab, "Variable"},
+            {Qt::Key_Tab, "Axiome"},
+        };
+        for (const auto& [key, caption] : walk) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyClick(focus, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            auto* term = dynamic_cast<Label*>(QApplication::focusWidget());
+            QVERIFY2(term, caption);
+            QCOMPARE(term->caption().trimmed(), QString::fromUtf8(caption));
+            QCOMPARE(w.definition(), definitionOf(caption));
+            QVERIFY(KeyboardAccess::of(term)->ringShown());
+            QVERIFY(!KeyboardAccess::of(focus)->ringShown() || focus == term);
+        }
+        // The pointer still rules the definition area; Enter brings the focused term's back.
+        w.moveTo({1, 1});
+        QCOMPARE(w.definition(), QStringLiteral(" "));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(w.definition(), definitionOf("Axiome"));
+    }
+
+    // A screen reader reads each term's definition as its description.
+    void definitionsAreDescriptions() {
+        Window w;
+        for (const Term& t : kTerms) {
+            QAccessibleInterface* term = QAccessible::queryAccessibleInterface(control(w.form, t.name));
+            QVERIFY(term);
+            QCOMPARE(term->text(QAccessible::Description), QString::fromUtf8(t.definition));
+            QVERIFY(term->state().focusable);
+        }
     }
 
     void openedByTheMainMenu() {

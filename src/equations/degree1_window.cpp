@@ -35,7 +35,8 @@ std::vector<ControlRow> rangeRows() {
                             .caption = initial[i],
                             .rect = {2520 + col * 1080, top, 975, 345},
                             .accessibleName = QStringLiteral("%1 %2").arg(row == 0 ? "RANGE X" : "RANGE Y",
-                                                                          col == 0 ? "minimum" : "maximum")});
+                                                                          col == 0 ? "minimum" : "maximum"),
+                            .enterPresses = W::plotButton});
         }
     }
     return rows;
@@ -80,8 +81,12 @@ const std::vector<ControlRow> kControls = [] {
          .rect = {1920, 915, 840, 420},
          .font = kBox,
          .accessibleName = "x0",
+         .enterPresses = W::computeButton,
          .handler = call(&W::filterX0)},
-        {.control = W::valueLabel, .rect = {600, 1380, 4035, 375}, .font = kLarge},
+        {.control = W::valueLabel,
+         .rect = {600, 1380, 4035, 375},
+         .font = kLarge,
+         .announceAs = "F(x0) = %1"},
 
         // Résoudre  F ( x ) = k   then the solution on the line below
         {.control = W::solveButton,
@@ -98,7 +103,10 @@ const std::vector<ControlRow> kControls = [] {
          .font = kBox,
          .accessibleName = "k",
          .handler = call(&W::filterK)},
-        {.control = W::solutionLabel, .rect = {600, 2325, 4035, 375}, .font = kLarge},
+        {.control = W::solutionLabel,
+         .rect = {600, 2325, 4035, 375},
+         .font = kLarge,
+         .announceAs = "Solution : %1"},
         {.control = line("Line1"), .ends = {0, 2790, kWidth, 2790}},
 
         // The table of variation; the arrow lies on the row separator until it is placed.
@@ -141,6 +149,8 @@ const WindowDescription Degree1Window::description{
     .height = 7305,
     .backColor = colours::skyBlue,
     .centred = true,
+    .accessibleName = "Équations du premier degré",
+    .mainButton = W::solveButton,
     .controls = kControls,
 };
 
@@ -185,6 +195,11 @@ void Degree1Window::showVariation() {
         return;
     const equations::affine::Arrow arrow = equations::affine::arrowFor(*a);
     get(variationArrow).setEnds(arrow.x1, arrow.y1, arrow.x2, arrow.y2);
+    // The arrow is a drawing: screen readers hear what it shows, and find it on the button.
+    const QString said = arrow == equations::affine::kRisingArrow ? QStringLiteral("F croissante")
+                                                                  : QStringLiteral("F décroissante");
+    get(variationButton).setAccessibleDescription(said);
+    announce(said);
 }
 
 void Degree1Window::plotFunction() {

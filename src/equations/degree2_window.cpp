@@ -34,12 +34,13 @@ void placeLine(Line& line, int x1, int y1, int x2, int y2) {
 }
 
 ControlRow coefficientBox(const Ref<TextBox>& box, int index, const char* initial, const twips::Rect& r,
-                          const char* spoken) {
+                          const char* spoken, const Ref<Button>& enterPresses = {}) {
     return {.control = box,
             .caption = initial,
             .rect = r,
             .font = kBoxFont,
             .accessibleName = spoken,
+            .enterPresses = enterPresses,
             .handler = call(&W::restartSolver, index)};
 }
 
@@ -66,8 +67,11 @@ const std::vector<ControlRow> kControls = [] {
          .caption = "F(             )=",
          .rect = {1560, 900, 1560, 375},
          .font = kFrameFont},
-        coefficientBox(W::x0Box, 3, "0", {1845, 870, 915, 405}, "x0"),
-        {.control = W::valueAndRangeLabels[0], .rect = {3240, 900, 4200, 375}, .font = kFrameFont},
+        coefficientBox(W::x0Box, 3, "0", {1845, 870, 915, 405}, "x0", W::computeButton),
+        {.control = W::valueAndRangeLabels[0],
+         .rect = {3240, 900, 4200, 375},
+         .font = kFrameFont,
+         .announceAs = "F(x0) = %1"},
         {.control = W::secondArrow, .ends = {kClientWidth, 1440, 0, 1440}},
 
         // The solver: Résoudre f(x)= [k], then one button per step with its result beside it.
@@ -84,13 +88,22 @@ const std::vector<ControlRow> kControls = [] {
          .caption = "&Discriminant",
          .rect = {120, 2160, 1695, 495},
          .handler = call(&W::computeDiscriminant)},
-        {.control = W::discriminantLabel, .rect = {2040, 2250, 5400, 330}, .font = kResultFont},
+        {.control = W::discriminantLabel,
+         .rect = {2040, 2250, 5400, 330},
+         .font = kResultFont,
+         .announceAs = "Discriminant : %1"},
         {.control = W::solutionsButton,
          .caption = "&Solutions",
          .rect = {120, 2760, 1695, 495},
          .handler = call(&W::computeSolutions)},
-        {.control = W::firstSolutionLabel, .rect = {2040, 2850, 2640, 330}, .font = kResultFont},
-        {.control = W::secondSolutionLabel, .rect = {4800, 2850, 2640, 330}, .font = kResultFont},
+        {.control = W::firstSolutionLabel,
+         .rect = {2040, 2850, 2640, 330},
+         .font = kResultFont,
+         .announceAs = "Première solution : %1"},
+        {.control = W::secondSolutionLabel,
+         .rect = {4800, 2850, 2640, 330},
+         .font = kResultFont,
+         .announceAs = "Deuxième solution : %1"},
         {.control = W::factoriseButton,
          .caption = "&Factorisation",
          .rect = {120, 3360, 1695, 495},
@@ -98,7 +111,8 @@ const std::vector<ControlRow> kControls = [] {
         {.control = W::factorisationLabel,
          .rect = {2040, 3390, 5175, 600},
          .font = kResultFont,
-         .wordWrap = true},
+         .wordWrap = true,
+         .announceAs = "Forme factorisée : %1"},
         {.control = line("Line3"), .ends = {kClientWidth, 4080, 0, 4080}},
 
         // The table of variation. Line1 and Line2 become its arrows once it has been drawn.
@@ -115,7 +129,7 @@ const std::vector<ControlRow> kControls = [] {
         {.control = label("Label10(3)"), .caption = "-oo", .rect = {2640, 4320, 615, 330}, .font = kBoxFont},
         {.control = label("Label10(2)"), .caption = "+oo", .rect = {6240, 4320, 480, 330}, .font = kBoxFont},
         // Wide enough for a vertex written with all its digits, short of "+oo".
-        {.control = W::vertexLabel, .rect = {4320, 4320, 1875, 255}},
+        {.control = W::vertexLabel, .rect = {4320, 4320, 1875, 255}, .announceAs = "Sommet en x = %1"},
         {.control = line("Line10"), .ends = {kClientWidth, 6720, 0, 6720}},
 
         // The drawing row.
@@ -140,7 +154,8 @@ const std::vector<ControlRow> kControls = [] {
                         .caption = initial[i],
                         .rect = {3240 + (i % 2) * 1320, 6990 + (i / 2) * 720, 1095, 375},
                         .font = {.points = 9.75},
-                        .accessibleName = spoken[i]});
+                        .accessibleName = spoken[i],
+                        .enterPresses = W::plotButton});
     return rows;
 }();
 
@@ -154,6 +169,8 @@ const WindowDescription Degree2Window::description{
     .height = kClientHeight,
     .backColor = colours::skyBlue,
     .centred = true,
+    .accessibleName = "Équations du second degré",
+    .mainButton = W::discriminantButton,
     .controls = kControls,
 };
 
@@ -223,15 +240,23 @@ void Degree2Window::computeValue() {
         setTextOf(valueAndRangeLabels[0], program().numbers().numberText(*value));
 }
 
+// The arrows are a drawing: screen readers hear what they show, and find it on the button.
+void Degree2Window::describeVariation(const QString& said) {
+    get(variationButton).setAccessibleDescription(said);
+    announce(said);
+}
+
 void Degree2Window::showVariation() {
     const trinomial::Variation v =
         trinomial::variationOf(program().numbers(), textOf(aBox), textOf(bBox), textOf(cBox));
     if (v.arrows == trinomial::Variation::Arrows::DownThenUp) {
         placeLine(get(firstArrow), 2640, 4800, 4320, 6240);
         placeLine(get(secondArrow), 4560, 6240, 6480, 4800);
+        describeVariation(QStringLiteral("F décroissante puis croissante"));
     } else if (v.arrows == trinomial::Variation::Arrows::UpThenDown) {
         placeLine(get(firstArrow), 2640, 6240, 4320, 4800);
         placeLine(get(secondArrow), 4560, 4800, 6480, 6240);
+        describeVariation(QStringLiteral("F croissante puis décroissante"));
     }
     if (v.vertex)
         setTextOf(vertexLabel, *v.vertex);

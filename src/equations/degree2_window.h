@@ -61,6 +61,7 @@ private:
     equations::trinomial::Boxes solverBoxes();
     equations::trinomial::View solverView();
     void showSolverView(const equations::trinomial::View& view);
+    void describeVariation(const QString& said);
 
     equations::trinomial::Memory m_memory;
     // Counts the builds of the controls, so that a plot knows when its boxes are gone.

@@ -31,9 +31,10 @@ ControlRow prefix(const Ref<Label>& label, int top, const char* caption) {
             .font = kResultFont,
             .visible = false};
 }
-// A value written by the handlers, empty at first.
-ControlRow value(const Ref<Label>& label, int left, int top, int width) {
-    return {.control = label, .rect = {left, top, width, kLineHeight}, .font = kResultFont};
+// A value written by the handlers, empty at first; `said` is how a screen reader says it.
+ControlRow value(const Ref<Label>& label, int left, int top, int width, const char* said = "") {
+    return {
+        .control = label, .rect = {left, top, width, kLineHeight}, .font = kResultFont, .announceAs = said};
 }
 // The coefficient of k, against its multiplier.
 ControlRow coefficientOfK(const Ref<Label>& label, int top) {
@@ -79,9 +80,9 @@ const ControlRow kControls[] = {
      .visible = false,
      .handler = call(&W::findParticularSolution)},
     prefix(W::linePrefixes[0], 1740, "x ="),
-    value(W::x0Label, kValueLeft, 1740, 1500),
+    value(W::x0Label, kValueLeft, 1740, 1500, "Solution particulière : x = %1"),
     prefix(W::linePrefixes[1], 2160, "y ="),
-    value(W::y0Label, kValueLeft, 2160, 1500),
+    value(W::y0Label, kValueLeft, 2160, 1500, "y = %1"),
 
     // The general solution: x = b *k + x0 and y = -a *k + y0.
     {.control = W::generalButton,
@@ -107,6 +108,8 @@ const WindowDescription DiophantineWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = 5610,
     .height = 4635,
+    .accessibleName = "Équations diophantiennes",
+    .mainButton = W::simplifyButton,
     .controls = kControls,
 };
 
@@ -170,6 +173,7 @@ void DiophantineWindow::simplify() {
     rewrite(bBox, b.b);
     rewrite(cBox, b.c);
     showView(v);
+    announce(QStringLiteral("Équation : %1 x + %2 y = %3").arg(fromUtf8(b.a), fromUtf8(b.b), fromUtf8(b.c)));
 }
 
 void DiophantineWindow::findParticularSolution() {
@@ -190,6 +194,10 @@ void DiophantineWindow::writeGeneralSolution() {
     diophantine::View v = view();
     diophantine::generalSolution(program().numbers(), boxes(), v);
     showView(v);
+    if (v.generalLinesShown)
+        announce(QStringLiteral("Solution générale : x = %1 %2 %3, y = %4 %5 %6")
+                     .arg(fromUtf8(v.generalB), fromUtf8(v.xMultiplier), fromUtf8(v.generalX0),
+                          fromUtf8(v.minusA), fromUtf8(v.yMultiplier), fromUtf8(v.generalY0)));
 }
 
 void DiophantineWindow::restart() {

@@ -124,5 +124,7 @@ const WindowDescription EquationsCourseWindow::description{
     .border = FormWindow::Border::FixedSingle,
     .width = 12525,
     .height = 7815,
+    .accessibleName = "Cours sur les équations",
+    .page = true,
     .controls = kControls,
 };

@@ -57,6 +57,7 @@ const WindowDescription IntroductionWindow::description{
     .width = kWidth,
     .height = 2655,
     .backColor = colours::skyBlue,
+    .accessibleName = "Les fonctions de référence : introduction",
     .controls = kControls,
 };
 

@@ -206,6 +206,7 @@ const WindowDescription ReferenceFunctionsWindow::description{
     .width = 14385,
     .height = 10200,
     .backColor = colours::skyBlue,
+    .accessibleName = "Les fonctions de référence : exercice",
     .controls = kControls,
 };
 

@@ -87,6 +87,7 @@ const WindowDescription GraphWindow::description{
     .width = 8175,
     .height = 9540,
     .backColor = Colour::system(QPalette::ButtonText),
+    .accessibleName = "Courbe de la fonction",
     .controls = kControls,
     .onDblClick = call(&W::pickBackground),
 };

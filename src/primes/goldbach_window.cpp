@@ -50,7 +50,11 @@ const ControlRow kControls[] = {
      .rect = {3600, 3120, 2295, 615},
      .accessibleName = "Nombre pair",
      .handler = call(&W::numberEdited)},
-    {.control = W::sumLabel, .rect = {1560, 4080, 3495, 975}, .font = {.points = 12}, .wordWrap = true},
+    {.control = W::sumLabel,
+     .rect = {1560, 4080, 3495, 975},
+     .font = {.points = 12},
+     .wordWrap = true,
+     .announceAs = "%1"},
 };
 
 } // namespace
@@ -62,6 +66,8 @@ const WindowDescription GoldbachWindow::description{
     .width = 6525,
     .height = 5265,
     .backColor = colours::silver,
+    .accessibleName = "Conjecture de Goldbach",
+    .mainButton = W::searchButton,
     .controls = kControls,
 };
 

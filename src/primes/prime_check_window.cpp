@@ -32,13 +32,16 @@ const ControlRow kControls[] = {
      .caption = "Vérifier",
      .rect = {2160, 2400, 1695, 495},
      .handler = call(&W::checkNumber)},
-    {.control = W::verdictLabel, .rect = {1440, 3120, 3135, 735}, .font = {.points = 13.5}},
+    {.control = W::verdictLabel,
+     .rect = {1440, 3120, 3135, 735},
+     .font = {.points = 13.5},
+     .announceAs = "%1"},
     {.control = W::decomposeButton,
      .caption = "Décomposition",
      .rect = {360, 4320, 1455, 495},
      .visible = false,
      .handler = call(&W::decompose)},
-    {.control = W::decompositionLabel, .rect = {2400, 4200, 2175, 735}},
+    {.control = W::decompositionLabel, .rect = {2400, 4200, 2175, 735}, .announceAs = "Décomposition : %1"},
 };
 
 } // namespace
@@ -50,6 +53,8 @@ const WindowDescription PrimeCheckWindow::description{
     .width = 5895,
     .height = 5220,
     .backColor = colours::silver,
+    .accessibleName = "Nombres premiers : vérification",
+    .mainButton = W::checkButton,
     .controls = kControls,
 };
 

@@ -151,5 +151,7 @@ const WindowDescription PrimeCourseWindow::description{
     .width = kWidth,
     .height = 7770,
     .backColor = kTitleText,
+    .accessibleName = "Cours sur les nombres premiers",
+    .page = true,
     .controls = kControls,
 };

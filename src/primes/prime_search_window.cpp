@@ -48,7 +48,9 @@ const ControlRow kControls[] = {
     {.control = W::countCaption,
      .caption = "Nombre de nombres premiers de la liste",
      .rect = {480, 4200, 2895, 255}},
-    {.control = W::countLabel, .rect = {480, 4680, 2775, 255}},
+    {.control = W::countLabel,
+     .rect = {480, 4680, 2775, 255},
+     .announceAs = "Nombre de nombres premiers de la liste : %1"},
 };
 
 } // namespace
@@ -60,6 +62,8 @@ const WindowDescription PrimeSearchWindow::description{
     .width = 6840,
     .height = 5115,
     .backColor = colours::silver,
+    .accessibleName = "Nombres premiers : recherche",
+    .mainButton = W::startButton,
     .controls = kControls,
 };
 

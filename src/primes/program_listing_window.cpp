@@ -120,5 +120,7 @@ const WindowDescription ProgramListingWindow::description{
     .width = kWidth,
     .height = 8535,
     .backColor = Colour::system(QPalette::HighlightedText),
+    .accessibleName = "Programme de test des nombres premiers",
+    .page = true,
     .controls = kControls,
 };

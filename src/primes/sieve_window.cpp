@@ -5,6 +5,7 @@
 #include "primes/rules/sieve.h"
 #include "shell/rules/number_format.h"
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/grid_keys.h"
 
 #include <vector>
 
@@ -35,8 +36,9 @@ namespace {
 using namespace ui;
 using W = SieveWindow;
 
-// A marked cell takes the desktop's selection colour.
+// A marked cell takes the desktop's selection colour; screen readers say it is crossed out.
 const Colour kMarked = Colour::system(QPalette::Highlight);
+const QString kMarkedSaid = QStringLiteral("barré");
 const FontSpec kQuestion{.points = 12};
 
 // Ten numbers a row, 1 to 10 on the first row and 241 to 250 on the last; cell 0 lies outside
@@ -115,19 +117,36 @@ const WindowDescription SieveWindow::description{
     .width = 15240,
     .height = 11010,
     .backColor = colours::silver,
+    .accessibleName = "Crible d'Ératosthène",
     .controls = kControls,
 };
 
 void SieveWindow::load() {
-    for (int k = 0; k <= primes::sieve::kLastCell; ++k)
+    std::vector<QWidget*> grid;
+    for (int k = 0; k <= primes::sieve::kLastCell; ++k) {
         setTextOf(cells[k], NumberFormat::integerText(k));
+        if (k > 0)
+            grid.push_back(&get(cells[k]));
+    }
+    ui::navigateAsGrid(grid, 10);
 }
 
 // Marking is the only change a cell undergoes: nothing removes a mark while the window is open.
 void SieveWindow::removeMultiples(int number) {
     const QColor marked = kMarked.resolve();
-    for (const std::int32_t k : primes::sieve::cellsMarkedBy(number))
-        get(cells[k]).setBackColor(marked);
+    int newlyMarked = 0;
+    for (const std::int32_t k : primes::sieve::cellsMarkedBy(number)) {
+        TextBox& cell = get(cells[k]);
+        cell.setBackColor(marked);
+        if (cell.accessibleDescription() != kMarkedSaid) {
+            cell.setAccessibleDescription(kMarkedSaid);
+            ++newlyMarked;
+        }
+    }
+    const QString said = newlyMarked == 0   ? QStringLiteral("Aucun nombre de plus n'est barré")
+                         : newlyMarked == 1 ? QStringLiteral("1 nombre barré")
+                                            : QStringLiteral("%1 nombres barrés").arg(newlyMarked);
+    announce(said);
 }
 
 void SieveWindow::showModelAnswers() {

@@ -70,7 +70,7 @@ const ControlRow kControls[] = {
     {.control = W::samplesChart,
      .rect = {240, 4560, 8490, 2700},
      .accessibleName = "Fluctuation d'échantillonnage"},
-    {.control = W::proportionLabel, .rect = {240, 7320, 8490, 540}, .wordWrap = true},
+    {.control = W::proportionLabel, .rect = {240, 7320, 8490, 540}, .wordWrap = true, .announceAs = "%1"},
 };
 
 } // namespace
@@ -82,6 +82,8 @@ const WindowDescription FrequenciesWindow::description{
     .width = 8970,
     .height = 7980,
     .backColor = colours::silver,
+    .accessibleName = "Fréquences des échantillons",
+    .mainButton = W::simulateButton,
     .controls = kControls,
 };
 

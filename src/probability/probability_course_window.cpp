@@ -176,5 +176,7 @@ const WindowDescription ProbabilityCourseWindow::description{
     .height = 7800,
     // The colour of a title bar's text, white under the usual colour schemes.
     .backColor = Colour::system(QPalette::HighlightedText),
+    .accessibleName = "Cours de probabilités",
+    .page = true,
     .controls = kControls,
 };

@@ -31,7 +31,11 @@ const ControlRow kControls[] = {
      .caption = "Chercher",
      .rect = {240, 840, 1335, 495},
      .handler = call(&W::draw)},
-    {.control = W::resultLabel, .rect = {240, 1560, 3135, 1215}, .wordWrap = true, .breakLongWords = true},
+    {.control = W::resultLabel,
+     .rect = {240, 1560, 3135, 1215},
+     .wordWrap = true,
+     .breakLongWords = true,
+     .announceAs = "Nombre tiré : %1"},
 };
 
 } // namespace
@@ -43,6 +47,8 @@ const WindowDescription RandomNumbersWindow::description{
     .width = 6585,
     .height = 3525,
     .backColor = colours::silver,
+    .accessibleName = "Nombres aléatoires",
+    .mainButton = W::drawButton,
     .controls = kControls,
 };
 

@@ -59,11 +59,13 @@ ControlRow cell(const QString& page, const QString& name, const QString& caption
             .alignment = kCentred};
 }
 // A percentage fills its column from one rule to the next, on one line: see fitOnOneLine().
-ControlRow percentCell(const QString& page, const QString& name, int columnLeft, int top, int height) {
+ControlRow percentCell(const QString& page, const QString& name, int columnLeft, int top, int height,
+                       const QString& said) {
     return {.control = {Kind::Label, name},
             .parent = page,
             .rect = {columnLeft + 15, top, 690, height},
-            .alignment = kCentred};
+            .alignment = kCentred,
+            .announceAs = said + QStringLiteral(" : %1 %")};
 }
 
 // A percentage of 15 significant digits is twice as wide as its column in the usual font. It keeps one
@@ -132,7 +134,8 @@ const std::vector<ControlRow> kControls = [] {
          .rect = {1680, 1215, 1455, 585},
          .font = {.points = 24},
          .alignment = Qt::AlignCenter,
-         .accessibleName = "Résultat du lancer"},
+         .accessibleName = "Résultat du lancer",
+         .announceAs = "Résultat du lancer : %1"},
         {.control = label("Label2"),
          .parent = coin,
          .caption = "Historique",
@@ -154,22 +157,31 @@ const std::vector<ControlRow> kControls = [] {
          .parent = coin,
          .caption = "Nombre de lancés",
          .rect = {120, 3000, 1545, 255}},
-        {.control = W::tossCountLabel, .parent = coin, .rect = {1680, 3000, 1500, 255}},
+        {.control = W::tossCountLabel,
+         .parent = coin,
+         .rect = {1680, 3000, 1500, 255},
+         .announceAs = "Nombre de lancés : %1"},
         {.control = label("Label4"),
          .parent = coin,
          .caption = "Nombre de piles",
          .rect = {120, 3360, 1545, 255}},
-        {.control = W::pileCountLabel, .parent = coin, .rect = {1680, 3360, 1500, 255}},
+        {.control = W::pileCountLabel,
+         .parent = coin,
+         .rect = {1680, 3360, 1500, 255},
+         .announceAs = "Nombre de piles : %1"},
         {.control = label("Label5"),
          .parent = coin,
          .caption = "Nombres de faces",
          .rect = {120, 3720, 1545, 255}},
-        {.control = W::faceCountLabel, .parent = coin, .rect = {1680, 3720, 1500, 255}},
+        {.control = W::faceCountLabel,
+         .parent = coin,
+         .rect = {1680, 3720, 1500, 255},
+         .announceAs = "Nombre de faces : %1"},
         cell(coin, "Label6", "Piles", 3240, 3030),
-        percentCell(coin, W::pilePercentLabel.name, 3240, 3420, 585),
+        percentCell(coin, W::pilePercentLabel.name, 3240, 3420, 585, "Piles"),
         cell(coin, "Label11", "%", 3240, 4020),
         cell(coin, "Label7", "Faces", 3960, 3030),
-        percentCell(coin, W::facePercentLabel.name, 3960, 3420, 585),
+        percentCell(coin, W::facePercentLabel.name, 3960, 3420, 585, "Faces"),
         cell(coin, "Label10", "%", 3960, 4020),
 
         // The die
@@ -224,13 +236,17 @@ const std::vector<ControlRow> kControls = [] {
                     .parent = die,
                     .caption = "Nombre de lancés",
                     .rect = {120, 2400, 1545, 255}});
-    rows.push_back(
-        {.control = W::throwCountLabel, .parent = die, .caption = "0", .rect = {1800, 2400, 255, 255}});
+    rows.push_back({.control = W::throwCountLabel,
+                    .parent = die,
+                    .caption = "0",
+                    .rect = {1800, 2400, 255, 255},
+                    .announceAs = "Nombre de lancés : %1"});
     for (int face = 1; face <= 6; ++face) {
         const int left = 720 * (face - 1);
         rows.push_back(
             cell(die, QStringLiteral("Label%1").arg(22 + face), QString::number(face), left, 2850));
-        rows.push_back(percentCell(die, W::facePercentLabels[std::size_t(face - 1)].name, left, 3210, 705));
+        rows.push_back(percentCell(die, W::facePercentLabels[std::size_t(face - 1)].name, left, 3210, 705,
+                                   QStringLiteral("Face %1").arg(face)));
         rows.push_back(cell(die, QStringLiteral("Label%1").arg(16 + face), QStringLiteral("%"), left, 3990));
     }
     return rows;
@@ -245,6 +261,7 @@ const WindowDescription SimulationWindow::description{
     .width = 8250,
     .height = 4875,
     .backColor = colours::silver,
+    .accessibleName = "Jeu de hasard : pile ou face et lancer de dé",
     .controls = kControls,
 };
 
@@ -334,6 +351,8 @@ void SimulationWindow::showNow() {
         const std::uint8_t shown = pipsOf(m_lastFace);
         for (std::size_t i = 0; i < pips.size(); ++i)
             get(pips[i]).setVisible((shown >> i) & 1U);
+        // The pips are a drawing: the throw button says in words which face they show.
+        get(dieThrowButton).setAccessibleDescription(QStringLiteral("Face %1").arg(m_lastFace));
     }
 }
 
@@ -411,8 +430,10 @@ void SimulationWindow::showDieStatistics() {
 
 void SimulationWindow::throwDieOnce() {
     throwDie(1);
-    if (!program().ended())
+    if (!program().ended()) {
         showDieStatistics();
+        announce(QStringLiteral("Face %1").arg(m_lastFace));
+    }
 }
 
 void SimulationWindow::throwDieSeries() {

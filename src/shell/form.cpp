@@ -4,6 +4,7 @@
 
 #include "shell/program.h"
 #include "shell/rules/placement.h"
+#include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/window_export.h"
@@ -150,4 +151,8 @@ void Form::setTextOf(const ui::Ref<ui::TextBox>& box, std::string_view utf8) {
 
 void Form::setTextOf(const ui::Ref<ui::Label>& label, std::string_view utf8) {
     get(label).setCaption(fromUtf8(utf8));
+}
+
+void Form::announce(const QString& phrase) {
+    ui::announcerOf(&window())->say(phrase);
 }

@@ -82,6 +82,8 @@ public:
     // A box's text as a number, read with the program's decimal separator; nothing when the box
     // does not hold a number.
     std::optional<double> numberIn(const ui::Ref<TextBox>& box);
+    // Has screen readers say a phrase politely, with the results written at the same time.
+    void announce(const QString& phrase);
     static std::string toUtf8(const QString& text) { return text.toStdString(); }
     static QString fromUtf8(std::string_view utf8) {
         return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));

@@ -41,6 +41,7 @@ const WindowDescription Splash::description{
     .width = kWidth,
     .height = kHeight,
     .backColor = colours::skyBlue,
+    .accessibleName = "Niveau Seconde : démarrage",
     .controls = kControls,
 };
 

@@ -4,6 +4,7 @@
 
 #include "shell/toolkit/controls.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QSvgRenderer>
@@ -76,6 +77,17 @@ void Button::paintFlatFace(QPainter& p) const {
     else
         paintOutline(p, box, line, border, border, false);
     p.restore();
+}
+
+void Button::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    if (enter && mods == Qt::NoModifier && !e->isAutoRepeat()) {
+        e->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
 }
 
 void Button::paintEvent(QPaintEvent*) {

@@ -11,7 +11,7 @@ namespace ui {
 
 // A push button whose caption wraps over several lines when it is wider than the button, with
 // an optional flat coloured face or a picture instead of a caption. A '&' in the caption marks
-// the access key (Alt + letter).
+// the access key (Alt + letter). Enter presses a focused button, as Space does.
 class Button : public QPushButton {
 public:
     Button(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& r,
@@ -23,6 +23,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void paintFlatFace(QPainter& p) const;

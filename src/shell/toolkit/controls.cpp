@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/toolkit/controls.h"
 
+#include "shell/toolkit/accessibility.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -34,16 +37,38 @@ Label::Label(QWidget* parent, const Setup& setup)
     setBackColor(setup.backColor);
 }
 
+void Label::setCaption(const QString& c) {
+    setText(c);
+    if (m_announceAs.isEmpty())
+        return;
+    const QString phrase = c.trimmed().isEmpty() ? QString() : m_announceAs.arg(c.simplified());
+    setAccessibleName(phrase);
+    announcerOf(this)->labelWritten(this, phrase);
+}
+
+void Label::announceAs(const QString& pattern) {
+    m_announceAs = pattern;
+    if (!text().trimmed().isEmpty())
+        setAccessibleName(pattern.arg(text().simplified()));
+}
+
 void Label::paintEvent(QPaintEvent* e) {
     if (!m_breakLongWords) {
         QLabel::paintEvent(e);
-        return;
+    } else {
+        QPainter p(this);
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        QTextOption option(alignment());
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        p.drawText(QRectF(contentsRect()), text(), option);
     }
-    QPainter p(this);
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    QTextOption option(alignment());
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    p.drawText(QRectF(contentsRect()), text(), option);
+    // A text that takes the focus (on a page to read) shows where the focus is.
+    if (hasFocus()) {
+        QPainter p(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+    }
 }
 
 void Label::setForeColor(const QColor& c) {
@@ -97,6 +122,7 @@ MultiLineTextBox::MultiLineTextBox(QWidget* parent, const QString& name, const t
                                    const FontSpec& font, bool readOnly) {
     setupControl(this, parent, name, r, font);
     setReadOnly(readOnly);
+    setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     connect(this, &QPlainTextEdit::textChanged, this, [this] { chooseWrap(); });

@@ -38,7 +38,11 @@ public:
 
     Label(QWidget* parent, const Setup& setup);
     QString caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
+    // Writes the caption; a label that holds a result has it announced (see announceAs).
+    void setCaption(const QString& c);
+    // Makes the label a result: each caption written by code is said by screen readers as the
+    // pattern with the caption for %1 ("Discriminant : %1"), which is also the label's name.
+    void announceAs(const QString& pattern);
     void setForeColor(const QColor& c);
     void setBackColor(const QColor& c); // an invalid colour makes the label transparent
 
@@ -47,6 +51,7 @@ protected:
 
 private:
     bool m_breakLongWords = false;
+    QString m_announceAs;
 };
 
 // A single-line text box. textChanged fires on every change of its text, also a change made by
@@ -69,7 +74,8 @@ private:
     void pasteWhatFits();
 };
 
-// A multi-line, word-wrapped text box, usually read-only. Like the single-line box it keeps at
+// A multi-line, word-wrapped text box, usually read-only. Tab moves on to the next control, as in
+// every other box, rather than type a tab character. Like the single-line box it keeps at
 // most TextBox::kMaxLength characters: a longer paste keeps its beginning, and typing stops at the
 // limit. A line without a blank is broken anywhere, so that laying it out costs no more than its
 // length.

@@ -3,6 +3,7 @@
 #include "shell/toolkit/description.h"
 
 #include "shell/form.h"
+#include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/chart_view.h"
 #include "shell/toolkit/controls.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QShortcut>
 
 namespace ui {
 
@@ -62,9 +64,10 @@ private:
 // Builds the controls of one window, row by row.
 class Builder {
 public:
-    Builder(Form& form, FormWindow* window)
+    Builder(Form& form, FormWindow* window, const WindowDescription& description)
         : m_form(form)
-        , m_window(window) {}
+        , m_window(window)
+        , m_description(description) {}
 
     void add(const ControlRow& row) {
         QObject* made = make(row);
@@ -74,6 +77,9 @@ public:
                 w->setVisible(false);
             nameForScreenReaders(w, row);
             connectMouse(w, row);
+            connectEnter(w, row);
+            if (m_description.page && row.control.kind == Kind::Label && !row.caption.trimmed().isEmpty())
+                w->setFocusPolicy(Qt::StrongFocus);
         }
     }
 
@@ -231,6 +237,8 @@ private:
         switch (row.control.kind) {
         case Kind::Label:
             m_lastLabel = row.caption.simplified();
+            if (!row.announceAs.isEmpty())
+                static_cast<Label*>(w)->announceAs(row.announceAs);
             break;
         case Kind::TextBox:
         case Kind::MultiLineTextBox:
@@ -242,8 +250,31 @@ private:
         default:
             break;
         }
-        if (!name.isEmpty())
-            w->setAccessibleName(name);
+        if (name.isEmpty())
+            return;
+        w->setAccessibleName(name);
+        // The text an editable combo box holds is a box of its own for screen readers.
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(name);
+    }
+
+    // Enter in a single-line box presses the box's button or the window's main button, when the
+    // pupil could press it.
+    void connectEnter(QWidget* w, const ControlRow& row) {
+        QLineEdit* edit = nullptr;
+        if (row.control.kind == Kind::TextBox)
+            edit = static_cast<TextBox*>(w);
+        else if (row.control.kind == Kind::ComboBox)
+            edit = static_cast<ComboBox*>(w)->lineEdit();
+        const QString button =
+            row.enterPresses.name.isEmpty() ? m_description.mainButton.name : row.enterPresses.name;
+        if (!edit || button.isEmpty())
+            return;
+        QObject::connect(edit, &QLineEdit::returnPressed, w, [window = m_window, button] {
+            auto* b = qobject_cast<QAbstractButton*>(window->control(button));
+            if (b && b->isVisibleTo(window) && b->isEnabled())
+                b->click();
+        });
     }
 
     void connectMouse(QWidget* w, const ControlRow& row) {
@@ -266,19 +297,27 @@ private:
 
     Form& m_form;
     FormWindow* m_window;
+    const WindowDescription& m_description;
     QString m_lastLabel;
 };
 
 } // namespace
 
 FormWindow* build(Form& form, const WindowDescription& description) {
+    installAccessibleFactories();
     auto* window = new FormWindow(QString::fromLatin1(description.name), description.title,
                                   description.border, description.width, description.height);
+    if (!description.accessibleName.isEmpty())
+        window->setAccessibleName(description.accessibleName);
     if (description.backColor.isValid())
         window->setBackColor(description.backColor.resolve());
-    Builder builder(form, window);
+    Builder builder(form, window, description);
     for (const ControlRow& row : description.controls)
         builder.add(row);
+    if (description.page) {
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+        QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+    }
     if (description.onDblClick)
         new BackgroundDoubleClick(window->client(), [&form, h = description.onDblClick] { h(form); });
     if (description.onMouseMove) {

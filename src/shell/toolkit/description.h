@@ -249,6 +249,11 @@ struct ControlRow {
     // What a screen reader says for a control without a caption of its own. A text box or list
     // without one is named after the label just before it.
     QString accessibleName = {};
+    // A label that shows a result: what a screen reader says when code writes its caption, %1
+    // standing for the caption ("Discriminant : %1"; "%1" for a caption that says it all).
+    QString announceAs = {};
+    // The button that Enter in this single-line box presses, instead of the window's main button.
+    Ref<Button> enterPresses = {};
     Handler handler = {};
     MouseHandler onMouseDown = {};
     MouseHandler onMouseMove = {};
@@ -265,6 +270,13 @@ struct WindowDescription {
     Colour backColor = {};
     // Centred on the screen each time its controls are built; otherwise the window manager places it.
     bool centred = false;
+    // What a screen reader calls the window, in words, when its title bar shows a code.
+    QString accessibleName = {};
+    // The button that Enter in any single-line box of the window presses (when it is shown).
+    Ref<Button> mainButton = {};
+    // A page to read: Tab walks through its texts, which take the focus in turn, and Escape
+    // closes it as its title bar's close box does.
+    bool page = false;
     std::span<const ControlRow> controls = {};
     // A double-click on the window's own background, not on one of its controls.
     Handler onDblClick = {};

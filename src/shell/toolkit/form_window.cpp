@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/toolkit/form_window.h"
 
+#include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/decorations.h"
 
 #include <QCloseEvent>
@@ -33,12 +34,15 @@ FormWindow::FormWindow(const QString& name, const QString& title, Border border,
     : m_client(new ClientArea(this))
     , m_border(border)
     , m_clientWidth(clientWidth) {
+    installAccessibleFactories();
     setObjectName(name);
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_client);
+    // Made now, so that it is shown with the window and screen readers know it from the start.
+    new Announcer(this);
     const QSize client(twips::toPx(clientWidth), twips::toPx(clientHeight));
     switch (border) {
     case Border::None:

@@ -32,6 +32,7 @@ private:
 // The top-level widget of a window: a title, a border style, an optional menu bar and a client
 // area of a fixed size in twips where the controls live.
 class FormWindow : public QWidget {
+    Q_OBJECT
 public:
     enum class Border { None, FixedSingle, FixedDialog, Sizable };
 

@@ -2,33 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/toolkit/frame.h"
 
+#include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/controls.h"
 
-#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace ui {
-
-namespace {
-// Screen readers see a frame as a group named by its caption.
-QAccessibleInterface* frameAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String(Frame::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
-    return nullptr;
-}
-} // namespace
 
 Frame::Frame(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& r,
              const FontSpec& font)
     : m_caption(caption)
     , m_fore(colours::systemWindowText()) {
+    // Screen readers see a frame as a group named by its caption, holding its controls; the
+    // factory must be there before the first name given makes Qt remember a plain widget.
+    installAccessibleFactories();
     setupControl(this, parent, name, r, font);
     setAccessibleName(caption);
-    static const bool installed = [] {
-        QAccessible::installFactory(frameAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }
 
 void Frame::setBackColor(const QColor& c) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/toolkit/list_box.h"
 
+#include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/list_box_accessible.h"
 
@@ -62,6 +63,12 @@ void ListBox::addNumber(std::int64_t value) {
 }
 
 void ListBox::clear() {
+    // Screen readers hear that the lines went; the bridge to them accepts a removed child, not a
+    // reordered list.
+    if (m_shown > 0 && screenReaderListening()) {
+        QAccessibleEvent removed(accessibleRow(0), QAccessible::ObjectDestroyed);
+        notifyScreenReaders(removed);
+    }
     forgetAccessibleRows();
     m_lines.clear();
     m_shown = 0;
@@ -69,10 +76,6 @@ void ListBox::clear() {
     m_widest = 0;
     updateScrollBars();
     viewport()->update();
-    if (QAccessible::isActive()) {
-        QAccessibleEvent e(this, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&e);
-    }
 }
 
 void ListBox::selectLast() {
@@ -101,9 +104,11 @@ void ListBox::publish() {
         scrollToRow(m_selected);
     measureRowsInView();
     viewport()->update();
-    if (QAccessible::isActive() && m_shown != before) {
-        QAccessibleEvent e(this, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&e);
+    if (m_shown > before && screenReaderListening()) {
+        // One new child per batch is enough for a screen reader to know the list grew: a
+        // search that shows thousands of lines at once does not send thousands of events.
+        QAccessibleEvent added(accessibleRow(m_shown - 1), QAccessible::ObjectCreated);
+        notifyScreenReaders(added);
         announceSelection();
     }
     if (m_whenShown)
@@ -279,18 +284,18 @@ bool ListBox::viewportEvent(QEvent* e) {
 }
 
 void ListBox::announceSelection() {
-    if (!QAccessible::isActive())
+    if (!screenReaderListening())
         return;
     const int row = shownSelection();
     if (row < 0)
         return;
     QAccessibleEvent selection(this, QAccessible::Selection);
     selection.setChild(row);
-    QAccessible::updateAccessibility(&selection);
+    notifyScreenReaders(selection);
     if (hasFocus()) {
         QAccessibleEvent focus(this, QAccessible::Focus);
         focus.setChild(row);
-        QAccessible::updateAccessibility(&focus);
+        notifyScreenReaders(focus);
     }
 }
 

@@ -27,7 +27,10 @@ constexpr auto kProgressAfter = std::chrono::milliseconds(250);
 constexpr auto kProgressEvery = std::chrono::milliseconds(200);
 // The law's chart keeps about one column of throws per pixel across.
 constexpr int kLawColumns = 8490 / 15;
+// While a series runs, the law's chart is repainted at most every 50 ms, and never so often that
+// painting it takes more than a tenth of the time: the throws come first.
 constexpr auto kLawChartEvery = std::chrono::milliseconds(50);
+constexpr int kLawChartCostShare = 10;
 
 const ControlRow kControls[] = {
     {.control = label("Label3"),
@@ -234,13 +237,14 @@ void FrequenciesWindow::showLaw() {
 
 void FrequenciesWindow::refreshLawChart() {
     const auto now = Clock::now();
-    if (now - m_lawChartShown >= kLawChartEvery) {
+    const auto every = std::max<Clock::duration>(kLawChartEvery, kLawChartCostShare * m_lawPicture.paintCost);
+    if (now - m_lawChartShown >= every) {
         m_lawChartShown = now;
         m_lawChartTimer.stop();
         get(lawChart).refresh();
     } else if (!m_lawChartTimer.isActive()) {
         m_lawChartTimer.start(
-            std::chrono::duration_cast<std::chrono::milliseconds>(kLawChartEvery - (now - m_lawChartShown)) +
+            std::chrono::duration_cast<std::chrono::milliseconds>(every - (now - m_lawChartShown)) +
             std::chrono::milliseconds(1));
     }
 }

@@ -128,6 +128,12 @@ QString groupedText(std::int64_t value) {
 }
 
 void LawOfLargeNumbersChart::paint(QPainter& painter, const QSizeF& size) const {
+    const auto start = std::chrono::steady_clock::now();
+    paintChart(painter, size);
+    paintCost = std::chrono::steady_clock::now() - start;
+}
+
+void LawOfLargeNumbersChart::paintChart(QPainter& painter, const QSizeF& size) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const std::int64_t throws = trace ? trace->throws() : 0;

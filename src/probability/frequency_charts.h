@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 // The frequency of the success after each throw of the history, against the number of throws,
 // with the probability p and the curves p − 1/√n and p + 1/√n.
 class LawOfLargeNumbersChart : public ui::ChartPicture {
@@ -15,9 +17,14 @@ public:
     double p = 0.5;
     char decimalSeparator = ',';
     QString said; // what a screen reader hears
+    // How long the last painting took: a live chart is repainted no more often than its cost allows.
+    mutable std::chrono::steady_clock::duration paintCost{};
 
     void paint(QPainter& painter, const QSizeF& size) const override;
     QString description() const override { return said; }
+
+private:
+    void paintChart(QPainter& painter, const QSizeF& size) const;
 };
 
 // The frequency of each sample against its number, with p and the band p ± 1/√n: the samples

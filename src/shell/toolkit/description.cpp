@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/toolkit/description.h"
 
-#include "shell/form.h"
 #include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/chart_view.h"
@@ -96,7 +95,7 @@ private:
     template <class Sender, class Signal> void connect(Sender* sender, Signal signal, const ControlRow& row) {
         if (!row.handler)
             return;
-        QObject::connect(sender, signal, &m_form, [&form = m_form, h = row.handler] { h(form); });
+        QObject::connect(sender, signal, m_window, [&form = m_form, h = row.handler] { h(form); });
     }
 
     QObject* make(const ControlRow& row) {
@@ -286,13 +285,13 @@ private:
             return [&form, h](int button, int shift, double x, double y) { h(form, button, shift, x, y); };
         };
         if (row.onMouseDown)
-            QObject::connect(mouse, &MouseTwips::mouseDown, &m_form, relay(row.onMouseDown));
+            QObject::connect(mouse, &MouseTwips::mouseDown, m_window, relay(row.onMouseDown));
         if (row.onMouseMove) {
             w->setMouseTracking(true);
-            QObject::connect(mouse, &MouseTwips::mouseMove, &m_form, relay(row.onMouseMove));
+            QObject::connect(mouse, &MouseTwips::mouseMove, m_window, relay(row.onMouseMove));
         }
         if (row.onMouseUp)
-            QObject::connect(mouse, &MouseTwips::mouseUp, &m_form, relay(row.onMouseUp));
+            QObject::connect(mouse, &MouseTwips::mouseUp, m_window, relay(row.onMouseUp));
     }
 
     Form& m_form;
@@ -325,7 +324,7 @@ FormWindow* build(Form& form, const WindowDescription& description) {
         ClientArea* client = window->client();
         client->setMouseTracking(true);
         QObject::connect(
-            new MouseTwips(client), &MouseTwips::mouseMove, &form,
+            new MouseTwips(client), &MouseTwips::mouseMove, window,
             [&form, client, h = description.onMouseMove](int button, int shift, double x, double y) {
                 const QPoint at = QPointF(x / twips::perPixel, y / twips::perPixel).toPoint();
                 if (!onControl(client, at))

@@ -24,22 +24,39 @@ void FrequencyTrace::reset(int columns) {
 }
 
 void FrequencyTrace::add(bool success) {
-    ++m_throws;
-    m_successes += success ? 1 : 0;
-    const double f = double(m_successes) / double(m_throws);
     if (m_columns.empty() || m_inColumn == m_perColumn) {
+        settle();
         if (std::ssize(m_columns) == 2 * m_wanted)
             mergePairs();
+        ++m_throws;
+        m_successes += success ? 1 : 0;
+        const double f = double(m_successes) / double(m_throws);
         m_columns.push_back({.low = f, .high = f, .last = f, .throws = m_throws});
         m_inColumn = 1;
         return;
     }
+    ++m_throws;
+    ++m_inColumn;
+    if (!success)
+        return;
+    // The frequency falls with each failure and rises with each success: inside a column it is
+    // lowest just before a success or at the column's end, and highest just after a success or at
+    // its start. Only those throws need a division (a series adds millions of throws).
+    ++m_successes;
     Column& c = m_columns.back();
+    c.low = std::min(c.low, double(m_successes - 1) / double(m_throws - 1));
+    c.high = std::max(c.high, double(m_successes) / double(m_throws));
+}
+
+void FrequencyTrace::settle() const {
+    if (m_columns.empty())
+        return;
+    Column& c = m_columns.back();
+    const double f = double(m_successes) / double(m_throws);
     c.low = std::min(c.low, f);
     c.high = std::max(c.high, f);
     c.last = f;
     c.throws = m_throws;
-    ++m_inColumn;
 }
 
 void FrequencyTrace::mergePairs() {

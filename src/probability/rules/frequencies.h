@@ -44,19 +44,25 @@ public:
     std::int64_t successes() const { return m_successes; }
     // The frequency after the last throw; nothing before the first.
     std::optional<double> frequency() const;
-    std::span<const Column> columns() const { return m_columns; }
+    std::span<const Column> columns() const {
+        settle();
+        return m_columns;
+    }
     std::int64_t throwsPerColumn() const { return m_perColumn; }
     int wantedColumns() const { return m_wanted; }
 
 private:
     void mergePairs();
+    // Brings the last column up to the last throw (its end, lowest and highest frequencies).
+    void settle() const;
 
     int m_wanted;
     std::int64_t m_throws = 0;
     std::int64_t m_successes = 0;
     std::int64_t m_perColumn = 1;
     std::int64_t m_inColumn = 0; // throws in the last column
-    std::vector<Column> m_columns;
+    // The last column is brought up to date when read (settle), not at every throw.
+    mutable std::vector<Column> m_columns;
 };
 
 // Whether a sample of n throws with k successes has its frequency k/n in [p − 1/√n ; p + 1/√n],

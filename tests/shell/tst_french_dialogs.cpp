@@ -75,7 +75,8 @@ private Q_SLOTS:
             }
         });
         QVERIFY(!dialogs.askSaveFile(nullptr, QStringLiteral("Enregistrer le programme"),
-                                     {QStringLiteral("Programme Python (*.py)")}, QStringLiteral("autre.py")));
+                                     {QStringLiteral("Programme Python (*.py)")},
+                                     QStringLiteral("autre.py")));
         QCOMPARE(folder, QDir(dir.path()).absolutePath());
     }
 };

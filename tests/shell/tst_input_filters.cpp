@@ -81,7 +81,7 @@ private Q_SLOTS:
         QFETCH(QString, left);
         QFETCH(int, messages);
         const boxFilters::Filter filters[] = {boxFilters::wholeNumbers, boxFilters::nonNegativeNumbers,
-                                             boxFilters::signedNumbers};
+                                              boxFilters::signedNumbers};
         TestProgram tp(sep.toLatin1());
         FilteredBox form(*tp, filters[filter]);
         typeInto(&form.box(), typed);

@@ -6,10 +6,10 @@
 
 #include "test_program.h"
 
+#include "app/window_catalog.h"
 #include "shell/main_menu.h"
 #include "shell/splash.h"
 #include "shell/toolkit/controls.h"
-#include "app/window_catalog.h"
 
 #include <QPushButton>
 

@@ -6,8 +6,8 @@
 
 #include "test_program.h"
 
-#include "shell/toolkit/controls.h"
 #include "app/window_catalog.h"
+#include "shell/toolkit/controls.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
+#include "app/app_setup.h"
+#include "app/window_catalog.h"
 #include "equations/degree2_window.h"
 #include "graphs/graph_window.h"
-#include "app/app_setup.h"
 #include "shell/main_menu.h"
 #include "shell/production_services.h"
 #include "shell/toolkit/button.h"
@@ -12,7 +13,6 @@
 #include "shell/toolkit/drawing_surface.h"
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/window_export.h"
-#include "app/window_catalog.h"
 
 #include <QAction>
 #include <QApplication>

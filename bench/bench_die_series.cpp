@@ -15,6 +15,7 @@
 #include "shell/toolkit/list_box.h"
 
 #include "measure.h"
+#include "timer_gaps.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -37,6 +38,7 @@ using measure::seconds;
 using measure::threadSeconds;
 
 using measure::Clock;
+using measure::TimerGaps;
 constexpr std::int32_t kThrows = 1'000'000;
 constexpr std::int32_t kLongThrows = 100'000'000;
 constexpr int kRuns = 5;
@@ -96,39 +98,24 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     ClockDraws plainDraws;
 
-    // A 5 ms timer, as any animation of the program would have; its largest gap while the
-    // window throws says how long the pupil may wait for a reaction.
-    QTimer ticker;
-    ticker.setTimerType(Qt::PreciseTimer);
-    Clock::time_point lastTick;
+    TimerGaps gaps;
     Clock::duration largestGap{};
     Clock::duration runGap{};
-    bool throwing = false;
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const auto now = Clock::now();
-        if (throwing) {
-            largestGap = std::max(largestGap, now - lastTick);
-            runGap = std::max(runGap, now - lastTick);
-        }
-        lastTick = now;
-    });
-    ticker.start(5);
 
     // One series of n throws after "Effacer"; returns its wall time.
     const auto series = [&](std::int32_t n, double& cpu) {
         window.get(SimulationWindow::dieClearButton).click();
         QCoreApplication::processEvents();
         answers.answer = QString::number(n);
-        lastTick = Clock::now();
-        runGap = {};
         pump.longestCpu = pump.longestWall = 0;
-        throwing = true;
+        gaps.restart();
         const double cpuStart = threadSeconds();
         const auto start = Clock::now();
         window.get(SimulationWindow::dieSeriesButton).click();
         const double wall = seconds(Clock::now() - start);
         cpu = threadSeconds() - cpuStart;
-        throwing = false;
+        runGap = gaps.largest();
+        largestGap = std::max(largestGap, runGap);
         QCoreApplication::processEvents();
         return wall;
     };

@@ -13,6 +13,7 @@
 #include "shell/toolkit/controls.h"
 
 #include "measure.h"
+#include "timer_gaps.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -27,6 +28,7 @@ namespace {
 using measure::Clock;
 using measure::median;
 using measure::seconds;
+using measure::TimerGaps;
 
 class AnsweringDialogs : public QtDialogs {
 public:
@@ -50,16 +52,7 @@ int main(int argc, char* argv[]) {
     simulation.show();
     QCoreApplication::processEvents();
 
-    QTimer ticker;
-    ticker.setTimerType(Qt::PreciseTimer);
-    Clock::time_point lastTick = Clock::now();
-    Clock::duration gap{};
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const auto now = Clock::now();
-        gap = std::max(gap, now - lastTick);
-        lastTick = now;
-    });
-    ticker.start(5);
+    TimerGaps gaps;
 
     // A die series of a million throws, after "Effacer".
     const auto series = [&] {
@@ -95,11 +88,11 @@ int main(int argc, char* argv[]) {
         frequencies.get(FrequenciesWindow::sampleCountBox).setText(QStringLiteral("1000000"));
         frequencies.get(FrequenciesWindow::sampleSizeBox).setText(QStringLiteral("1000000"));
         QCoreApplication::processEvents();
-        lastTick = Clock::now();
-        gap = {};
+        gaps.restart();
         const auto start = Clock::now();
         frequencies.get(FrequenciesWindow::simulateButton).click();
         sampling.push_back(seconds(Clock::now() - start));
+        const Clock::duration gap = gaps.largest();
         worstGap = std::max(worstGap, gap);
         QCoreApplication::processEvents();
         std::printf(

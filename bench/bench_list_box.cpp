@@ -11,6 +11,7 @@
 #include "shell/toolkit/list_box.h"
 
 #include "measure.h"
+#include "timer_gaps.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -34,6 +35,7 @@ using measure::residentKiB;
 using measure::threadMs;
 
 using measure::Clock;
+using measure::TimerGaps;
 
 // The production pump, timing each time it runs the pending events (a batch of lines shown).
 class TimedPump : public EventPump {
@@ -77,16 +79,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
 
     TimedPump pump;
-    QTimer ticker;
-    ticker.setTimerType(Qt::PreciseTimer);
-    Clock::time_point lastTick = Clock::now();
-    Clock::duration gap{};
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const auto now = Clock::now();
-        gap = std::max(gap, now - lastTick);
-        lastTick = now;
-    });
-    ticker.start(5);
+    TimerGaps gaps;
 
     std::vector<Stretch> stretches{{100'000}, {1'000'000}, {10'000'000}};
     const long before = residentKiB();
@@ -110,16 +103,14 @@ int main(int argc, char* argv[]) {
     for (Stretch& s : stretches) {
         // Filled as fast as the loop goes...
         const auto start = Clock::now();
-        lastTick = start;
-        gap = {};
+        gaps.restart();
         while (line < s.upTo)
             append(nullptr);
         s.total = Clock::now() - start;
-        s.fillGap = gap;
+        s.fillGap = gaps.largest();
         // ...then, at this length, half a second of a line every 20 microseconds, the pace of a
         // fast search, where every batch is timed.
-        lastTick = Clock::now();
-        gap = {};
+        gaps.restart();
         const auto steadyEnd = Clock::now() + std::chrono::milliseconds(500);
         while (Clock::now() < steadyEnd) {
             const auto next = Clock::now() + std::chrono::microseconds(20);
@@ -127,7 +118,7 @@ int main(int argc, char* argv[]) {
             }
             append(&s);
         }
-        s.largestGap = gap;
+        s.largestGap = gaps.largest();
     }
     // The last batch reaches the screen within a frame: let it come before checking what is shown.
     const auto shownBy = Clock::now() + std::chrono::milliseconds(200);

@@ -22,6 +22,7 @@
 #include "shell/toolkit/list_box.h"
 
 #include "measure.h"
+#include "timer_gaps.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -47,6 +48,7 @@ using measure::seconds;
 using measure::threadSeconds;
 
 using measure::Clock;
+using measure::TimerGaps;
 
 // The reference: the same trial division written plainly.
 bool plainIsPrime(std::int32_t n) {
@@ -110,18 +112,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     const int cores = int(std::thread::hardware_concurrency());
 
-    QTimer ticker;
-    ticker.setTimerType(Qt::PreciseTimer);
-    Clock::time_point lastTick;
-    Clock::duration largestGap{};
-    bool searching = false;
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const auto now = Clock::now();
-        if (searching)
-            largestGap = std::max(largestGap, now - lastTick);
-        lastTick = now;
-    });
-    ticker.start(5);
+    TimerGaps gaps;
 
     using W = PrimeSearchWindow;
     Timing plain, isPrime, here, threads;
@@ -139,16 +130,13 @@ int main(int argc, char* argv[]) {
         upperBox->setText(QString::number(upper));
         QCoreApplication::processEvents();
         const long before = residentKiB();
-        lastTick = Clock::now();
-        largestGap = {};
-        searching = true;
+        gaps.restart();
         const double cpuStart = threadSeconds();
         const auto start = Clock::now();
         window.get(W::startButton).click();
         t.wall.push_back(seconds(Clock::now() - start));
         t.cpu.push_back(threadSeconds() - cpuStart);
-        searching = false;
-        gap = std::max(gap, largestGap);
+        gap = std::max(gap, gaps.largest());
         ListBox* list = &window.get(W::primesList);
         // The last batch reaches the screen within a frame.
         for (const auto shown = Clock::now() + std::chrono::seconds(1);

@@ -154,6 +154,16 @@ unnamed = []
 controls_read = 0
 
 
+def said_after_key(control, pattern, what, name="Return"):
+    """Gives the control the focus, presses the key there and expects the announcement; returns
+    where the events of that key begin."""
+    focus(control)
+    mark = len(events)
+    key(name)
+    expect_said(mark, pattern, what)
+    return mark
+
+
 def read_window(w):
     """Dumps a window's tree and checks that every control that takes the focus has a name."""
     global controls_read
@@ -264,25 +274,16 @@ def run(proc):
     if w:
         box = find(w, "text", "Nombre à vérifier")
         type_into(box, "91")
-        focus(box)
-        mark = len(events)
-        key("Return")
-        expect_said(mark, r"^Le nombre est composé$", "vérification")
+        said_after_key(box, r"^Le nombre est composé$", "vérification")
         decompose = find(w, "push button", "Décomposition")
-        mark = len(events)
-        focus(decompose)
-        key("KP_Enter")
-        expect_said(mark, r"^Décomposition : 91=13\*7$", "décomposition")
+        said_after_key(decompose, r"^Décomposition : 91=13\*7$", "décomposition", "KP_Enter")
 
     w = open_from(app, menu, "Rechercher les nombres premiers", "Nombres premiers : recherche")
     if w:
         type_into(find(w, "text", "Chercher les nombres premiers entre"), "1")
         upper = find(w, "text", "et")
         type_into(upper, "30")
-        focus(upper)
-        mark = len(events)
-        key("Return")
-        expect_said(mark, r"^Nombre de nombres premiers de la liste : 10$", "recherche")
+        mark = said_after_key(upper, r"^Nombre de nombres premiers de la liste : 10$", "recherche")
         added = [e for e in events[mark:] if e[0].startswith("object:children-changed:add")
                  and e[2] == "Nombres premiers trouvés"]
         if not added:
@@ -294,10 +295,7 @@ def run(proc):
     if w:
         box = find(w, "text", "Nombre pair")
         type_into(box, "28")
-        focus(box)
-        mark = len(events)
-        key("Return")
-        expect_said(mark, r"28", "Goldbach")
+        said_after_key(box, r"28", "Goldbach")
 
     w = open_from(app, menu, "Exercice Crible d'Eratosthene", "Crible d'Ératosthène")
     if w:
@@ -322,18 +320,12 @@ def run(proc):
     if w:
         k = find(w, "text", "k")
         type_into(k, "5")
-        focus(k)
-        mark = len(events)
-        key("Return")
-        expect_said(mark, r"^Solution : x = 5$", "degré 1")
+        said_after_key(k, r"^Solution : x = 5$", "degré 1")
     w = open_from(app, menu, "    Degré 2      (avec x2)", "Équations du second degré")
     if w:
         type_into(find(w, "text", "c"), "-4")
         k = find(w, "text", "k")
-        focus(k)
-        mark = len(events)
-        key("Return")
-        expect_said(mark, r"^Discriminant : 16$", "discriminant")
+        said_after_key(k, r"^Discriminant : 16$", "discriminant")
         mark = len(events)
         press(find(w, "push button", "&Solutions") or find(w, "push button", "Solutions"))
         expect_said(mark, r"^Première solution : 2\. Deuxième solution : -2$", "solutions")
@@ -347,10 +339,7 @@ def run(proc):
         type_into(find(w, "text", "b"), "6")
         c = find(w, "text", "c")
         type_into(c, "10")
-        focus(c)
-        mark = len(events)
-        key("Return")
-        expect_said(mark, r"^Équation : -?2 x \+ -?3 y = -?5$", "simplification")
+        said_after_key(c, r"^Équation : -?2 x \+ -?3 y = -?5$", "simplification")
     reference = open_from(app, menu, "Les fonctions de references", "Les fonctions de référence : introduction")
     if reference:
         ok = find(reference, "push button", pattern=r"(?i)^ok$")
@@ -416,10 +405,7 @@ def run(proc):
         type_into(find(w, "text", "n"), "5")
         k = find(w, "text", "k")
         type_into(k, "2")
-        focus(k)
-        mark = len(events)
-        key("Return")
-        expect_said(mark, r"^Nombre de combinaisons : 10$", "combinaisons")
+        said_after_key(k, r"^Nombre de combinaisons : 10$", "combinaisons")
     page = open_from(app, menu, "Cours de probabilités", "Cours de probabilités")
     if page:
         key("Escape")

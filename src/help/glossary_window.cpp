@@ -3,6 +3,7 @@
 #include "help/glossary_window.h"
 
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/grid_keys.h"
 #include "shell/toolkit/keyboard_access.h"
 
 #include <QKeyEvent>
@@ -161,28 +162,11 @@ void GlossaryWindow::load() {
         new KeyboardAccess(&label, {.activate = [this, i] { showDefinitionOf(i); },
                                     .key =
                                         [this, i](const QKeyEvent& key) {
-                                            switch (key.key()) {
-                                            case Qt::Key_Left:
-                                                focusTerm(i - 1);
-                                                return true;
-                                            case Qt::Key_Right:
-                                                focusTerm(i + 1);
-                                                return true;
-                                            case Qt::Key_Up:
-                                                focusTerm(i >= kColumns ? i - kColumns : i);
-                                                return true;
-                                            case Qt::Key_Down:
-                                                focusTerm(i + kColumns < kTermCount ? i + kColumns : i);
-                                                return true;
-                                            case Qt::Key_Home:
-                                                focusTerm(0);
-                                                return true;
-                                            case Qt::Key_End:
-                                                focusTerm(kTermCount - 1);
-                                                return true;
-                                            default:
+                                            const int to = gridTarget(key.key(), i, kTermCount, kColumns);
+                                            if (to < 0)
                                                 return false;
-                                            }
+                                            focusTerm(to);
+                                            return true;
                                         },
                                     // The window opening puts the focus on the first term: the definition
                                     // area stays empty until the pupil moves.

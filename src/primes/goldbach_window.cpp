@@ -93,7 +93,7 @@ void GoldbachWindow::findSum() {
     Pump& pump = program().pump();
     // The box is read again at each prime candidate: an edit during the search changes the
     // partner and the number written from then on. A box emptied meanwhile ends the search.
-    const auto typed = [&] { return numbers.toDouble(textOf(evenNumberBox)); };
+    const auto typed = [&] { return numberIn(evenNumberBox); };
     for (m_smallerPrime = 2; m_smallerPrime <= *number; ++m_smallerPrime) {
         pump();
         if (searchStopped(search))

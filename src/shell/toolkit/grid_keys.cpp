@@ -37,32 +37,10 @@ protected:
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
             return false;
-        const int last = int(m_cells.size()) - 1;
-        int to = at;
-        switch (key->key()) {
-        case Qt::Key_Left:
-            to = at - 1;
-            break;
-        case Qt::Key_Right:
-            to = at + 1;
-            break;
-        case Qt::Key_Up:
-            to = at - m_columns;
-            break;
-        case Qt::Key_Down:
-            to = at + m_columns;
-            break;
-        case Qt::Key_Home:
-            to = 0;
-            break;
-        case Qt::Key_End:
-            to = last;
-            break;
-        default:
+        const int to = gridTarget(key->key(), at, int(m_cells.size()), m_columns);
+        if (to < 0)
             return false;
-        }
-        // At an edge the focus stays where it is.
-        if (to >= 0 && to <= last && m_cells[std::size_t(to)])
+        if (m_cells[std::size_t(to)])
             m_cells[std::size_t(to)]->setFocus(Qt::OtherFocusReason);
         return true;
     }
@@ -90,6 +68,34 @@ private:
 };
 
 } // namespace
+
+int gridTarget(int key, int at, int count, int columns) {
+    int to = at;
+    switch (key) {
+    case Qt::Key_Left:
+        to = at - 1;
+        break;
+    case Qt::Key_Right:
+        to = at + 1;
+        break;
+    case Qt::Key_Up:
+        to = at - columns;
+        break;
+    case Qt::Key_Down:
+        to = at + columns;
+        break;
+    case Qt::Key_Home:
+        to = 0;
+        break;
+    case Qt::Key_End:
+        to = count - 1;
+        break;
+    default:
+        return -1;
+    }
+    // At an edge the focus stays where it is.
+    return to >= 0 && to < count ? to : at;
+}
 
 void navigateAsGrid(const std::vector<QWidget*>& cells, int columns) {
     if (cells.empty() || columns <= 0)

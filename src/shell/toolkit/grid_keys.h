@@ -14,4 +14,8 @@ namespace ui {
 // readers, which read it as it takes the focus.
 void navigateAsGrid(const std::vector<QWidget*>& cells, int columns);
 
+// The cell an arrow key, Home or End leads to from cell `at` of a grid of `count` cells laid out
+// row after row in `columns` columns: `at` itself at an edge, -1 for any other key.
+int gridTarget(int key, int at, int count, int columns);
+
 } // namespace ui

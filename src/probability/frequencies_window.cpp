@@ -27,10 +27,12 @@ constexpr auto kProgressAfter = std::chrono::milliseconds(250);
 constexpr auto kProgressEvery = std::chrono::milliseconds(200);
 // The law's chart keeps about one column of throws per pixel across.
 constexpr int kLawColumns = 8490 / 15;
-// While a series runs, the law's chart is repainted at most every 50 ms, and never so often that
-// painting it takes more than a tenth of the time: the throws come first.
-constexpr auto kLawChartEvery = std::chrono::milliseconds(50);
-constexpr int kLawChartCostShare = 10;
+// While a series runs, the law's chart and sentence show a change 100 ms after it came (ten
+// pictures a second at most), or later when painting the chart would take more than a 25th of the
+// time: the throws come first. A series of a million die throws (about 60 ms) is shown once, when
+// it ends.
+constexpr auto kLawShowEvery = std::chrono::milliseconds(100);
+constexpr int kLawChartCostShare = 25;
 
 const ControlRow kControls[] = {
     {.control = label("Label3"),
@@ -97,10 +99,10 @@ FrequenciesWindow::FrequenciesWindow(Program& program)
     m_lawPicture.decimalSeparator = program.numbers().decimalSeparator();
     m_samplesPicture.samples = &m_samples;
     m_samplesPicture.decimalSeparator = program.numbers().decimalSeparator();
-    m_lawChartTimer.setSingleShot(true);
-    connect(&m_lawChartTimer, &QTimer::timeout, this, [this] {
+    m_lawShowTimer.setSingleShot(true);
+    connect(&m_lawShowTimer, &QTimer::timeout, this, [this] {
         if (hasControls())
-            refreshLawChart();
+            showLaw();
     });
 }
 
@@ -123,7 +125,6 @@ void FrequenciesWindow::afterCloseByPupil() {
         stopSampling();
         m_samples = {};
     }
-    m_lawShowQueued = false;
 }
 
 void FrequenciesWindow::follow(SimulationWindow& simulation, Experiment experiment) {
@@ -159,33 +160,49 @@ QString FrequenciesWindow::successName() const {
 
 void FrequenciesWindow::readHistory() {
     m_trace.reset(kLawColumns);
-    if (m_simulation) {
-        // The history's codes, a block at a time.
-        const std::size_t length = m_simulation->historyLength(m_experiment);
-        std::vector<std::uint8_t> block(std::min<std::size_t>(length, 1 << 16));
-        const std::uint8_t success = successCode();
-        for (std::size_t begin = 0; begin < length; begin += block.size()) {
-            const std::size_t end = std::min(length, begin + block.size());
-            m_simulation->copyHistory(m_experiment, begin, end, block.data());
-            for (std::size_t i = 0; i < end - begin; ++i)
-                m_trace.add(block[i] == success);
-        }
-    }
-    showLawLater();
+    m_throwsRead = 0;
+    readNewThrows();
+    if (hasControls())
+        showLaw();
 }
 
-void FrequenciesWindow::outcomeAdded(Experiment experiment, std::uint8_t code) {
-    if (experiment != m_experiment)
+bool FrequenciesWindow::readNewThrows() {
+    const std::size_t length = m_simulation ? m_simulation->historyLength(m_experiment) : 0;
+    if (length == m_throwsRead)
+        return false;
+    if (length < m_throwsRead) { // emptied without a word: start again
+        m_trace.clear();
+        m_throwsRead = 0;
+    }
+    if (length > m_throwsRead) {
+        // The history's codes, a block at a time.
+        std::vector<std::uint8_t> block(std::min<std::size_t>(length - m_throwsRead, 1 << 16));
+        const std::uint8_t success = successCode();
+        while (m_throwsRead < length) {
+            const std::size_t end = std::min(length, m_throwsRead + block.size());
+            m_simulation->copyHistory(m_experiment, m_throwsRead, end, block.data());
+            m_trace.add(std::span(block).first(end - m_throwsRead), success);
+            m_throwsRead = end;
+        }
+    }
+    return true;
+}
+
+void FrequenciesWindow::historyGrew(bool seriesGoesOn) {
+    const bool changed = readNewThrows();
+    if (!hasControls())
         return;
-    m_trace.add(code == successCode());
-    showLawLater();
+    if (changed || (!seriesGoesOn && m_lawShowTimer.isActive())) // a series' end is shown at once
+        showLaw(seriesGoesOn);
 }
 
 void FrequenciesWindow::historyCleared(Experiment experiment) {
     if (experiment != m_experiment)
         return;
     m_trace.clear();
-    showLawLater();
+    m_throwsRead = 0;
+    if (hasControls())
+        showLaw();
 }
 
 void FrequenciesWindow::chooseFace(int index) {
@@ -195,22 +212,16 @@ void FrequenciesWindow::chooseFace(int index) {
     readHistory();
 }
 
-void FrequenciesWindow::showLawLater() {
-    // A series adds throws far faster than the pupil can see: the chart and its sentence follow
-    // when events next run.
-    if (m_lawShowQueued || !hasControls())
+void FrequenciesWindow::showLaw(bool paced) {
+    if (paced) {
+        if (!m_lawShowTimer.isActive()) {
+            const auto every =
+                std::max<Clock::duration>(kLawShowEvery, kLawChartCostShare * m_lawPicture.paintCost);
+            m_lawShowTimer.start(std::chrono::ceil<std::chrono::milliseconds>(every));
+        }
         return;
-    m_lawShowQueued = true;
-    QTimer::singleShot(0, this, [this] {
-        if (!m_lawShowQueued)
-            return;
-        m_lawShowQueued = false;
-        if (hasControls())
-            showLaw();
-    });
-}
-
-void FrequenciesWindow::showLaw() {
+    }
+    m_lawShowTimer.stop();
     const bool die = m_experiment == Experiment::Die;
     Label& success = get(successLabel);
     success.setCaption(die ? QStringLiteral("Succès :") : QStringLiteral("Succès : PILE"));
@@ -232,21 +243,7 @@ void FrequenciesWindow::showLaw() {
     m_lawPicture.said = sentence + QStringLiteral(" ; probabilité p = %1 ; la fréquence se rapproche de p, "
                                                   "entre les courbes p − 1/√n et p + 1/√n.")
                                        .arg(die ? QStringLiteral("1/6") : QStringLiteral("1/2"));
-    refreshLawChart();
-}
-
-void FrequenciesWindow::refreshLawChart() {
-    const auto now = Clock::now();
-    const auto every = std::max<Clock::duration>(kLawChartEvery, kLawChartCostShare * m_lawPicture.paintCost);
-    if (now - m_lawChartShown >= every) {
-        m_lawChartShown = now;
-        m_lawChartTimer.stop();
-        get(lawChart).refresh();
-    } else if (!m_lawChartTimer.isActive()) {
-        m_lawChartTimer.start(
-            std::chrono::duration_cast<std::chrono::milliseconds>(every - (now - m_lawChartShown)) +
-            std::chrono::milliseconds(1));
-    }
+    get(lawChart).refresh();
 }
 
 void FrequenciesWindow::showSamples() {

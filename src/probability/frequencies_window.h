@@ -46,7 +46,7 @@ public:
     void simulateSamples();
     void chooseFace(int index);
 
-    void outcomeAdded(probability::Experiment experiment, std::uint8_t code) override;
+    void historyGrew(bool seriesGoesOn) override;
     void historyCleared(probability::Experiment experiment) override;
 
 protected:
@@ -57,10 +57,12 @@ private:
     std::uint8_t successCode() const;
     probability::Chance chance() const;
     QString successName() const;
+    // Reads the throws added to the followed history since the last reading.
+    // Whether there were any.
+    bool readNewThrows();
     void readHistory();
-    void showLawLater();
-    void showLaw();
-    void refreshLawChart();
+    // During a series (`paced`) a while later, at a pace; anything else at once.
+    void showLaw(bool paced = false);
     void showSamples();
     void showProgress(std::int64_t done, std::int64_t total);
     void stopSampling();
@@ -76,11 +78,9 @@ private:
     probability::Sampler m_sampler = probability::binomialSampler();
     LawOfLargeNumbersChart m_lawPicture;
     SamplesChart m_samplesPicture;
-    bool m_lawShowQueued = false;
-    // The law's chart is repainted at most this often during a series; its sentence at every run
-    // of events.
-    QTimer m_lawChartTimer;
-    std::chrono::steady_clock::time_point m_lawChartShown;
+    std::size_t m_throwsRead = 0;
+    // Runs while a series has changed the law's chart and sentence and they wait to be shown.
+    QTimer m_lawShowTimer;
     bool m_running = false;
     int m_run = 0; // raised to stop the run of samples under way
 };

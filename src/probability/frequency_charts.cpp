@@ -145,11 +145,13 @@ void LawOfLargeNumbersChart::paintChart(QPainter& painter, const QSizeF& size) c
         return;
     }
     painter.setClipRect(axes.plot.adjusted(-1, -1, 1, 1));
-    // The curves p − 1/√n and p + 1/√n, one point per pixel across.
+    // The curves p − 1/√n and p + 1/√n: one point a pixel across where they bend at the start,
+    // then further apart as they flatten (a dashed line costs by its points).
     QPainterPath low;
     QPainterPath high;
-    for (double px = 0; px <= axes.plot.width(); px += 1) {
-        const double n = std::max(1.0, px / axes.plot.width() * xMax);
+    const double width = axes.plot.width();
+    for (double px = 0;; px = std::min(width, px + std::clamp(std::floor(px / 4), 1.0, 8.0))) {
+        const double n = std::max(1.0, px / width * xMax);
         const QPointF a = axes.at(n, probability::bandLow(p, n));
         const QPointF b = axes.at(n, probability::bandHigh(p, n));
         if (px == 0) {
@@ -159,6 +161,8 @@ void LawOfLargeNumbersChart::paintChart(QPainter& painter, const QSizeF& size) c
             low.lineTo(a);
             high.lineTo(b);
         }
+        if (px >= width)
+            break;
     }
     painter.setPen(QPen(kBand, 1.5, Qt::DashLine));
     painter.drawPath(low);
@@ -177,10 +181,15 @@ void LawOfLargeNumbersChart::paintChart(QPainter& painter, const QSizeF& size) c
                     ranges.append({axes.at(double(c.throws), c.low), axes.at(double(c.throws), c.high)});
             painter.drawLines(ranges);
         }
+        // The line through the columns' ends, a point at most every pixel across: the ranges above
+        // already show how far the frequency went in between.
         QPainterPath path;
         path.moveTo(axes.at(double(columns.front().throws), columns.front().last));
-        for (const auto& c : columns.subspan(1))
-            path.lineTo(axes.at(double(c.throws), c.last));
+        for (std::size_t i = 1; i < columns.size(); ++i) {
+            const QPointF at = axes.at(double(columns[i].throws), columns[i].last);
+            if (at.x() - path.currentPosition().x() >= 1 || i + 1 == columns.size())
+                path.lineTo(at);
+        }
         painter.drawPath(path);
         const QPointF end = axes.at(double(columns.back().throws), columns.back().last);
         painter.setBrush(kTrace);

@@ -12,6 +12,7 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <algorithm>
@@ -306,16 +307,12 @@ void SimulationWindow::addToCoinHistory(Coin outcome) {
     ListBox& list = history(false);
     list.addCode(std::uint8_t(outcome));
     list.selectLast();
-    if (m_listener)
-        m_listener->outcomeAdded(Experiment::Coin, std::uint8_t(outcome));
 }
 
 void SimulationWindow::addToDieHistory(int face) {
     ListBox& list = history(true);
     list.addCode(std::uint8_t(face - 1));
     list.selectLast();
-    if (m_listener)
-        m_listener->outcomeAdded(Experiment::Die, std::uint8_t(face - 1));
 }
 
 void SimulationWindow::showLater() {
@@ -329,6 +326,10 @@ void SimulationWindow::showLater() {
 }
 
 void SimulationWindow::showNow() {
+    // A series adds throws far faster than anyone can see: whoever follows the histories reads
+    // what was added when the window shows it, not at every throw.
+    if (m_listener)
+        m_listener->historyGrew(m_seriesUnderWay);
     if (m_coinShowPending) {
         m_coinShowPending = false;
         const NumberFormat& numbers = program().numbers();
@@ -379,11 +380,14 @@ void SimulationWindow::tossCoinSeries() {
         return;
     m_seriesLength = *length;
     Pump& pump = program().pump();
-    for (std::int64_t i = 1; i <= *length; ++i) {
-        pump();
-        if (program().ended())
-            return;
-        tossOnce();
+    {
+        const QScopedValueRollback underWay(m_seriesUnderWay, true);
+        for (std::int64_t i = 1; i <= *length; ++i) {
+            pump();
+            if (program().ended())
+                return;
+            tossOnce();
+        }
     }
     showNow();
 }
@@ -401,6 +405,7 @@ void SimulationWindow::clearCoin() {
 void SimulationWindow::throwDie(std::int32_t n) {
     Pump& pump = program().pump();
     Draws& draws = program().draws();
+    const QScopedValueRollback underWay(m_seriesUnderWay, n > 1);
     for (std::int64_t i = 1; i <= n; ++i) {
         pump();
         if (program().ended())

@@ -10,12 +10,14 @@
 #include <array>
 #include <cstdint>
 
-// Told of what happens to the simulation's histories: an outcome added, a history emptied (by
-// "Effacer", or with the window closed by the pupil). An outcome is its history code: the coin's
-// Coin value, or the die's face − 1.
+// Told of what happens to the simulation's histories: outcomes added (at most once a run of
+// events during a series, and after it: the listener reads the new ones with copyHistory), a
+// history emptied (by "Effacer", or with the window closed by the pupil). An outcome is its
+// history code: the coin's Coin value, or the die's face − 1.
 class HistoryListener {
 public:
-    virtual void outcomeAdded(probability::Experiment experiment, std::uint8_t code) = 0;
+    // `seriesGoesOn`: more throws are coming at once (a series is under way).
+    virtual void historyGrew(bool seriesGoesOn) = 0;
     virtual void historyCleared(probability::Experiment experiment) = 0;
 
 protected:
@@ -112,6 +114,7 @@ private:
     bool m_coinShowPending = false;
     bool m_pipsShowPending = false;
     bool m_showQueued = false;
+    bool m_seriesUnderWay = false;
     // The two history lists of the window as last built, reached again only after it was rebuilt.
     QPointer<FormWindow> m_historiesOf;
     ListBox* m_coinHistory = nullptr;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <random>
+#include <span>
 #include <vector>
 
 using namespace probability;
@@ -16,30 +17,46 @@ class TestFrequencies : public QObject {
 
 private Q_SLOTS:
     // Every column holds the lowest, highest and last frequency of its throws, however many times
-    // the columns have merged, whether it is read after every throw or only at the end; their
-    // number stays within twice what was asked for.
+    // the columns have merged, whether it is read after every addition or only at the end, and
+    // whether the throws come one by one or as blocks of codes (which cross the columns' edges);
+    // their number stays within twice what was asked for.
     void traceMatchesEveryFrequency_data() {
         QTest::addColumn<double>("chance");
-        QTest::addColumn<bool>("readEachThrow");
+        QTest::addColumn<bool>("readEachTime");
+        QTest::addColumn<int>("block"); // 0: one throw at a time through add(bool)
         for (const double chance : {0.3, 1.0 / 6, 0.9, 0.0, 1.0})
             for (const bool each : {true, false})
-                QTest::addRow("p=%g %s", chance, each ? "read each throw" : "read at the end")
-                    << chance << each;
+                for (const int block : {0, 1, 13, 64, 1000})
+                    QTest::addRow("p=%g %s, block %d", chance, each ? "read each time" : "read at the end",
+                                  block)
+                        << chance << each << block;
     }
     void traceMatchesEveryFrequency() {
         QFETCH(double, chance);
-        QFETCH(bool, readEachThrow);
+        QFETCH(bool, readEachTime);
+        QFETCH(int, block);
         std::mt19937 generator(7);
         std::bernoulli_distribution coin(chance);
-        FrequencyTrace trace(4);
+        std::uniform_int_distribution<int> otherFace(0, 4);
+        constexpr std::uint8_t kSuccess = 5; // a die's sixth face; the failures any of the others
+        std::vector<std::uint8_t> codes;
         std::vector<double> frequencies;
         std::int64_t successes = 0;
         for (int n = 1; n <= 1000; ++n) {
             const bool s = coin(generator);
             successes += s;
-            trace.add(s);
+            codes.push_back(s ? kSuccess : std::uint8_t(otherFace(generator)));
             frequencies.push_back(double(successes) / n);
-            if (readEachThrow || n == 500)
+        }
+        FrequencyTrace trace(4);
+        const std::size_t step = block == 0 ? 1 : std::size_t(block);
+        for (std::size_t begin = 0; begin < codes.size(); begin += step) {
+            const std::size_t end = std::min(codes.size(), begin + step);
+            if (block == 0)
+                trace.add(codes[begin] == kSuccess);
+            else
+                trace.add(std::span(codes).subspan(begin, end - begin), kSuccess);
+            if (readEachTime || end == 500)
                 QVERIFY(trace.columns().size() <= 8);
         }
         QCOMPARE(trace.throws(), 1000);

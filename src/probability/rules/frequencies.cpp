@@ -3,8 +3,10 @@
 #include "probability/rules/frequencies.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 
 namespace probability {
@@ -46,6 +48,65 @@ void FrequencyTrace::add(bool success) {
     Column& c = m_columns.back();
     c.low = std::min(c.low, double(m_successes - 1) / double(m_throws - 1));
     c.high = std::max(c.high, double(m_successes) / double(m_throws));
+}
+
+namespace {
+// One bit (the byte's highest) for each byte of `word` equal to `code`, eight bytes at a time.
+std::uint64_t bytesEqual(std::uint64_t word, std::uint8_t code) {
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    const std::uint64_t x = word ^ (0x0101010101010101ULL * code); // a zero byte where equal
+    // Exact for every byte: its highest bit stays clear only when the byte is zero.
+    return ~(((x & kLow7) + kLow7) | x | kLow7);
+}
+} // namespace
+
+void FrequencyTrace::add(std::span<const std::uint8_t> codes, std::uint8_t success) {
+    std::size_t i = 0;
+    while (i < codes.size()) {
+        if (m_columns.empty() || m_inColumn == m_perColumn) {
+            add(codes[i++] == success); // opens a column
+            continue;
+        }
+        // The rest of the last column: as in add(bool), only the successes need a division.
+        const std::size_t end =
+            i + std::size_t(std::min<std::int64_t>(std::int64_t(codes.size() - i), m_perColumn - m_inColumn));
+        const std::int64_t before = m_throws - std::int64_t(i); // throws before codes[0]
+        Column& c = m_columns.back();
+        double low = c.low;
+        double high = c.high;
+        std::int64_t successes = m_successes;
+        const auto count = [&](std::size_t at) {
+            const std::int64_t throws = before + std::int64_t(at) + 1;
+            ++successes;
+            low = std::min(low, double(successes - 1) / double(throws - 1));
+            high = std::max(high, double(successes) / double(throws));
+        };
+        std::size_t j = i;
+        for (; j + 8 <= end; j += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, codes.data() + j, sizeof word);
+            // In the order of the throws: the first byte is the lowest on a little-endian machine.
+            for (std::uint64_t found = bytesEqual(word, success); found != 0;) {
+                if constexpr (std::endian::native == std::endian::little) {
+                    count(j + std::size_t(std::countr_zero(found) / 8));
+                    found &= found - 1;
+                } else {
+                    const int skipped = std::countl_zero(found);
+                    count(j + std::size_t(skipped / 8));
+                    found &= ~(std::uint64_t{1} << (63 - skipped));
+                }
+            }
+        }
+        for (; j < end; ++j)
+            if (codes[j] == success)
+                count(j);
+        c.low = low;
+        c.high = high;
+        m_successes = successes;
+        m_inColumn += std::int64_t(end - i);
+        m_throws += std::int64_t(end - i);
+        i = end;
+    }
 }
 
 void FrequencyTrace::settle() const {

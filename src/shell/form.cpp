@@ -9,13 +9,30 @@
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/window_export.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
 
+#include <vector>
+
 namespace {
 constexpr int kGapBetweenWindows = 8; // pixels
+
+placement::Box boxOf(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+// The frames of the program's other windows on screen, besides these two.
+std::vector<placement::Box> otherWindows(const QWidget* self, const QWidget* anchor) {
+    std::vector<placement::Box> boxes;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w != self && w != anchor && w->isVisible() &&
+            (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+            boxes.push_back(boxOf(w->frameGeometry()));
+    return boxes;
+}
 } // namespace
 
 Form::Form(Program& program, const ui::WindowDescription& description)
@@ -83,9 +100,9 @@ void Form::showBeside(Form& anchor) {
         const QSize size = m_window->size() + decoration;
         const QScreen* screen = other.screen() ? other.screen() : QGuiApplication::primaryScreen();
         const QRect avail = screen->availableGeometry();
-        const placement::Box at = placement::beside(
-            {frame.x(), frame.y(), frame.width(), frame.height()}, size.width(), size.height(),
-            {avail.x(), avail.y(), avail.width(), avail.height()}, kGapBetweenWindows);
+        const placement::Box at =
+            placement::besideAvoiding(boxOf(frame), size.width(), size.height(), boxOf(avail),
+                                      kGapBetweenWindows, otherWindows(m_window, &other));
         m_window->move(at.left, at.top);
     }
     show();

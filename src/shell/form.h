@@ -47,8 +47,9 @@ public:
 
     // Shows the window (building its controls first if needed) and brings it to the front.
     void show();
-    // Shows the window beside another one, on the screen and clear of it where there is room; a
-    // window already shown stays where the pupil has put it.
+    // Shows the window beside another one, on the screen and clear of it where there is room, and
+    // of the program's other windows where it can; a window already shown stays where the pupil
+    // has put it.
     void showBeside(Form& anchor);
     // Shows the window and returns when it is hidden or closed; the other windows take no input meanwhile.
     void showModal();

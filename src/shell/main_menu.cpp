@@ -224,7 +224,7 @@ void MainMenu::showWindow(const char* name, bool modal) {
     if (modal)
         f->showModal();
     else
-        f->show();
+        f->showBeside(*this); // a window that opens never covers the menu, nor others if it can help it
 }
 
 void MainMenu::hideAllWindows() {

@@ -4,6 +4,11 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <cstdint>
+#include <span>
+#include <vector>
+
 using placement::Box;
 Q_DECLARE_METATYPE(Box)
 
@@ -48,6 +53,68 @@ private Q_SLOTS:
                 if (fits)
                     QVERIFY(!overlaps);
             }
+    }
+
+    // Other windows on the screen: the new one keeps clear of the anchor first, then of them, as
+    // near to beside()'s place as that allows.
+    void besideAvoiding_data() {
+        QTest::addColumn<QList<Box>>("others");
+        QTest::addColumn<Box>("expected");
+        // A 1920 × 1080 screen, the menu at the top left, 546 × 430; the new window 545 × 636.
+        const Box right{554, 0, 545, 636}; // where beside() puts it
+        QTest::newRow("no other window") << QList<Box>{} << right;
+        QTest::newRow("others out of the way") << QList<Box>{{1300, 700, 300, 300}} << right;
+        QTest::newRow("one already there: next to it") << QList<Box>{right} << Box{1107, 0, 545, 636};
+        QTest::newRow("two there: below the menu, clear of them")
+            << QList<Box>{right, {1107, 0, 545, 636}} << Box{1, 438, 545, 636};
+        QTest::newRow("the right side taken: below the menu")
+            << QList<Box>{{554, 0, 1366, 1080}} << Box{1, 438, 545, 636};
+        // Beside the menu it would cover both others; below it, only the second.
+        QTest::newRow("no free place: the menu clear, the least covered")
+            << QList<Box>{{554, 0, 1366, 1080}, {0, 438, 1920, 642}} << Box{1, 438, 545, 636};
+    }
+    void besideAvoiding() {
+        QFETCH(QList<Box>, others);
+        QFETCH(Box, expected);
+        const Box got =
+            placement::besideAvoiding(Box{0, 0, 546, 430}, 545, 636, Box{0, 0, 1920, 1080}, 8,
+                                      std::span<const Box>(others.data(), std::size_t(others.size())));
+        QCOMPARE(got.left, expected.left);
+        QCOMPARE(got.top, expected.top);
+    }
+
+    // Against scattered windows: never off the screen, never over the anchor where beside() is
+    // clear of it, and never over more of the others than beside()'s place.
+    void avoidingNeverDoesWorseThanBeside() {
+        const Box screen{0, 0, 1366, 768};
+        const auto covered = [](const Box& a, const std::vector<Box>& boxes) {
+            std::int64_t sum = 0;
+            for (const Box& b : boxes) {
+                const std::int64_t x = std::min(a.right(), b.right()) - std::max(a.left, b.left);
+                const std::int64_t y = std::min(a.bottom(), b.bottom()) - std::max(a.top, b.top);
+                sum += x > 0 && y > 0 ? x * y : 0;
+            }
+            return sum;
+        };
+        std::uint32_t seed = 12345;
+        const auto next = [&](int below) {
+            seed = seed * 1664525U + 1013904223U;
+            return int((seed >> 8) % std::uint32_t(below));
+        };
+        for (int round = 0; round < 500; ++round) {
+            const Box anchor{next(900), next(400), 200 + next(400), 150 + next(300)};
+            std::vector<Box> others;
+            for (int i = next(6); i > 0; --i)
+                others.push_back({next(1200), next(600), 100 + next(600), 100 + next(400)});
+            const int width = 200 + next(700);
+            const int height = 150 + next(500);
+            const Box plain = placement::beside(anchor, width, height, screen, 8);
+            const Box got = placement::besideAvoiding(anchor, width, height, screen, 8, others);
+            QVERIFY(got.left >= 0 && got.right() <= 1366 && got.top >= 0 && got.bottom() <= 768);
+            QVERIFY(covered(got, {anchor}) <= covered(plain, {anchor}));
+            if (covered(got, {anchor}) == covered(plain, {anchor}))
+                QVERIFY(covered(got, others) <= covered(plain, others));
+        }
     }
 };
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
+
 // Where a window opens beside another one, in screen pixels.
 namespace placement {
 
@@ -19,5 +21,12 @@ struct Box {
 // side, so that it covers as little of the anchor as the screen allows. Its top is level with the
 // anchor's, moved up as far as needed to keep it on the screen.
 Box beside(const Box& anchor, int width, int height, const Box& screen, int gap);
+
+// The same, with other windows already on the screen: of the places beside the anchor and beside
+// each of them, the one that covers the least of the anchor, then the least of the others, then
+// lies nearest to where beside() puts it. With no other window, or when they are out of the way,
+// it is beside()'s place.
+Box besideAvoiding(const Box& anchor, int width, int height, const Box& screen, int gap,
+                   std::span<const Box> others);
 
 } // namespace placement

@@ -3,6 +3,7 @@
 #include "functions/introduction_window.h"
 
 #include "functions/reference_functions_window.h"
+#include "shell/main_menu.h"
 #include "shell/program.h"
 #include "shell/toolkit/controls.h"
 
@@ -77,5 +78,6 @@ void IntroductionWindow::load() {
 
 void IntroductionWindow::openExercise() {
     hide();
-    program().get<ReferenceFunctionsWindow>().show();
+    // The exercise opens beside the menu, as if chosen there.
+    program().get<ReferenceFunctionsWindow>().showBeside(program().get<MainMenu>());
 }

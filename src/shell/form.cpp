@@ -91,6 +91,11 @@ void Form::show() {
 }
 
 void Form::showBeside(Form& anchor) {
+    placeBeside(anchor);
+    show();
+}
+
+void Form::placeBeside(Form& anchor) {
     ensureControls();
     if (!m_window->isVisible() && anchor.isShown()) {
         const ui::FormWindow& other = anchor.window();
@@ -105,7 +110,6 @@ void Form::showBeside(Form& anchor) {
                                       kGapBetweenWindows, otherWindows(m_window, &other));
         m_window->move(at.left, at.top);
     }
-    show();
 }
 
 void Form::showModal() {

@@ -51,6 +51,8 @@ public:
     // of the program's other windows where it can; a window already shown stays where the pupil
     // has put it.
     void showBeside(Form& anchor);
+    // Only the placing, for a window about to be shown some other way.
+    void placeBeside(Form& anchor);
     // Shows the window and returns when it is hidden or closed; the other windows take no input meanwhile.
     void showModal();
     // Hides the window, building its controls first if needed; its contents stay.

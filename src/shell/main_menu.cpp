@@ -221,10 +221,12 @@ void MainMenu::showWindow(const char* name, bool modal) {
     Form* f = program().form(name);
     if (!f)
         return;
+    // A window that opens never covers the menu, nor the others if it can help it.
+    f->placeBeside(*this);
     if (modal)
         f->showModal();
     else
-        f->showBeside(*this); // a window that opens never covers the menu, nor others if it can help it
+        f->show();
 }
 
 void MainMenu::hideAllWindows() {

@@ -2,10 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
+#include "functions/introduction_window.h"
+#include "functions/reference_functions_window.h"
 #include "shell/main_menu.h"
+#include "shell/toolkit/button.h"
 
 #include <QApplication>
 #include <QTemporaryFile>
+#include <QTimer>
 
 #include <vector>
 
@@ -41,6 +45,31 @@ private Q_SLOTS:
         const QPoint was = tp->form("b_Prem_verif")->window().pos();
         menu.showWindow("b_Prem_verif", false);
         QCOMPARE(tp->form("b_Prem_verif")->window().pos(), was);
+    }
+
+    // The reference-functions exercise, reached through its introduction, and the modal course
+    // open beside the menu too.
+    void exerciseAndCourseBesideTheMenu() {
+        TestProgram tp;
+        auto& menu = tp->get<MainMenu>();
+        menu.show();
+        menu.window().move(0, 0);
+        QVERIFY(QTest::qWaitForWindowExposed(&menu.window()));
+        menu.showWindow("Form4", false);
+        tp->get<IntroductionWindow>().get(IntroductionWindow::okButton).click();
+        const QWidget& exercise = tp->get<ReferenceFunctionsWindow>().window();
+        QVERIFY(exercise.isVisible());
+        QVERIFY(!exercise.frameGeometry().intersects(menu.window().frameGeometry()));
+
+        QRect course;
+        QTimer::singleShot(0, [&] {
+            QWidget& w = tp->form("c_Eq_cours")->window();
+            course = w.frameGeometry();
+            w.close();
+        });
+        menu.showWindow("c_Eq_cours", true);
+        QVERIFY(!course.isEmpty());
+        QVERIFY(!course.intersects(menu.window().frameGeometry()));
     }
 };
 

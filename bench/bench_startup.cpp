@@ -8,12 +8,12 @@
 #include "app/app_setup.h"
 #include "shell/program.h"
 
+#include "bare_window.h"
 #include "measure.h"
 #include <QAbstractButton>
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QProcess>
 #include <QTimer>
 #include <QWidget>
@@ -86,13 +86,7 @@ int bareChild(int argc, char* argv[]) {
     QApplication app(argc, argv);
     FirstPaint watcher([] { QTimer::singleShot(kIdleMs, reportMemoryAndEnd); });
     app.installEventFilter(&watcher);
-    QWidget window;
-    window.resize(536, 300);
-    // One line of text, as any program shows: it starts the font system, which the program needs
-    // too (without it the bare window is 3.4 MB smaller).
-    QLabel text(QStringLiteral("Niveau Seconde"), &window);
-    text.move(10, 10);
-    window.show();
+    const BareWindow bare;
     return QApplication::exec();
 }
 

@@ -18,14 +18,20 @@
 class TestWindowPlacement : public QObject {
     Q_OBJECT
 
+    // The main menu on screen, in the top left corner.
+    static MainMenu& shownMenu(TestProgram& tp) {
+        auto& menu = tp->get<MainMenu>();
+        menu.show();
+        menu.window().move(0, 0);
+        return menu;
+    }
+
 private Q_SLOTS:
     void initTestCase() { setUpTestApplication(); }
 
     void windowsOpenClearOfEachOther() {
         TestProgram tp;
-        auto& menu = tp->get<MainMenu>();
-        menu.show();
-        menu.window().move(0, 0);
+        MainMenu& menu = shownMenu(tp);
         QVERIFY(QTest::qWaitForWindowExposed(&menu.window()));
         std::vector<const QWidget*> open{&menu.window()};
         for (const char* name : {"b_Prem_verif", "b_Prem_rech", "d_Proba_comb", "c_Eq_d1"}) {
@@ -51,9 +57,7 @@ private Q_SLOTS:
     // open beside the menu too.
     void exerciseAndCourseBesideTheMenu() {
         TestProgram tp;
-        auto& menu = tp->get<MainMenu>();
-        menu.show();
-        menu.window().move(0, 0);
+        MainMenu& menu = shownMenu(tp);
         QVERIFY(QTest::qWaitForWindowExposed(&menu.window()));
         menu.showWindow("Form4", false);
         tp->get<IntroductionWindow>().get(IntroductionWindow::okButton).click();

@@ -26,28 +26,19 @@ void FrequencyTrace::reset(int columns) {
 }
 
 void FrequencyTrace::add(bool success) {
-    if (m_columns.empty() || m_inColumn == m_perColumn) {
-        settle();
-        if (std::ssize(m_columns) == 2 * m_wanted)
-            mergePairs();
-        ++m_throws;
-        m_successes += success ? 1 : 0;
-        const double f = double(m_successes) / double(m_throws);
-        m_columns.push_back({.low = f, .high = f, .last = f, .throws = m_throws});
-        m_inColumn = 1;
-        return;
-    }
+    const std::uint8_t code = success ? 1 : 0;
+    add(std::span(&code, 1), 1);
+}
+
+void FrequencyTrace::openColumn(bool success) {
+    settle();
+    if (std::ssize(m_columns) == 2 * m_wanted)
+        mergePairs();
     ++m_throws;
-    ++m_inColumn;
-    if (!success)
-        return;
-    // The frequency falls with each failure and rises with each success: inside a column it is
-    // lowest just before a success or at the column's end, and highest just after a success or at
-    // its start. Only those throws need a division (a series adds millions of throws).
-    ++m_successes;
-    Column& c = m_columns.back();
-    c.low = std::min(c.low, double(m_successes - 1) / double(m_throws - 1));
-    c.high = std::max(c.high, double(m_successes) / double(m_throws));
+    m_successes += success ? 1 : 0;
+    const double f = double(m_successes) / double(m_throws);
+    m_columns.push_back({.low = f, .high = f, .last = f, .throws = m_throws});
+    m_inColumn = 1;
 }
 
 namespace {
@@ -64,10 +55,13 @@ void FrequencyTrace::add(std::span<const std::uint8_t> codes, std::uint8_t succe
     std::size_t i = 0;
     while (i < codes.size()) {
         if (m_columns.empty() || m_inColumn == m_perColumn) {
-            add(codes[i++] == success); // opens a column
+            openColumn(codes[i++] == success);
             continue;
         }
-        // The rest of the last column: as in add(bool), only the successes need a division.
+        // The rest of the last column. The frequency falls with each failure and rises with each
+        // success: inside a column it is lowest just before a success or at the column's end, and
+        // highest just after a success or at its start. Only the successes need a division (a
+        // series adds millions of throws).
         const std::size_t end =
             i + std::size_t(std::min<std::int64_t>(std::int64_t(codes.size() - i), m_perColumn - m_inColumn));
         const std::int64_t before = m_throws - std::int64_t(i); // throws before codes[0]

@@ -55,6 +55,8 @@ public:
     int wantedColumns() const { return m_wanted; }
 
 private:
+    // Starts a new column with one throw, merging the columns two by two first if they are full.
+    void openColumn(bool success);
     void mergePairs();
     // Brings the last column up to the last throw (its end, lowest and highest frequencies).
     void settle() const;

@@ -27,11 +27,10 @@ constexpr auto kProgressAfter = std::chrono::milliseconds(250);
 constexpr auto kProgressEvery = std::chrono::milliseconds(200);
 // The law's chart keeps about one column of throws per pixel across.
 constexpr int kLawColumns = 8490 / 15;
-// While a series runs, the law's chart and sentence show a change 100 ms after it came (ten
-// pictures a second at most), or later when painting the chart would take more than a 25th of the
-// time: the throws come first. A series of a million die throws (about 60 ms) is shown once, when
-// it ends.
-constexpr auto kLawShowEvery = std::chrono::milliseconds(100);
+// While a series runs, the law's chart and sentence show a change a while after it came (the
+// pace, kLawShowPace: ten pictures a second at most), or later when painting the chart would take more
+// than a 25th of the time: the throws come first. A series of a million die throws (about 60 ms)
+// is shown once, when it ends.
 constexpr int kLawChartCostShare = 25;
 
 const ControlRow kControls[] = {
@@ -216,7 +215,7 @@ void FrequenciesWindow::showLaw(bool paced) {
     if (paced) {
         if (!m_lawShowTimer.isActive()) {
             const auto every =
-                std::max<Clock::duration>(kLawShowEvery, kLawChartCostShare * m_lawPicture.paintCost);
+                std::max<Clock::duration>(m_lawShowPace, kLawChartCostShare * m_lawPicture.paintCost);
             m_lawShowTimer.start(std::chrono::ceil<std::chrono::milliseconds>(every));
         }
         return;

@@ -33,12 +33,16 @@ public:
     static inline const ui::Ref<Label> proportionLabel{"Label1"};
 
     static constexpr std::int32_t kMostSamples = 1'000'000;
+    // How long a change made during a series waits, at least, to be shown.
+    static constexpr std::chrono::milliseconds kLawShowPace{100};
 
     // Follows the coin or the die of the simulation window, from the throws it already holds.
     void follow(SimulationWindow& simulation, probability::Experiment experiment);
     probability::Experiment experiment() const { return m_experiment; }
     // The draw of the samples; tests give their own.
     void setSampler(probability::Sampler sampler) { m_sampler = std::move(sampler); }
+    // Tests give a pace of their own.
+    void setLawShowPace(std::chrono::milliseconds pace) { m_lawShowPace = pace; }
     bool sampling() const { return m_running; }
 
     void checkSampleCount();
@@ -81,6 +85,7 @@ private:
     std::size_t m_throwsRead = 0;
     // Runs while a series has changed the law's chart and sentence and they wait to be shown.
     QTimer m_lawShowTimer;
+    std::chrono::milliseconds m_lawShowPace = kLawShowPace;
     bool m_running = false;
     int m_run = 0; // raised to stop the run of samples under way
 };

@@ -97,7 +97,8 @@ void Form::showBeside(Form& anchor) {
 
 void Form::placeBeside(Form& anchor) {
     ensureControls();
-    if (!m_window->isVisible() && anchor.isShown()) {
+    // A window whose layout centres it on the screen stays centred.
+    if (!m_window->isVisible() && anchor.isShown() && !m_description.centred) {
         const ui::FormWindow& other = anchor.window();
         const QRect frame = other.frameGeometry();
         // This window has no frame yet: it will get one like the other's.

@@ -49,7 +49,7 @@ public:
     void show();
     // Shows the window beside another one, on the screen and clear of it where there is room, and
     // of the program's other windows where it can; a window already shown stays where the pupil
-    // has put it.
+    // has put it, and one whose layout centres it stays centred.
     void showBeside(Form& anchor);
     // Only the placing, for a window about to be shown some other way.
     void placeBeside(Form& anchor);

@@ -114,13 +114,17 @@ private Q_SLOTS:
         w.press(S::coinFrequenciesButton);
         QCOMPARE(w.law(), "Après 1 lancer : fréquence de PILE 1" + sep + "0000");
         // During a series the sentence (and the chart) follow at a pace a pupil can read: what
-        // the series added shows once a tenth of a second has passed, and its end at once.
+        // the series added shows once the pace has passed, and its end at once. A pace of a
+        // second here, so that a slow machine cannot pass it between two throws.
+        w.freq.setLawShowPace(std::chrono::seconds(1));
         QStringList seen;
         int pumps = 0;
         w.tp.pump.onPump = [&](int) {
-            seen << control(w.freq, F::lastFrequencyLabel)->caption();
+            const QString held = control(w.freq, F::lastFrequencyLabel)->caption();
+            seen << held;
             if (++pumps == 3) {
-                QTest::qWait(150);
+                QTest::qWaitFor([&] { return control(w.freq, F::lastFrequencyLabel)->caption() != held; },
+                                10000);
                 seen << control(w.freq, F::lastFrequencyLabel)->caption();
             }
         };

@@ -34,7 +34,7 @@ private Q_SLOTS:
         MainMenu& menu = shownMenu(tp);
         QVERIFY(QTest::qWaitForWindowExposed(&menu.window()));
         std::vector<const QWidget*> open{&menu.window()};
-        for (const char* name : {"b_Prem_verif", "b_Prem_rech", "d_Proba_comb", "c_Eq_d1"}) {
+        for (const char* name : {"b_Prem_verif", "b_Prem_rech", "d_Proba_comb", "b_Prem_gold"}) {
             menu.showWindow(name, false);
             const QWidget& w = tp->form(name)->window();
             QVERIFY(w.isVisible());
@@ -47,6 +47,14 @@ private Q_SLOTS:
                         QStringLiteral("%1 covers %2").arg(QString::fromLatin1(name), other->objectName())));
             open.push_back(&w);
         }
+        // A window whose layout centres it on the screen opens centred.
+        menu.showWindow("c_Eq_d1", false);
+        const QWidget& centred = tp->form("c_Eq_d1")->window();
+        const QRect screen = centred.screen()->availableGeometry();
+        QVERIFY2(
+            qAbs(centred.frameGeometry().center().x() - screen.center().x()) <= 2,
+            qPrintable(
+                QStringLiteral("%1,%2").arg(centred.frameGeometry().x()).arg(centred.frameGeometry().y())));
         // Shown again while on screen, a window stays where it is.
         const QPoint was = tp->form("b_Prem_verif")->window().pos();
         menu.showWindow("b_Prem_verif", false);

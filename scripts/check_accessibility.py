@@ -400,6 +400,21 @@ def run(proc):
             print(f"  courbe des fréquences : « {described} »")
             if not re.search(r"Après 1 lancer", described or ""):
                 fail("la courbe des fréquences ne dit pas son dernier point")
+            # A refused entry: once its message is closed, the keys go back to the box.
+            texts = [a for a in walk(freq) if a.getRoleName() == "text"]
+            box = next((a for a in texts if "N" in (a.name or "").split()), texts[0] if texts else None)
+            if box is None:
+                fail("la fenêtre des fréquences n'a pas de case pour N")
+            else:
+                focus(box)
+                type_into(box, "0")
+                key("Return")
+                pump(1)
+                key("Return")
+                if wait_for(lambda: box.getState().contains(pyatspi.STATE_FOCUSED), 3):
+                    print(f"  après le message, le clavier revient à « {box.name} »")
+                else:
+                    fail(f"après le message, « {box.name} » n'a plus le clavier")
     w = open_from(app, menu, "Factoriels et combinaisons", "Factoriels et combinaisons")
     if w:
         type_into(find(w, "text", "n"), "5")

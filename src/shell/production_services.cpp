@@ -16,23 +16,47 @@
 
 #include <chrono>
 
+namespace {
+// The window in front, over which a dialog opens, and which gets the keyboard back when the dialog
+// closes: a desktop's window manager does that by itself, but without one (a kiosk session) the
+// keys would go nowhere and a pupil using the keyboard alone would be stuck.
+class WindowInFront {
+public:
+    WindowInFront()
+        : m_window(QApplication::activeWindow()) {}
+    ~WindowInFront() {
+        if (m_window && m_window->isVisible())
+            m_window->activateWindow();
+    }
+    WindowInFront(const WindowInFront&) = delete;
+    WindowInFront& operator=(const WindowInFront&) = delete;
+    QWidget* get() const { return m_window; }
+
+private:
+    QPointer<QWidget> m_window;
+};
+} // namespace
+
 void QtDialogs::message(const QString& text, const QString& title, Icon icon) {
+    const WindowInFront front;
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
-                    QMessageBox::Ok, QApplication::activeWindow());
+                    QMessageBox::Ok, front.get());
     box.setObjectName(QStringLiteral("messageBox"));
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
+    const WindowInFront front;
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal,
-                                               defaultText, &ok);
+    const QString text =
+        QInputDialog::getText(front.get(), title, prompt, QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
 }
 
 std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
-    const QColor c = QColorDialog::getColor(initial, QApplication::activeWindow());
+    const WindowInFront front;
+    const QColor c = QColorDialog::getColor(initial, front.get());
     if (!c.isValid())
         return std::nullopt;
     return c;

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+using numbers::roundHalfEven;
+
 namespace {
 
 // The test as the listing writes it, with the processor's division: its verdict and the number

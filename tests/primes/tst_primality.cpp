@@ -6,6 +6,8 @@
 
 #include <vector>
 
+using numbers::roundHalfEven;
+
 class TestPrimality : public QObject {
     Q_OBJECT
 private Q_SLOTS:

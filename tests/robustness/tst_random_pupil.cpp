@@ -50,9 +50,9 @@
 // NS_SANITIZED_BUILD there), while its header ships with every g++.
 #ifdef NS_SANITIZED_BUILD
 #include <sanitizer/common_interface_defs.h>
+#endif
 
 using numbers::NumberFormat;
-#endif
 
 using namespace ui;
 

@@ -69,7 +69,6 @@ protected:
 private:
     void tossOnce();
     void showDieStatistics();
-    probability::SimulationHistories& histories() { return m_histories; }
     void showFrequencies(probability::Experiment experiment);
 
     // During a series the coin's labels and the die's pips change far more often than the pupil
@@ -91,5 +90,7 @@ private:
     bool m_pipsShowPending = false;
     bool m_showQueued = false;
     bool m_seriesUnderWay = false;
+    // The program's model: the histories outlive the window's controls, emptied when the pupil
+    // closes it.
     probability::SimulationHistories& m_histories;
 };

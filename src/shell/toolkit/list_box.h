@@ -21,12 +21,12 @@ namespace ui {
 // A list box: append at the end, clear, select a line (the last one, or the one the pupil picks
 // with the mouse or the keyboard). It shows its own lines, or the lines of a model handed to it
 // (see LinesSource), which tells it when they grow or go. It draws only the lines in view, all of
-// one height, so that
-// appending, selecting and painting cost the same at ten lines and at ten million. Appended lines
-// and the selection reach the screen in one batch when events next run, at most about sixty
-// times a second (as often as a screen shows anything), so appending stays cheap inside long
-// loops. Lines wider than the list are shown whole, with a sideways scroll bar as wide
-// as the widest line that has come into view. Screen readers read it as a list of its lines.
+// one height, so that appending, selecting and painting cost the same at ten lines and at ten
+// million. Appended lines and the selection reach the screen in one batch when events next run,
+// at most about sixty times a second (as often as a screen shows anything), so appending stays
+// cheap inside long loops. Lines wider than the list are shown whole, with a sideways scroll bar
+// as wide as the widest line that has come into view. Screen readers read it as a list of its
+// lines.
 class ListBox : public QAbstractScrollArea {
     Q_OBJECT
 public:

@@ -29,6 +29,8 @@
 #include <fstream>
 #include <vector>
 
+using numbers::NumberFormat;
+
 using namespace ui;
 
 namespace {

@@ -6,6 +6,8 @@
 #include "graphs/plot_source.h"
 #include "shell/program.h"
 
+using numbers::NumberFormat;
+
 void plot(Program& program, PlotSource& source) {
     // The boxes are read once, before anything is shown.
     const graphs::PlotNumbers numbers = source.plotNumbers();
@@ -13,7 +15,7 @@ void plot(Program& program, PlotSource& source) {
     PlotCanvas& canvas = program.get<GraphWindow>();
     canvas.clearAndShowBeside(source.plotForm());
     const ui::twips::Rect outer = canvas.drawingPlace();
-    PlotToShow shown{.plot = graphs::makePlot(numbers, numbers::NumberFormat::roundToInt16(outer.width).value_or(0),
+    PlotToShow shown{.plot = graphs::makePlot(numbers, NumberFormat::roundToInt16(outer.width).value_or(0),
                                               float(outer.height)),
                      .numbers = numbers,
                      .source = &source,

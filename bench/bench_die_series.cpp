@@ -6,6 +6,7 @@
 // timer during the window's series, and the memory the history takes. With "--long", one series of
 // 100 000 000 throws as well, for the memory of a very long history.
 #include "app/window_catalog.h"
+#include "probability/rules/outcome_history.h"
 #include "probability/rules/simulation.h"
 #include "probability/simulation_window.h"
 #include "shell/production_services.h"
@@ -147,7 +148,7 @@ int main(int argc, char* argv[]) {
             return 1;
         if (run == 0) {
             addedKiB = residentKiB() - before;
-            historyBytes = window.get(SimulationWindow::dieHistoryList).model().bytesUsed();
+            historyBytes = program.model<probability::SimulationHistories>().die.bytesUsed();
         }
         std::printf("run %d: plain %.3f s (%.2f %% sixes), window %.3f s; largest gap of the timer %.1f ms, "
                     "longest pump %.1f ms (processor time %.1f ms)\n",

@@ -20,7 +20,7 @@ void plotRules(FuzzInput& in) {
     std::optional<graphs::Function> f;
     const auto kind = in.value<std::uint8_t>();
     if (kind % 3 != 0)
-        f = graphs::Function{std::int16_t(kind % 3), in.value<double>(), in.value<double>(),
+        f = graphs::Function{graphs::CurveKind(kind % 3), in.value<double>(), in.value<double>(),
                              in.value<double>()};
     const auto scales = graphs::scalesFor(r, width, height);
     if (!scales)

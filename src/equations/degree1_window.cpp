@@ -159,7 +159,7 @@ const WindowDescription Degree1Window::description{
 };
 
 graphs::PlotNumbers Degree1Window::plotNumbers() {
-    return {.kind = 1,
+    return {.kind = graphs::CurveKind::Affine,
             .xmin = numberIn(rangeBoxes[0]),
             .xmax = numberIn(rangeBoxes[1]),
             .ymin = numberIn(rangeBoxes[2]),

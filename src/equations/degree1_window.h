@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "graphs/plot_state.h"
+#include "graphs/plot_source.h"
 #include "shell/form.h"
 
 // The affine function f(x) = a·x + b: solves f(x) = k, computes f(x0), shows its direction of

@@ -175,7 +175,7 @@ const WindowDescription Degree2Window::description{
 };
 
 graphs::PlotNumbers Degree2Window::plotNumbers() {
-    return {.kind = 2,
+    return {.kind = graphs::CurveKind::Trinomial,
             .xmin = numberIn(rangeBoxes[0]),
             .xmax = numberIn(rangeBoxes[1]),
             .ymin = numberIn(rangeBoxes[2]),

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "equations/rules/trinomial.h"
-#include "graphs/plot_state.h"
+#include "graphs/plot_source.h"
 #include "shell/form.h"
 
 // The trinomial f(x) = a x² + b x + c: solves f(x) = k in three steps (discriminant, solutions,

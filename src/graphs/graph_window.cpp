@@ -134,21 +134,66 @@ void GraphWindow::load() {
                         .focusOut = [this] { updateCursor(); }});
 }
 
+namespace {
+
+QColor inkColor(graphs::Ink ink) {
+    switch (ink) {
+    case graphs::Ink::HorizontalAxis:
+    case graphs::Ink::VerticalAxis:
+    case graphs::Ink::Mark:
+        return colours::black;
+    case graphs::Ink::Curve:
+        break;
+    }
+    return colours::blue;
+}
+
+} // namespace
+
+void GraphWindow::clearAndShowBeside(Form& plotting) {
+    get(drawing).cls();
+    showBeside(plotting);
+}
+
+twips::Rect GraphWindow::drawingPlace() {
+    return twips::placeOf(&get(drawing));
+}
+
+void GraphWindow::showPlot(const PlotToShow& shown) {
+    m_plot = shown.plot.state;
+    m_source = shown.source;
+    m_sourceBuild = shown.sourceBuild;
+    DrawingSurface& surface = get(drawing);
+    if (m_plot.scales) {
+        surface.setDrawWidth(1);
+        // One repaint for the whole drawing rather than one per dot.
+        surface.setUpdatesEnabled(false);
+        for (const graphs::Dot& d : shown.plot.dots)
+            surface.pset(d.x, d.y, inkColor(d.ink));
+        surface.setUpdatesEnabled(true);
+        surface.update();
+    }
+    ListBox& list = get(readOuts);
+    list.clear();
+    if (shown.firstLine)
+        list.addItem(*shown.firstLine);
+    plotted(shown.numbers);
+}
+
 std::optional<graphs::ReadOut> GraphWindow::pointAt(double X) {
-    const PlotState& st = m_plot;
-    if (!st.scales)
+    if (!m_plot.scales)
         return std::nullopt;
     // The numbers read are those of the window that made the plot; once that window has been
     // closed, even if opened afresh since, the drawing can no longer be read.
-    if (!st.source || !st.source->plotForm().hasControls() || st.source->plotBuild() != st.sourceBuild)
+    if (!m_source || !m_source->plotForm().hasControls() || m_source->plotBuild() != m_sourceBuild)
         return std::nullopt;
-    return graphs::readOut(*st.scales, st.source->plotNumbers(), X);
+    return graphs::readOut(*m_plot.scales, m_source->plotNumbers(), X);
 }
 
 void GraphWindow::readPoint(int, int, double x, double) {
     const auto point = pointAt(x);
     // The keyboard goes on from the place read last.
-    if (hasControls() && m_cursorX && x >= 0 && x <= m_plot.width) {
+    if (hasControls() && m_cursorX && x >= 0 && x <= m_plot.widthTwips) {
         m_cursorX = x;
         updateCursor();
     }
@@ -189,7 +234,7 @@ void GraphWindow::plotted(const graphs::PlotNumbers& numbers) {
 std::optional<graphs::ReadCursor> GraphWindow::cursorStops() const {
     if (!m_plot.scales)
         return std::nullopt;
-    return graphs::ReadCursor::on(*m_plot.scales, m_plot.width);
+    return graphs::ReadCursor::on(*m_plot.scales, m_plot.widthTwips);
 }
 
 void GraphWindow::moveCursor(int direction, bool fine) {

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "graphs/plot_state.h"
+#include "graphs/plot_canvas.h"
+#include "graphs/plot_source.h"
+#include "graphs/rules/plot_state.h"
 #include "graphs/rules/read_cursor.h"
 #include "shell/form.h"
 
@@ -12,8 +14,8 @@
 class CursorMarker;
 
 // The graph window: shows the last plot and reads points of the curve off it, with the mouse or
-// with a cursor moved along x from the keyboard.
-class GraphWindow : public Form {
+// with a cursor moved along x from the keyboard. The plotter draws in it as a PlotCanvas.
+class GraphWindow : public Form, public PlotCanvas {
 public:
     static const ui::WindowDescription description;
     static inline const ui::Ref<DrawingSurface> drawing{"Picture1"};
@@ -27,8 +29,10 @@ public:
     void readPoint(int button, int shift, double x, double y);
     // A double-click on the window's background: the pupil picks its colour.
     void pickBackground();
-    // The plot just made from these numbers: the drawing's description, and the cursor back at its start.
-    void plotted(const graphs::PlotNumbers& numbers);
+
+    void clearAndShowBeside(Form& plotting) override;
+    ui::twips::Rect drawingPlace() override;
+    void showPlot(const PlotToShow& plot) override;
 
     // The keyboard cursor: moved one stop along x (fine: a quarter of a stop), or to the first or
     // last stop; Enter reads the point under it as a click there would.
@@ -40,13 +44,16 @@ public:
     // Whether the cursor is drawn over the curve now.
     bool cursorShown() const;
 
-    // The plot state, left here by every plot and kept for the whole run.
-    PlotState& plotState() { return m_plot; }
+    // The plot state, left by every plot and kept for the whole run, and the window that plotted.
+    const graphs::PlotState& plotState() const { return m_plot; }
+    PlotSource* plotSource() const { return m_source; }
 
 protected:
     void load() override;
 
 private:
+    // The plot just made from these numbers: the drawing's description, and the cursor back at its start.
+    void plotted(const graphs::PlotNumbers& numbers);
     // The point of the curve at surface abscissa X, with the numbers the plotting window holds now;
     // nothing when they no longer give one.
     std::optional<graphs::ReadOut> pointAt(double X);
@@ -55,7 +62,9 @@ private:
     void showCursor(bool on);
     void updateCursor();
 
-    PlotState m_plot;
+    graphs::PlotState m_plot;
+    PlotSource* m_source = nullptr;
+    int m_sourceBuild = 0;
     // The colour the colour chooser holds; it starts from the window's background.
     QColor m_chosenColor;
     std::optional<double> m_cursorX;

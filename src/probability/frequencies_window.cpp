@@ -93,6 +93,7 @@ const WindowDescription FrequenciesWindow::description{
 
 FrequenciesWindow::FrequenciesWindow(Program& program)
     : Form(program, description)
+    , m_histories(program.model<SimulationHistories>())
     , m_trace(kLawColumns) {
     m_lawPicture.trace = &m_trace;
     m_lawPicture.decimalSeparator = program.numbers().decimalSeparator();
@@ -103,6 +104,11 @@ FrequenciesWindow::FrequenciesWindow(Program& program)
         if (hasControls())
             showLaw();
     });
+}
+
+FrequenciesWindow::~FrequenciesWindow() {
+    if (m_followed)
+        m_followed->removeObserver(this);
 }
 
 void FrequenciesWindow::load() {
@@ -126,13 +132,14 @@ void FrequenciesWindow::afterCloseByPupil() {
     }
 }
 
-void FrequenciesWindow::follow(SimulationWindow& simulation, Experiment experiment) {
-    if (m_simulation == &simulation && m_experiment == experiment)
+void FrequenciesWindow::follow(Experiment experiment) {
+    OutcomeHistory& history = m_histories.of(experiment);
+    if (m_followed == &history)
         return;
-    if (m_simulation && m_simulation != &simulation)
-        m_simulation->setHistoryListener(nullptr);
-    m_simulation = &simulation;
-    simulation.setHistoryListener(this);
+    if (m_followed)
+        m_followed->removeObserver(this);
+    m_followed = &history;
+    history.addObserver(this);
     if (m_experiment != experiment) {
         // The samples were of the other experiment.
         stopSampling();
@@ -166,7 +173,7 @@ void FrequenciesWindow::readHistory() {
 }
 
 bool FrequenciesWindow::readNewThrows() {
-    const std::size_t length = m_simulation ? m_simulation->historyLength(m_experiment) : 0;
+    const std::size_t length = m_followed ? m_followed->size() : 0;
     if (length == m_throwsRead)
         return false;
     if (length < m_throwsRead) { // emptied without a word: start again
@@ -179,7 +186,7 @@ bool FrequenciesWindow::readNewThrows() {
         const std::uint8_t success = successCode();
         while (m_throwsRead < length) {
             const std::size_t end = std::min(length, m_throwsRead + block.size());
-            m_simulation->copyHistory(m_experiment, m_throwsRead, end, block.data());
+            m_followed->copy(m_throwsRead, end, block.data());
             m_trace.add(std::span(block).first(end - m_throwsRead), success);
             m_throwsRead = end;
         }
@@ -187,7 +194,7 @@ bool FrequenciesWindow::readNewThrows() {
     return true;
 }
 
-void FrequenciesWindow::historyGrew(bool seriesGoesOn) {
+void FrequenciesWindow::historyGrew(const OutcomeHistory&, bool seriesGoesOn) {
     const bool changed = readNewThrows();
     if (!hasControls())
         return;
@@ -195,9 +202,7 @@ void FrequenciesWindow::historyGrew(bool seriesGoesOn) {
         showLaw(seriesGoesOn);
 }
 
-void FrequenciesWindow::historyCleared(Experiment experiment) {
-    if (experiment != m_experiment)
-        return;
+void FrequenciesWindow::historyCleared(const OutcomeHistory&) {
     m_trace.clear();
     m_throwsRead = 0;
     if (hasControls())

@@ -4,7 +4,7 @@
 
 #include "probability/frequency_charts.h"
 #include "probability/rules/frequencies.h"
-#include "probability/simulation_window.h"
+#include "probability/rules/outcome_history.h"
 #include "shell/form.h"
 
 #include <QTimer>
@@ -14,11 +14,13 @@
 
 // The frequencies of the simulation's coin or die: the frequency of a success along the history
 // as it grows (the law of large numbers), and the frequencies of many samples of n throws against
-// the band p ± 1/√n (sampling fluctuation).
-class FrequenciesWindow : public Form, public HistoryListener {
+// the band p ± 1/√n (sampling fluctuation). It follows one of the simulation's histories, the
+// program's model (probability::SimulationHistories), as it grows.
+class FrequenciesWindow : public Form, private probability::HistoryObserver {
 public:
     static const ui::WindowDescription description;
     explicit FrequenciesWindow(Program& program);
+    ~FrequenciesWindow() override;
 
     // The law of large numbers.
     static inline const ui::Ref<ChartView> lawChart{"Picture1"};
@@ -36,8 +38,8 @@ public:
     // How long a change made during a series waits, at least, to be shown.
     static constexpr std::chrono::milliseconds kLawShowPace{100};
 
-    // Follows the coin or the die of the simulation window, from the throws it already holds.
-    void follow(SimulationWindow& simulation, probability::Experiment experiment);
+    // Follows the coin's or the die's history, from the throws it already holds.
+    void follow(probability::Experiment experiment);
     probability::Experiment experiment() const { return m_experiment; }
     // The draw of the samples; tests give their own.
     void setSampler(probability::Sampler sampler) { m_sampler = std::move(sampler); }
@@ -50,14 +52,14 @@ public:
     void simulateSamples();
     void chooseFace(int index);
 
-    void historyGrew(bool seriesGoesOn) override;
-    void historyCleared(probability::Experiment experiment) override;
-
 protected:
     void load() override;
     void afterCloseByPupil() override;
 
 private:
+    void historyGrew(const probability::OutcomeHistory& history, bool seriesGoesOn) override;
+    void historyCleared(const probability::OutcomeHistory& history) override;
+
     std::uint8_t successCode() const;
     probability::Chance chance() const;
     QString successName() const;
@@ -74,7 +76,8 @@ private:
                                           const QString& complaint);
 
     // Window-level values: they stay when the pupil closes the window.
-    SimulationWindow* m_simulation = nullptr;
+    probability::SimulationHistories& m_histories;
+    probability::OutcomeHistory* m_followed = nullptr;
     probability::Experiment m_experiment = probability::Experiment::Coin;
     int m_face = 6;
     probability::FrequencyTrace m_trace;

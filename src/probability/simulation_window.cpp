@@ -3,6 +3,7 @@
 #include "probability/simulation_window.h"
 
 #include "probability/frequencies_window.h"
+#include "probability/history_lines.h"
 
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
@@ -268,6 +269,10 @@ const WindowDescription SimulationWindow::description{
     .controls = kControls,
 };
 
+SimulationWindow::SimulationWindow(Program& program)
+    : Form(program, description)
+    , m_histories(program.model<SimulationHistories>()) {}
+
 void SimulationWindow::arrange() {
     get(throwCountLabel).adjustSize();
 }
@@ -275,12 +280,19 @@ void SimulationWindow::arrange() {
 void SimulationWindow::load() {
     // The die's tab is in front when the window opens.
     get(experimentTabs).setCurrentIndex(1);
-    // The histories keep one byte an outcome: its code, whose text is made when a line is shown.
-    get(coinHistoryList).setCodeTexts({fromUtf8(coinText(Coin::Pile)), fromUtf8(coinText(Coin::Face))});
+    // The lists show the histories, one byte an outcome: its code, whose text is made when a line
+    // is shown. Each selects its last line as it grows.
+    ListBox& coinList = get(coinHistoryList);
+    coinList.followEnd();
+    coinList.showLines(std::make_unique<HistoryLines>(
+        m_histories.coin, QStringList{fromUtf8(coinText(Coin::Pile)), fromUtf8(coinText(Coin::Face))},
+        coinList));
     QStringList faces;
     for (int face = 1; face <= 6; ++face)
         faces << fromUtf8(faceText(face));
-    get(dieHistoryList).setCodeTexts(faces);
+    ListBox& dieList = get(dieHistoryList);
+    dieList.followEnd();
+    dieList.showLines(std::make_unique<HistoryLines>(m_histories.die, faces, dieList));
 }
 
 void SimulationWindow::afterCloseByPupil() {
@@ -289,32 +301,8 @@ void SimulationWindow::afterCloseByPupil() {
     m_coinShowPending = false;
     m_pipsShowPending = false;
     // The histories went with the window.
-    if (m_listener) {
-        m_listener->historyCleared(Experiment::Coin);
-        m_listener->historyCleared(Experiment::Die);
-    }
-}
-
-ListBox& SimulationWindow::history(bool die) {
-    FormWindow* shown = &window();
-    if (m_historiesOf != shown) {
-        m_historiesOf = shown;
-        m_coinHistory = &get(coinHistoryList);
-        m_dieHistory = &get(dieHistoryList);
-    }
-    return die ? *m_dieHistory : *m_coinHistory;
-}
-
-void SimulationWindow::addToCoinHistory(Coin outcome) {
-    ListBox& list = history(false);
-    list.addCode(std::uint8_t(outcome));
-    list.selectLast();
-}
-
-void SimulationWindow::addToDieHistory(int face) {
-    ListBox& list = history(true);
-    list.addCode(std::uint8_t(face - 1));
-    list.selectLast();
+    m_histories.coin.clear();
+    m_histories.die.clear();
 }
 
 void SimulationWindow::showLater() {
@@ -330,8 +318,8 @@ void SimulationWindow::showLater() {
 void SimulationWindow::showNow() {
     // A series adds throws far faster than anyone can see: whoever follows the histories reads
     // what was added when the window shows it, not at every throw.
-    if (m_listener)
-        m_listener->historyGrew(m_seriesUnderWay);
+    m_histories.coin.announce(m_seriesUnderWay);
+    m_histories.die.announce(m_seriesUnderWay);
     if (m_coinShowPending) {
         m_coinShowPending = false;
         const NumberFormat& numbers = program().numbers();
@@ -362,7 +350,7 @@ void SimulationWindow::showNow() {
 void SimulationWindow::tossOnce() {
     const Coin outcome = coinToss(program().draws().draw());
     m_coinResult = outcome;
-    addToCoinHistory(outcome);
+    m_histories.coin.append(std::uint8_t(outcome));
     ++(outcome == Coin::Face ? m_faceCount : m_pileCount);
     m_coinShowPending = true;
     showLater();
@@ -397,11 +385,9 @@ void SimulationWindow::tossCoinSeries() {
 void SimulationWindow::clearCoin() {
     // The labels keep what the last toss showed.
     showNow();
-    history(false).clear();
+    m_histories.coin.clear();
     m_pileCount = 0;
     m_faceCount = 0;
-    if (m_listener)
-        m_listener->historyCleared(Experiment::Coin);
 }
 
 void SimulationWindow::throwDie(std::int32_t n) {
@@ -413,7 +399,7 @@ void SimulationWindow::throwDie(std::int32_t n) {
         if (program().ended())
             return;
         const int face = dieFace(draws.draw());
-        addToDieHistory(face);
+        m_histories.die.append(std::uint8_t(face - 1));
         ++m_faceCounts[std::size_t(face - 1)];
         m_lastFace = face;
         m_pipsShowPending = true;
@@ -457,9 +443,7 @@ void SimulationWindow::throwDieSeries() {
 void SimulationWindow::clearDie() {
     // The pips and the percentages keep what they show.
     showNow();
-    history(true).clear();
-    if (m_listener)
-        m_listener->historyCleared(Experiment::Die);
+    m_histories.die.clear();
     m_faceCounts = {};
     m_dieTotal = 0;
     Label& total = get(throwCountLabel);
@@ -467,24 +451,9 @@ void SimulationWindow::clearDie() {
     total.adjustSize();
 }
 
-std::size_t SimulationWindow::historyLength(Experiment experiment) {
-    // A window never built has empty histories; reading them must not build it.
-    if (!hasControls())
-        return 0;
-    return history(experiment == Experiment::Die).model().codeCount();
-}
-
-void SimulationWindow::copyHistory(Experiment experiment, std::size_t begin, std::size_t end,
-                                   std::uint8_t* out) {
-    if (!hasControls())
-        return;
-    const ListLines& lines = history(experiment == Experiment::Die).model();
-    lines.copyCodes(std::min(begin, lines.codeCount()), std::min(end, lines.codeCount()), out);
-}
-
 void SimulationWindow::showFrequencies(Experiment experiment) {
     auto& frequencies = program().get<FrequenciesWindow>();
-    frequencies.follow(*this, experiment);
+    frequencies.follow(experiment);
     frequencies.showBeside(*this);
 }
 

@@ -2,35 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "probability/rules/simulation.h"
+#include "probability/rules/outcome_history.h"
 #include "shell/form.h"
-
-#include <QPointer>
 
 #include <array>
 #include <cstdint>
 
-// Told of what happens to the simulation's histories: outcomes added (at most once a run of
-// events during a series, and after it: the listener reads the new ones with copyHistory), a
-// history emptied (by "Effacer", or with the window closed by the pupil). An outcome is its
-// history code: the coin's Coin value, or the die's face − 1.
-class HistoryListener {
-public:
-    // `seriesGoesOn`: more throws are coming at once (a series is under way).
-    virtual void historyGrew(bool seriesGoesOn) = 0;
-    virtual void historyCleared(probability::Experiment experiment) = 0;
-
-protected:
-    ~HistoryListener() = default;
-};
-
 // Tosses a coin and throws a die, one at a time or in series, with the history of the outcomes,
-// their counts and their percentages; one tab for each experiment.
+// their counts and their percentages; one tab for each experiment. The histories are the
+// program's model (probability::SimulationHistories): the window adds to them and its lists show
+// them.
 class SimulationWindow : public Form {
 public:
     static const ui::WindowDescription description;
-    explicit SimulationWindow(Program& program)
-        : Form(program, description) {}
+    explicit SimulationWindow(Program& program);
 
     // The two tabs, coin first.
     static inline const ui::Ref<TabControl> experimentTabs{"epreuve"};
@@ -76,12 +61,6 @@ public:
     void showCoinFrequencies();
     void showDieFrequencies();
 
-    // The histories as they stand, for the frequencies window: their lengths, their codes.
-    void setHistoryListener(HistoryListener* listener) { m_listener = listener; }
-    std::size_t historyLength(probability::Experiment experiment);
-    void copyHistory(probability::Experiment experiment, std::size_t begin, std::size_t end,
-                     std::uint8_t* out);
-
 protected:
     void arrange() override;
     void load() override;
@@ -90,10 +69,6 @@ protected:
 private:
     void tossOnce();
     void showDieStatistics();
-    // The histories: one short text per outcome, written through these two alone.
-    void addToCoinHistory(probability::Coin outcome);
-    void addToDieHistory(int face);
-    ListBox& history(bool die);
     void showFrequencies(probability::Experiment experiment);
 
     // During a series the coin's labels and the die's pips change far more often than the pupil
@@ -115,9 +90,7 @@ private:
     bool m_pipsShowPending = false;
     bool m_showQueued = false;
     bool m_seriesUnderWay = false;
-    // The two history lists of the window as last built, reached again only after it was rebuilt.
-    QPointer<FormWindow> m_historiesOf;
-    ListBox* m_coinHistory = nullptr;
-    ListBox* m_dieHistory = nullptr;
-    HistoryListener* m_listener = nullptr;
+    // The program's model: the histories outlive the window's controls, emptied when the pupil
+    // closes it.
+    probability::SimulationHistories& m_histories;
 };

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <typeindex>
 
 class Form;
 
@@ -50,6 +51,14 @@ public:
     // The window of that name, made on first reference; nullptr for a name the program does not have yet.
     Form* form(std::string_view name);
     template <class F> F& get() { return static_cast<F&>(*form(F::description.name)); }
+    // The model of type M that windows share (a history that one window fills and others show or
+    // follow), made on first use. Models outlive every window, so a window may follow one to its end.
+    template <class M> M& model() {
+        std::shared_ptr<void>& kept = m_models[std::type_index(typeid(M))];
+        if (!kept)
+            kept = std::make_shared<M>();
+        return *static_cast<M*>(kept.get());
+    }
     // Closes every window at once and ends the process.
     void endProgram();
     bool ended() const { return m_ended; }
@@ -68,6 +77,8 @@ public:
 private:
     WindowFactory m_makeWindow;
     Services m_services;
+    // Declared before the windows, so destroyed after them.
+    std::map<std::type_index, std::shared_ptr<void>> m_models;
     std::map<std::string, std::unique_ptr<Form>, std::less<>> m_forms;
     bool m_started = false;
     bool m_ended = false;

@@ -483,9 +483,8 @@ private Q_SLOTS:
         w.press(W::plotButton);
         GraphWindow& graph = w.tp->get<GraphWindow>();
         QVERIFY(graph.isShown());
-        const PlotState& state = graph.plotState();
-        QCOMPARE(state.kind, std::int16_t(2));
-        QCOMPARE(state.source, static_cast<PlotSource*>(&w.form));
+        QCOMPARE(graph.plotState().kind, graphs::CurveKind::Trinomial);
+        QCOMPARE(graph.plotSource(), static_cast<PlotSource*>(&w.form));
         const auto picture = [&] { return control(graph, GraphWindow::drawing)->image(); };
         const QImage parabola = picture();
         int curveDots = 0;

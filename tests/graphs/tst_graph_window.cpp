@@ -74,10 +74,10 @@ private Q_SLOTS:
         QCOMPARE(g.window().windowTitle(), QStringLiteral("Form1"));
         QCOMPARE(g.window().size(), QSize(545, 636));
         QCOMPARE(p.lines(), QStringList{kSlopeLine + "1"});
-        const PlotState& st = g.plotState();
-        QCOMPARE(st.kind, std::int16_t(1));
-        QCOMPARE(st.width, std::int16_t(7500));
-        QCOMPARE(st.height, 7500.0f);
+        const graphs::PlotState& st = g.plotState();
+        QCOMPARE(st.kind, graphs::CurveKind::Affine);
+        QCOMPARE(st.widthTwips, std::int16_t(7500));
+        QCOMPARE(st.heightTwips, 7500.0f);
         QCOMPARE(st.scales->xScale, 500.0);
         QCOMPARE(st.scales->originY, 5000.0);
         // The diagonal in blue through the crossing, the axes and marks in black.

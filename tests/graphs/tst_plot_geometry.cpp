@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphs/rules/plot_geometry.h"
+#include "graphs/rules/plot_state.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -9,6 +10,8 @@
 #include <cmath>
 #include <map>
 #include <set>
+
+Q_DECLARE_METATYPE(graphs::PlotNumbers)
 
 using graphs::Dot;
 using graphs::Ink;
@@ -23,7 +26,8 @@ struct Plot {
     std::vector<Dot> dots;
 };
 
-Plot draw(graphs::Ranges r, std::optional<graphs::Function> f = graphs::Function{1, 1, 0, 0}) {
+Plot draw(graphs::Ranges r,
+          std::optional<graphs::Function> f = graphs::Function{graphs::CurveKind::Affine, 1, 0, 0}) {
     const auto s = graphs::scalesFor(r, kSide, kSide);
     if (!s)
         qFatal("no scales");
@@ -140,7 +144,7 @@ private Q_SLOTS:
     }
 
     void parabolaAndMissingFunction() {
-        const Plot p = draw({-5, 10, -5, 10}, graphs::Function{2, 1, 0, 0});
+        const Plot p = draw({-5, 10, -5, 10}, graphs::Function{graphs::CurveKind::Trinomial, 1, 0, 0});
         QVERIFY(has(p.dots, Ink::Curve, 2500, 5000));   // the vertex on the crossing of the axes
         QVERIFY(has(p.dots, Ink::Curve, 3500, 3000));   // (2, 4)
         QVERIFY(has(p.dots, Ink::Curve, 1500, 3000));   // (-2, 4)
@@ -192,7 +196,8 @@ private Q_SLOTS:
         QVERIFY(s);
         QElapsedTimer timer;
         timer.start();
-        const auto dots = graphs::plotDots(r, *s, kSide, kSide, graphs::Function{2, 1, 1, 1});
+        const auto dots =
+            graphs::plotDots(r, *s, kSide, kSide, graphs::Function{graphs::CurveKind::Trinomial, 1, 1, 1});
         QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
         QVERIFY(dots.size() < 200'000);
         for (const Dot& d : dots)
@@ -235,7 +240,7 @@ private Q_SLOTS:
         QFETCH(double, y);
         QFETCH(double, surfaceY);
         const auto s = graphs::scalesFor({-5, 10, -5, 10}, kSide, kSide);
-        const auto r = graphs::readOut(*s, -5, graphs::Function{std::int16_t(kind), a, b, c}, X);
+        const auto r = graphs::readOut(*s, -5, graphs::Function{graphs::CurveKind(kind), a, b, c}, X);
         QVERIFY(r);
         QCOMPARE(r->u, u);
         QCOMPARE(r->y, y);
@@ -244,16 +249,69 @@ private Q_SLOTS:
 
     void readOutBeyondAnyNumberIsNothing() {
         const auto s = graphs::scalesFor({-5, 10, -5, 10}, kSide, kSide);
-        QVERIFY(!graphs::readOut(*s, -5, graphs::Function{2, 1e306, 0, 0}, 7000));
-        QVERIFY(!graphs::readOut(*s, -5, graphs::Function{1, 1e308, 1e308, 0}, 7000));
-        QVERIFY(graphs::readOut(*s, -5, graphs::Function{1, 1e300, 0, 0}, 7000));
+        QVERIFY(!graphs::readOut(*s, -5, graphs::Function{graphs::CurveKind::Trinomial, 1e306, 0, 0}, 7000));
+        QVERIFY(!graphs::readOut(*s, -5, graphs::Function{graphs::CurveKind::Affine, 1e308, 1e308, 0}, 7000));
+        QVERIFY(graphs::readOut(*s, -5, graphs::Function{graphs::CurveKind::Affine, 1e300, 0, 0}, 7000));
+    }
+
+    // What a plot leaves: the kind of its curve, the drawing's size, and scales and dots only
+    // when the ranges give them; the curve only when the coefficients are numbers.
+    void plotStateAndDots_data() {
+        QTest::addColumn<graphs::PlotNumbers>("numbers");
+        QTest::addColumn<bool>("scaled");
+        QTest::addColumn<int>("curveDots");
+        const graphs::PlotNumbers line{.kind = graphs::CurveKind::Affine,
+                                       .xmin = -5,
+                                       .xmax = 10,
+                                       .ymin = -5,
+                                       .ymax = 10,
+                                       .a = 1,
+                                       .b = 0};
+        QTest::newRow("affine") << line << true << 376;
+        graphs::PlotNumbers parabola = line;
+        parabola.kind = graphs::CurveKind::Trinomial;
+        parabola.c = 0;
+        QTest::newRow("trinomial, x² off the drawing beyond |x| = √10") << parabola << true << 159;
+        graphs::PlotNumbers noC = parabola;
+        noC.c.reset();
+        QTest::newRow("trinomial without c: axes and marks") << noC << true << 0;
+        graphs::PlotNumbers flat = line;
+        flat.ymax = -5;
+        QTest::newRow("y range of no height: nothing drawn") << flat << false << 0;
+        graphs::PlotNumbers noRange = line;
+        noRange.xmax.reset();
+        QTest::newRow("x maximum not a number: nothing drawn") << noRange << false << 0;
+    }
+    void plotStateAndDots() {
+        QFETCH(graphs::PlotNumbers, numbers);
+        QFETCH(bool, scaled);
+        QFETCH(int, curveDots);
+        const graphs::Plot plot = graphs::makePlot(numbers, 7500, 7500.0f);
+        QCOMPARE(plot.state.kind, numbers.kind);
+        QCOMPARE(plot.state.widthTwips, std::int16_t(7500));
+        QCOMPARE(plot.state.heightTwips, 7500.0f);
+        QCOMPARE(plot.state.dotSpacingTwips, std::int16_t(20));
+        QCOMPARE(plot.state.scales.has_value(), scaled);
+        QCOMPARE(count(plot.dots, Ink::Curve, [](const Dot&) { return true; }), curveDots);
+        if (!scaled) {
+            QVERIFY(plot.dots.empty());
+            return;
+        }
+        QCOMPARE(plot.state.scales->xScale, 500.0);
+        QCOMPARE(plot.state.scales->originY, 5000.0);
+        QCOMPARE(count(plot.dots, Ink::HorizontalAxis, [](const Dot&) { return true; }), 376);
     }
 
     // The numbers a window hands over: a box without a number leaves out what needs it. The affine
     // function has no c to read.
     void handedNumbers() {
-        const graphs::PlotNumbers affine{
-            .kind = 1, .xmin = -5, .xmax = 10, .ymin = -5, .ymax = 10, .a = 2, .b = 1};
+        const graphs::PlotNumbers affine{.kind = graphs::CurveKind::Affine,
+                                         .xmin = -5,
+                                         .xmax = 10,
+                                         .ymin = -5,
+                                         .ymax = 10,
+                                         .a = 2,
+                                         .b = 1};
         const auto s = graphs::scalesFor(*affine.ranges(), kSide, kSide);
         const auto r = graphs::readOut(*s, affine, 3000);
         QVERIFY(r);
@@ -261,7 +319,7 @@ private Q_SLOTS:
         QCOMPARE(affine.function()->c, 0.0);
 
         graphs::PlotNumbers trinomial = affine;
-        trinomial.kind = 2;
+        trinomial.kind = graphs::CurveKind::Trinomial;
         QVERIFY(!trinomial.function());
         QVERIFY(!graphs::readOut(*s, trinomial, 3000));
         trinomial.c = -1;

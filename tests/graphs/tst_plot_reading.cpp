@@ -155,13 +155,19 @@ private Q_SLOTS:
         QFETCH(double, b);
         QFETCH(double, c);
         QFETCH(QString, text);
-        const graphs::Function f{std::int16_t(kind), a, b, c};
+        const graphs::Function f{graphs::CurveKind(kind), a, b, c};
         QCOMPARE(QString::fromStdString(graphs::equationText(f, frenchNumber)), text);
     }
 
     void descriptions() {
-        graphs::PlotNumbers n{
-            .kind = 2, .xmin = -5, .xmax = 10, .ymin = -2.5, .ymax = 10, .a = 1, .b = 0, .c = 0};
+        graphs::PlotNumbers n{.kind = graphs::CurveKind::Trinomial,
+                              .xmin = -5,
+                              .xmax = 10,
+                              .ymin = -2.5,
+                              .ymax = 10,
+                              .a = 1,
+                              .b = 0,
+                              .c = 0};
         QCOMPARE(QString::fromStdString(graphs::plotDescription(n, true, frenchNumber)),
                  QStringLiteral("Courbe de f(x) = x² ; x de -5 à 10, y de -2,5 à 10."));
         n.c.reset();

@@ -3,11 +3,13 @@
 #include "test_program.h"
 
 #include "probability/frequencies_window.h"
+#include "probability/rules/outcome_history.h"
 #include "probability/simulation_window.h"
 #include "shell/main_menu.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/chart_view.h"
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/list_box.h"
 #include "shell/toolkit/tab_control.h"
 
 #include <QAction>
@@ -96,6 +98,26 @@ private Q_SLOTS:
         MainMenu& menu = w.tp->get<MainMenu>();
         control<QAction>(menu, "fic_reset")->trigger();
         QVERIFY(!w.freq.isShown());
+    }
+
+    // Outcomes go into the history, the program's model, and from there to both views, the
+    // simulation's list and the frequencies window, neither window asking the other.
+    void bothViewsFollowTheHistory() {
+        Windows w;
+        w.press(S::dieFrequenciesButton);
+        probability::OutcomeHistory& die = w.tp->model<probability::SimulationHistories>().die;
+        for (const int face : {6, 1, 6})
+            die.append(std::uint8_t(face - 1));
+        die.announce(false);
+        QCOMPARE(w.law(), QStringLiteral("Après 3 lancers : fréquence de la face 6 0,6667"));
+        ListBox* list = control(w.sim, S::dieHistoryList);
+        QTRY_COMPARE(list->shownCount(), 3);
+        QCOMPARE(list->item(1), QStringLiteral("1"));
+        QCOMPARE(list->shownSelection(), 2);
+        die.clear();
+        QCOMPARE(list->count(), 0);
+        QCOMPARE(list->shownCount(), 0);
+        QCOMPARE(w.law(), QStringLiteral("Aucun lancer : lancez le dé dans la fenêtre de simulation."));
     }
 
     // The coin's frequencies follow the history, throws made before the window opened included;

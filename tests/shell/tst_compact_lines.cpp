@@ -95,16 +95,6 @@ private Q_SLOTS:
         for (int row = 0; row < lines.count(); ++row)
             all << lines.at(row);
         QCOMPARE(all, (QStringList{"2", "3", "5", "7", "2", "300", "fin", "1000"}));
-
-        ListLines coded;
-        coded.setCodeTexts({QStringLiteral("Pile"), QStringLiteral("Face")});
-        coded.appendNumber(4);
-        coded.appendCode(1);
-        coded.appendNumber(9);
-        QCOMPARE(coded.count(), 3);
-        QCOMPARE(coded.at(0), QStringLiteral("4"));
-        QCOMPARE(coded.at(1), QStringLiteral("Face"));
-        QCOMPARE(coded.at(2), QStringLiteral("9"));
     }
 };
 

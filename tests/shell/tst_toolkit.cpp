@@ -52,7 +52,7 @@ private Q_SLOTS:
         QVERIFY2(lastInView == 39999 || lastInView == -1, qPrintable(QString::number(lastInView)));
         QCOMPARE(list.rowAt(list.rowRect(39999).center()), 39999);
         QVERIFY(list.viewport()->rect().contains(list.rowRect(39999)));
-        QVERIFY(list.model().bytesUsed() < 40000 * 16);
+        QVERIFY(list.ownLines().bytesUsed() < 40000 * 16);
         QCOMPARE(list.item(39999), QStringLiteral("39999"));
         list.clear();
         QCOMPARE(list.count(), 0);
@@ -103,42 +103,49 @@ private Q_SLOTS:
         QCOMPARE(a->child(0), nullptr);
     }
 
-    void listBoxKeepsCodedLinesInOneByteEach() {
+    // A list box shows a model's lines as they grow and go, and can follow the last one.
+    void listBoxShowsTheLinesOfASource() {
+        struct Squares : LinesSource {
+            int n = 0;
+            int count() const override { return n; }
+            QString at(int row) const override { return QString::number(qint64(row) * row); }
+        };
         QWidget host;
         ListBox list(&host, QStringLiteral("List1"), {0, 0, 3000, 3000});
         host.show();
-        list.setCodeTexts({QStringLiteral("Pile"), QStringLiteral("Face"), QStringLiteral("Lancé n°3 : é")});
-        constexpr int kLines = 1'000'000;
-        for (int i = 0; i < kLines; ++i)
-            list.addCode(std::uint8_t(i % 3));
-        list.selectLast();
-        QCOMPARE(list.count(), kLines);
-        QVERIFY2(list.model().bytesUsed() < std::size_t(kLines) * 11 / 10,
-                 qPrintable(QString::number(list.model().bytesUsed())));
-        QCOMPARE(list.item(0), QStringLiteral("Pile"));
-        QCOMPARE(list.item(1), QStringLiteral("Face"));
-        QCOMPARE(list.item(kLines - 2), QStringLiteral("Lancé n°3 : é"));
-        QCOMPARE(list.item(kLines - 1), QStringLiteral("Pile"));
-        QCOMPARE(list.item(5), QStringLiteral("Lancé n°3 : é"));
-        QCOMPARE(list.item(kLines), QString()); // past the end
-        QCOMPARE(list.listIndex(), kLines - 1);
-        QTest::qWait(1);
-        QCOMPARE(list.shownCount(), kLines);
-        QCOMPARE(list.shownSelection(), kLines - 1);
-        list.clear();
-        QCOMPARE(list.count(), 0);
-        QCOMPARE(list.listIndex(), -1);
-        QVERIFY(list.model().bytesUsed() < 1024);
-        // The texts stay after a clear: the next series shows them again.
-        list.addCode(1);
-        QCOMPARE(list.item(0), QStringLiteral("Face"));
-        // A text line in a coded list turns the coded lines into text, keeping their order.
-        list.addItem(QStringLiteral("fin"));
-        list.addCode(0);
+        list.addItem(QStringLiteral("propre ligne"));
+        auto owned = std::make_unique<Squares>();
+        Squares& squares = *owned;
+        squares.n = 3;
+        list.followEnd();
+        list.showLines(std::move(owned));
         QCOMPARE(list.count(), 3);
-        QCOMPARE(list.item(0), QStringLiteral("Face"));
-        QCOMPARE(list.item(1), QStringLiteral("fin"));
-        QCOMPARE(list.item(2), QStringLiteral("Pile"));
+        QCOMPARE(list.item(2), QStringLiteral("4"));
+        QTRY_COMPARE(list.shownCount(), 3);
+        QCOMPARE(list.shownSelection(), 2);
+        // Lines added to the source reach the screen once the list is told, the last selected.
+        squares.n = 1'000'000;
+        QCOMPARE(list.listIndex(), 999'999);
+        QCOMPARE(list.shownCount(), 3);
+        list.linesAdded();
+        QTRY_COMPARE(list.shownCount(), 1'000'000);
+        QCOMPARE(list.shownSelection(), 999'999);
+        QVERIFY(list.viewport()->rect().contains(list.rowRect(999'999)));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&list)->child(999'999)->text(QAccessible::Name),
+                 QStringLiteral("999998000001"));
+        // The pupil's pick holds until more lines come.
+        list.setFocus();
+        QTest::keyClick(&list, Qt::Key_Home);
+        QCOMPARE(list.listIndex(), 0);
+        squares.n = 0;
+        list.linesCleared();
+        QCOMPARE(list.shownCount(), 0);
+        QCOMPARE(list.listIndex(), -1);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&list)->childCount(), 0);
+        // The list's own lines were kept apart all along.
+        list.showLines(nullptr);
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(list.item(0), QStringLiteral("propre ligne"));
     }
 
     void drawingSurfaceSetsDotsInTwips() {

@@ -11,8 +11,7 @@ std::string equationText(const Function& f, const NumberText& number) {
         double coefficient;
         const char* variable;
     };
-    const Term terms[] = {
-        {f.kind == 2 ? f.a : 0, "x²"}, {f.kind == 2 ? f.b : f.a, "x"}, {f.kind == 2 ? f.c : f.b, ""}};
+    const Term terms[] = {{f.ofXSquared(), "x²"}, {f.ofX(), "x"}, {f.constant(), ""}};
     std::string text;
     for (const Term& t : terms) {
         if (t.coefficient == 0)

@@ -79,7 +79,7 @@ std::optional<Ranges> PlotNumbers::ranges() const {
 }
 
 std::optional<Function> PlotNumbers::function() const {
-    const std::optional<double> constant = kind == 2 ? c : 0.0;
+    const std::optional<double> constant = kind == CurveKind::Trinomial ? c : 0.0;
     if (!a || !b || !constant)
         return std::nullopt;
     return Function{kind, *a, *b, *constant};

@@ -28,19 +28,32 @@ struct Scales {
     double originY = 0; // surface ordinate of y = 0
 };
 
-// The function drawn: kind 1 is a·x + b, kind 2 is a·x² + b·x + c.
+// The two curves a plot draws, each from its own window; the kind says what the coefficients a, b
+// and c of that window's boxes stand for. The values are those of the plot state's kind.
+enum class CurveKind : std::int16_t {
+    Affine = 1,    // a·x + b, from the degree-1 window
+    Trinomial = 2, // a·x² + b·x + c, from the degree-2 window
+};
+
+// The function drawn, with the coefficients as its window's boxes name them.
 struct Function {
-    std::int16_t kind = 1;
+    CurveKind kind = CurveKind::Affine;
     double a = 0;
     double b = 0;
-    double c = 0;
-    double operator()(double u) const { return kind == 2 ? a * u * u + b * u + c : a * u + b; }
+    double c = 0; // the trinomial's only
+    double operator()(double u) const {
+        return kind == CurveKind::Trinomial ? a * u * u + b * u + c : a * u + b;
+    }
+    // The coefficients by the power of x they multiply, whatever the kind.
+    double ofXSquared() const { return kind == CurveKind::Trinomial ? a : 0; }
+    double ofX() const { return kind == CurveKind::Trinomial ? b : a; }
+    double constant() const { return kind == CurveKind::Trinomial ? c : b; }
 };
 
 // The numbers of the window that plots, read from its boxes when asked: each is nothing while its
 // box holds no number. c counts for the trinomial only.
 struct PlotNumbers {
-    std::int16_t kind = 1; // 1 a·x + b, 2 a·x² + b·x + c
+    CurveKind kind = CurveKind::Affine;
     std::optional<double> xmin;
     std::optional<double> xmax;
     std::optional<double> ymin;

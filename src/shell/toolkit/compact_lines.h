@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/toolkit/chunked_array.h"
+#include "shell/rules/chunked_array.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -32,8 +32,8 @@ private:
         std::uint64_t gaps; // where the differences of the rows after it begin
     };
 
-    ChunkedArray<std::uint8_t> m_gaps;
-    ChunkedArray<Mark, 1024> m_marks;
+    storage::ChunkedArray<std::uint8_t> m_gaps;
+    storage::ChunkedArray<Mark, 1024> m_marks;
     std::size_t m_size = 0;
     std::int64_t m_last = 0;
 };

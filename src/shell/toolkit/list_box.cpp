@@ -43,26 +43,34 @@ ListBox::~ListBox() {
 }
 
 void ListBox::addItem(const QString& line) {
-    m_lines.append(std::string_view(line.toUtf8()));
+    m_ownLines.append(std::string_view(line.toUtf8()));
     schedulePublish();
 }
 
 void ListBox::addItem(std::string_view utf8) {
-    m_lines.append(utf8);
-    schedulePublish();
-}
-
-void ListBox::addCode(std::uint8_t code) {
-    m_lines.appendCode(code);
+    m_ownLines.append(utf8);
     schedulePublish();
 }
 
 void ListBox::addNumber(std::int64_t value) {
-    m_lines.appendNumber(value);
+    m_ownLines.appendNumber(value);
     schedulePublish();
 }
 
 void ListBox::clear() {
+    m_ownLines.clear();
+    linesCleared();
+}
+
+void ListBox::showLines(std::unique_ptr<LinesSource> source) {
+    linesCleared();
+    m_source = std::move(source);
+    m_lines = m_source ? m_source.get() : &m_ownLines;
+    if (count() > 0)
+        linesAdded();
+}
+
+void ListBox::linesCleared() {
     // Screen readers hear that the lines went; the bridge to them accepts a removed child, not a
     // reordered list.
     if (m_shown > 0 && screenReaderListening()) {
@@ -70,7 +78,6 @@ void ListBox::clear() {
         notifyScreenReaders(removed);
     }
     forgetAccessibleRows();
-    m_lines.clear();
     m_shown = 0;
     m_selected = -1;
     m_widest = 0;
@@ -99,6 +106,8 @@ void ListBox::publish() {
     m_lastPublish = std::chrono::steady_clock::now();
     const int before = m_shown;
     m_shown = count();
+    if (m_followsEnd && m_shown > before)
+        m_selected = m_shown - 1;
     updateScrollBars();
     if (m_selected >= 0 && m_selected < m_shown)
         scrollToRow(m_selected);

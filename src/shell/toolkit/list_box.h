@@ -13,41 +13,53 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 namespace ui {
 
 // A list box: append at the end, clear, select a line (the last one, or the one the pupil picks
-// with the mouse or the keyboard). It draws only the lines in view, all of one height, so that
-// appending, selecting and painting cost the same at ten lines and at ten million. Appended lines
-// and the selection reach the screen in one batch when events next run, at most about sixty
-// times a second (as often as a screen shows anything), so appending stays cheap inside long
-// loops. Lines wider than the list are shown whole, with a sideways scroll bar as wide
-// as the widest line that has come into view. Screen readers read it as a list of its lines.
+// with the mouse or the keyboard). It shows its own lines, or the lines of a model handed to it
+// (see LinesSource), which tells it when they grow or go. It draws only the lines in view, all of
+// one height, so that appending, selecting and painting cost the same at ten lines and at ten
+// million. Appended lines and the selection reach the screen in one batch when events next run,
+// at most about sixty times a second (as often as a screen shows anything), so appending stays
+// cheap inside long loops. Lines wider than the list are shown whole, with a sideways scroll bar
+// as wide as the widest line that has come into view. Screen readers read it as a list of its
+// lines.
 class ListBox : public QAbstractScrollArea {
     Q_OBJECT
 public:
     ListBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
     ~ListBox() override;
 
+    // The list's own lines (see ListLines).
     void addItem(const QString& line);
     // The same for a line already in UTF-8, which long loops can make without allocating.
     void addItem(std::string_view utf8);
-    // Coded lines: the texts by code, set once, then one byte a line (see ListLines).
-    void setCodeTexts(QStringList texts) { m_lines.setCodeTexts(std::move(texts)); }
-    void addCode(std::uint8_t code);
     // A whole number as a line: a list of increasing numbers takes about a byte a line.
     void addNumber(std::int64_t value);
     void clear();
-    int count() const { return m_lines.count(); }
-    QString item(int row) const { return m_lines.at(row); }
+    const ListLines& ownLines() const { return m_ownLines; }
+
+    // Shows the lines of a model instead of the list's own; the list keeps the source until it
+    // goes. The source tells the list of its changes through the two calls below.
+    void showLines(std::unique_ptr<LinesSource> source);
+    // Lines were added to the source: they are shown when events next run.
+    void linesAdded() { schedulePublish(); }
+    // The source was emptied: nothing is shown or selected any more.
+    void linesCleared();
+
+    int count() const { return m_lines->count(); }
+    QString item(int row) const { return m_lines->at(row); }
     // The selected line, or -1; the value the pupil will see once events have run.
-    int listIndex() const { return m_selected; }
+    int listIndex() const { return m_followsEnd && count() > m_shown ? count() - 1 : m_selected; }
     void selectLast();
+    // Selects the last line each time new lines are shown, as a history does.
+    void followEnd() { m_followsEnd = true; }
     // New lines and the selection are shown the next time events run, however soon, rather than
     // at most once a frame: what the list shows then depends on the events alone, not on the clock.
     void showAtNextEvents() { m_frame = std::chrono::milliseconds(0); }
-    const ListLines& model() const { return m_lines; }
 
     // What the screen shows: the lines shown so far, the selected one among them (or -1), and the
     // first line in view.
@@ -95,10 +107,13 @@ private:
     void announceSelection();
     void forgetAccessibleRows();
 
-    ListLines m_lines;
+    ListLines m_ownLines;
+    std::unique_ptr<LinesSource> m_source;
+    const LinesSource* m_lines = &m_ownLines;
     int m_shown = 0;
     int m_selected = -1;
     int m_widest = 0; // the widest line that has come into view, in pixels
+    bool m_followsEnd = false;
     bool m_publishPending = false;
     std::chrono::steady_clock::time_point m_lastPublish;
     std::chrono::milliseconds m_frame;

@@ -7,15 +7,9 @@
 #include <climits>
 #include <string>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace ui {
 
 void ListLines::append(std::string_view utf8) {
-    if (!m_codes.empty())
-        codesToText();
     if (!m_numbers.empty())
         numbersToText();
     // Offsets are 32-bit: lines beyond 4 GB of text are not kept.
@@ -25,18 +19,8 @@ void ListLines::append(std::string_view utf8) {
     m_ends.push_back(std::uint32_t(m_text.size()));
 }
 
-void ListLines::appendCode(std::uint8_t code) {
-    if (!m_ends.empty() || !m_numbers.empty()) {
-        append(std::string_view(m_codeTexts.value(code).toUtf8()));
-        return;
-    }
-    if (count() == INT_MAX)
-        return;
-    m_codes.push_back(code);
-}
-
 void ListLines::appendNumber(std::int64_t value) {
-    if (m_ends.empty() && m_codes.empty() && count() < INT_MAX && m_numbers.append(value))
+    if (m_ends.empty() && count() < INT_MAX && m_numbers.append(value))
         return;
     append(std::to_string(value));
 }
@@ -49,34 +33,18 @@ void ListLines::numbersToText() {
         append(std::to_string(numbers.at(i)));
 }
 
-// A text line added to coded lines: all become text, in order.
-void ListLines::codesToText() {
-    ChunkedArray<std::uint8_t> codes;
-    std::swap(codes, m_codes);
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        append(std::string_view(m_codeTexts.value(codes[i]).toUtf8()));
-}
-
 void ListLines::clear() {
     // Give the memory back: a cleared list may have held a very long search.
     const std::size_t held = bytesUsed();
     m_text.clear();
     m_ends.clear();
-    m_codes.clear();
     m_numbers.clear();
-#ifdef __GLIBC__
-    // The blocks are small enough for the C library to keep them in its heap once freed, where
-    // anything allocated after them pins them; after a long history, hand the free pages back.
-    if (held >= kTrimAbove)
-        malloc_trim(0);
-#endif
+    storage::giveBackFreedMemory(held);
 }
 
 QString ListLines::at(int row) const {
     if (row < 0 || row >= count())
         return {};
-    if (!m_codes.empty())
-        return m_codeTexts.value(m_codes[std::size_t(row)]);
     if (!m_numbers.empty())
         return QString::number(m_numbers.at(std::size_t(row)));
     const std::size_t begin = row == 0 ? 0 : m_ends[std::size_t(row) - 1];

@@ -7,7 +7,11 @@
 #include <memory>
 #include <vector>
 
-namespace ui {
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace storage {
 
 // An array that grows by fixed blocks. Appending never moves what is already stored, so a list of
 // a hundred million entries neither copies itself nor holds twice its size while it grows, and the
@@ -65,4 +69,17 @@ private:
     std::size_t m_size = 0;
 };
 
-} // namespace ui
+// Blocks are small enough for the C library to keep them in its heap once freed, where anything
+// allocated after them pins them: after clearing a long list (at least this much), the free pages
+// go back to the system.
+inline constexpr std::size_t kGiveBackAbove = std::size_t(8) << 20;
+inline void giveBackFreedMemory(std::size_t heldBytes) {
+#ifdef __GLIBC__
+    if (heldBytes >= kGiveBackAbove)
+        malloc_trim(0);
+#else
+    (void)heldBytes;
+#endif
+}
+
+} // namespace storage

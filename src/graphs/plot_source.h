@@ -4,8 +4,6 @@
 
 #include "graphs/rules/plot_geometry.h"
 
-#include <cstdint>
-#include <optional>
 #include <string>
 
 class Form;
@@ -24,16 +22,4 @@ public:
     // Which build of its controls the window shows: once it has been closed, and perhaps opened
     // afresh, the numbers it holds are no longer those of the plot.
     virtual int plotBuild() const = 0;
-};
-
-// What the last plot leaves behind for the graph window's click read-out: the window that made it
-// and the scales fixed then.
-struct PlotState {
-    std::int16_t kind = 0; // 1 affine, 2 trinomial; 0 before the first plot
-    std::int16_t width = 0;
-    float height = 0;
-    PlotSource* source = nullptr;
-    int sourceBuild = 0;
-    std::optional<graphs::Scales> scales; // nothing when the ranges gave no drawing
-    std::int16_t dotSpacing = graphs::dotSpacing;
 };

@@ -40,6 +40,8 @@
 #include <thread>
 #include <vector>
 
+using numbers::NumberFormat;
+
 using namespace ui;
 
 namespace {

@@ -21,6 +21,8 @@
 #include <initializer_list>
 #include <utility>
 
+using numbers::NumberFormat;
+
 namespace {
 
 // The fonts are stored uncompressed in the program (see src/CMakeLists.txt) and handed to Qt where

@@ -5,7 +5,7 @@
 #include "numbers/skip_on_error.h"
 #include "primes/prime_input.h"
 #include "primes/rules/parallel_search.h"
-#include "primes/rules/primality.h"
+#include "primes/rules/prime_segments.h"
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
@@ -140,40 +140,33 @@ void PrimeSearchWindow::searchHere(std::int64_t lower, std::int64_t upper, std::
     Pump& pump = program().pump();
     std::vector<std::int32_t> primes;
     primes.reserve(kRun);
+    // The primes found wait here until events are about to run (or the run is long), and are
+    // listed then: the list is reached once per run, not once per prime.
     auto listFound = [&] {
         found(primes);
         primes.clear();
     };
-    // The primes found wait here until events are about to run (or the run is long), and are
-    // listed then: the list is reached once per run, not once per prime.
-    // Called once for a run of passes of the test: events run for each of them as long as the
-    // pump is due, which a production pump stops being once its events have run.
-    auto letEventsRun = [&](int passes) {
-        if (!pump.due()) [[likely]]
-            return;
-        for (; passes > 0 && pump.due(); --passes) {
-            listFound();
-            pump();
-        }
-    };
-    for (std::int64_t i = lower; i <= upper; ++i) {
-        const bool prime = primes::isPrime(std::int32_t(i), letEventsRun);
-        // Events may have run during the test: the window may have been closed and rebuilt, a
-        // new search started, or the program ended.
-        if (searchStopped(search))
-            return;
-        if (prime) {
-            primes.push_back(std::int32_t(i));
+    for (primes::PrimeSegments segments(lower, upper); !segments.done();) {
+        for (const std::uint64_t prime : segments.next()) {
+            primes.push_back(std::int32_t(prime));
             if (primes.size() == kRun)
                 listFound();
+            if (pump.due()) [[unlikely]] {
+                listFound();
+                pump();
+                // The events may have closed and rebuilt the window, started a new search or
+                // ended the program.
+                if (searchStopped(search))
+                    return;
+            }
         }
     }
     listFound();
 }
 
-// The threads test the candidates; this thread lists the primes in order as their blocks come
-// back, and lets events run at least every few milliseconds meanwhile, as the test on this
-// thread would. Between two runs of events the list, the count and the selection agree, as they
+// The threads sieve the range; this thread lists the primes in order as their blocks come
+// back, and lets events run at least every few milliseconds meanwhile, as the search on this
+// thread does. Between two runs of events the list, the count and the selection agree, as they
 // do when the candidates are tested here.
 template <class Found>
 void PrimeSearchWindow::searchOnThreads(std::int64_t lower, std::int64_t upper, std::uint64_t search,

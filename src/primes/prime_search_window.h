@@ -34,10 +34,10 @@ public:
     void lowerBoundEdited();
     void upperBoundEdited();
 
-    // How many threads test the candidates of a search, in blocks of `blockSize`; 0 tests them
-    // on the user-interface thread. At first, one per core when there are several.
+    // How many threads sieve the range of a search, in blocks of `blockSize` numbers; 0 sieves
+    // it on the user-interface thread. At first, one per core when there are several.
     void setSearchThreads(int threads, int blockSize = kBlockSize);
-    static constexpr int kBlockSize = 4096;
+    static constexpr int kBlockSize = 1 << 20;
     // The most primes found on this thread that wait to be listed together.
     static constexpr std::size_t kRun = 1024;
 
@@ -47,7 +47,7 @@ protected:
 private:
     void boundEdited(const ui::Ref<TextBox>& box);
     bool searchStopped(std::uint64_t search) const;
-    // The two ways of going through the candidates; both call found() for each prime, in order.
+    // The two ways of going through the range; both hand every prime to found(), in order.
     template <class Found>
     void searchHere(std::int64_t lower, std::int64_t upper, std::uint64_t search, Found found);
     template <class Found>

@@ -11,8 +11,6 @@
 
 using namespace ui;
 
-using namespace ui;
-
 class TestPrimeSearchWindow : public QObject {
     Q_OBJECT
 
@@ -38,10 +36,11 @@ class TestPrimeSearchWindow : public QObject {
         }
     };
 
-    static QStringList primesUpTo(int from, int to) {
+    // The primes by trial division, one candidate after the other.
+    static QStringList primesUpTo(std::int64_t from, std::int64_t to) {
         QStringList l;
-        for (int i = from; i <= to; ++i)
-            if (primes::isPrime(i))
+        for (std::int64_t i = from; i <= to; ++i)
+            if (primes::isPrime(std::int32_t(i)))
                 l << QString::number(i);
         return l;
     }
@@ -102,6 +101,17 @@ private Q_SLOTS:
             << "2147483647" << QStringList{"2147483629", "2147483647"} << threads;
         newRow("1 to 3000") << "1"
                             << "3000" << primesUpTo(1, 3000) << threads;
+        newRow("0 to 2") << "0"
+                         << "2" << QStringList{"2"} << threads;
+        newRow("2 to 2") << "2"
+                         << "2" << QStringList{"2"} << threads;
+        // 46337 is the largest prime whose square is a 32-bit number.
+        newRow("around 46337 squared") << "2147117529"
+                                       << "2147117609" << primesUpTo(2147117529, 2147117609) << threads;
+        newRow("around 46327 times 46337") << "2146654159"
+                                           << "2146654239" << primesUpTo(2146654159, 2146654239) << threads;
+        newRow("top of the 32-bit range") << "2147483347"
+                                          << "2147483647" << primesUpTo(2147483347, 2147483647) << threads;
     }
     void searches() {
         QFETCH(QString, lower);
@@ -117,6 +127,34 @@ private Q_SLOTS:
         QVERIFY(w.tp.dialogs.shown.empty());
         // The pupil sees the newest prime selected once events have run.
         QTRY_COMPARE(w.list()->shownSelection(), int(listed.size()) - 1);
+    }
+
+    // The published counts of the primes below the powers of ten; the list ends with the largest.
+    void countsThePrimesBelowPowersOfTen_data() {
+        QTest::addColumn<int>("power");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("largest");
+        QTest::addColumn<int>("threads");
+        for (const int threads : {0, 2}) {
+            const char* where = threads ? " (threads)" : "";
+            QTest::addRow("10^5%s", where) << 100000 << 9592 << "99991" << threads;
+            QTest::addRow("10^6%s", where) << 1000000 << 78498 << "999983" << threads;
+            QTest::addRow("10^7%s", where) << 10000000 << 664579 << "9999991" << threads;
+        }
+    }
+    void countsThePrimesBelowPowersOfTen() {
+        QFETCH(int, power);
+        QFETCH(int, count);
+        QFETCH(QString, largest);
+        QFETCH(int, threads);
+        Window w;
+        // Blocks that do not divide the range.
+        w.form.setSearchThreads(threads, 99991);
+        w.search(QStringLiteral("1"), QString::number(power));
+        QCOMPARE(w.list()->count(), count);
+        QCOMPARE(w.count(), QString::number(count));
+        QCOMPARE(w.list()->item(count - 1), largest);
+        QCOMPARE(w.list()->listIndex(), count - 1);
     }
 
     // Between two runs of events the primes found wait to be listed together: none is lost or
@@ -202,13 +240,13 @@ private Q_SLOTS:
         QTRY_COMPARE(w.list()->shownSelection(), 40003);
     }
 
-    // Events run during a search, on the user-interface thread (once per pass of the test) or
-    // while threads test the candidates (once per block of 16 here): the 300th run comes in the
-    // middle of the search either way.
+    // Events run during a search, on the user-interface thread (here once per prime found, as the
+    // test pump is always due) or while threads sieve the range (once per block of 16 here): the
+    // 300th run comes in the middle of the search either way.
     static void midSearchRows() {
         QTest::addColumn<int>("threads");
         QTest::addColumn<QString>("upper");
-        QTest::newRow("here") << 0 << "2000";
+        QTest::newRow("here") << 0 << "30000";
         QTest::newRow("threads") << 2 << "30000";
     }
 

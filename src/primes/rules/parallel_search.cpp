@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primes/rules/parallel_search.h"
 
-#include "primes/rules/primality.h"
+#include "primes/rules/prime_segments.h"
 
 #include <algorithm>
 
@@ -18,7 +18,7 @@ ParallelPrimeSearch::ParallelPrimeSearch(std::int64_t lower, std::int64_t upper,
     , m_upper(upper)
     , m_blockSize(std::max(1, blockSize))
     , m_blocks(upper < lower ? 0 : (upper - lower) / m_blockSize + 1)
-    , m_ahead(16 * std::int64_t(std::max(1, threads))) {
+    , m_ahead(4 * std::int64_t(std::max(1, threads))) {
     const int count = int(std::min<std::int64_t>(std::max(1, threads), m_blocks));
     m_threads.reserve(std::size_t(count));
     for (int t = 0; t < count; ++t)
@@ -63,10 +63,11 @@ void ParallelPrimeSearch::work() {
         const std::int64_t first = m_lower + block * m_blockSize;
         const std::int64_t last = std::min(m_upper, first + m_blockSize - 1);
         primes.clear();
-        // The stop flag is read between candidates: a stopped search ends within one test.
-        for (std::int64_t n = first; n <= last && !m_stopping.load(std::memory_order_relaxed); ++n)
-            if (isPrime(std::int32_t(n)))
-                primes.push_back(std::int32_t(n));
+        // The stop flag is read between segments: a stopped search ends within one of them.
+        for (PrimeSegments segments(first, last);
+             !segments.done() && !m_stopping.load(std::memory_order_relaxed);)
+            for (const std::uint64_t prime : segments.next())
+                primes.push_back(std::int32_t(prime));
 
         lock.lock();
         if (m_stopped)

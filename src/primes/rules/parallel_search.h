@@ -14,14 +14,14 @@
 
 namespace primes {
 
-// Tests the numbers from `lower` to `upper` with isPrime on several threads, and hands the primes
-// found back block by block, strictly in increasing order. The threads take blocks of candidates
-// in turn and stay at most a bounded number of blocks ahead of the reader, so a search of the
-// whole 32-bit range holds only a few blocks at a time. Stopping (or destroying the search) lets
-// every thread finish the candidate it is testing and waits for it: no work is left running.
+// Finds the primes from `lower` to `upper` on several threads, each sieving a block of the range
+// (see PrimeSegments), and hands them back block by block, strictly in increasing order. The
+// threads take blocks in turn and stay at most a few blocks each ahead of the reader, so a search
+// of the whole 32-bit range holds only a few blocks at a time. Stopping (or destroying the search)
+// lets every thread finish the segment it is sieving and waits for it: no work is left running.
 class ParallelPrimeSearch {
 public:
-    ParallelPrimeSearch(std::int64_t lower, std::int64_t upper, int threads, int blockSize = 4096);
+    ParallelPrimeSearch(std::int64_t lower, std::int64_t upper, int threads, int blockSize = 1 << 20);
     ~ParallelPrimeSearch();
     ParallelPrimeSearch(const ParallelPrimeSearch&) = delete;
     ParallelPrimeSearch& operator=(const ParallelPrimeSearch&) = delete;

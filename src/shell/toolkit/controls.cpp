@@ -5,11 +5,13 @@
 #include "shell/toolkit/accessibility.h"
 
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QResource>
 #include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 
@@ -222,6 +224,7 @@ Image::Image(QWidget* parent, const QString& name, const twips::Rect& r, const Q
 
 void Image::setPicture(const QString& resource) {
     m_resource = resource;
+    clear();
     render();
 }
 
@@ -235,14 +238,33 @@ void Image::render() {
         clear();
         return;
     }
-    // Drawn at the screen's density so that the picture stays crisp.
+    // Drawn at the screen's density so that the picture stays crisp; drawn again only when the
+    // size or the density changed (a window's first show resizes every control to the size it
+    // already has, and drawing the picture is a good part of what the splash costs at start).
     const qreal dpr = devicePixelRatioF();
-    QPixmap pm(size() * dpr);
+    const QPixmap shown = pixmap();
+    if (!shown.isNull() && shown.devicePixelRatio() == dpr && shown.deviceIndependentSize() == QSizeF(size()))
+        return;
+    const QSize pixels = size() * dpr;
+    // The pixels of a picture drawn at build time at this very size
+    // (":/rendered/splash-173x179.argb32" for ":/splash.svg"), stored uncompressed, are shown as
+    // they are: far cheaper than drawing the SVG, and the splash is the first window.
+    const QResource rendered(QStringLiteral(":/rendered/%1-%2x%3.argb32")
+                                 .arg(QFileInfo(m_resource).completeBaseName())
+                                 .arg(pixels.width())
+                                 .arg(pixels.height()));
+    QPixmap pm;
+    if (rendered.isValid() && rendered.compressionAlgorithm() == QResource::NoCompression &&
+        rendered.size() == qint64(pixels.width()) * pixels.height() * 4) {
+        pm = QPixmap::fromImage(QImage(rendered.data(), pixels.width(), pixels.height(), pixels.width() * 4,
+                                       QImage::Format_ARGB32_Premultiplied));
+    } else {
+        pm = QPixmap(pixels);
+        pm.fill(Qt::transparent);
+        QPainter painter(&pm);
+        QSvgRenderer(m_resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    }
     pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter painter(&pm);
-    QSvgRenderer(m_resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(size())));
-    painter.end();
     setPixmap(pm);
 }
 

@@ -39,7 +39,7 @@ void plot(Program& program, PlotSource& source) {
     surface.cls();
     graph.showBeside(source.plotForm());
 
-    const twips::Rect outer = twips::placeOf(&surface);
+    const TwipsRect outer = twips::placeOf(&surface);
     state.width = NumberFormat::roundToInt16(outer.width).value_or(0);
     state.height = float(outer.height);
     state.dotSpacing = graphs::dotSpacing;

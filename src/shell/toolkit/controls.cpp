@@ -17,7 +17,7 @@
 
 namespace ui {
 
-void setupControl(QWidget* w, QWidget* parent, const QString& name, const twips::Rect& r,
+void setupControl(QWidget* w, QWidget* parent, const QString& name, const TwipsRect& r,
                   const FontSpec& font) {
     w->setParent(parent);
     w->setObjectName(name);
@@ -86,7 +86,7 @@ void Label::setBackColor(const QColor& c) {
     }
 }
 
-TextBox::TextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font) {
+TextBox::TextBox(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font) {
     setupControl(this, parent, name, r, font);
     // A paste longer than any number keeps its beginning, which the box's own rules then judge;
     // a whole paste of megabytes would freeze every handler that reads the box.
@@ -118,7 +118,7 @@ void TextBox::setBackColor(const QColor& c) {
     setPalette(p);
 }
 
-MultiLineTextBox::MultiLineTextBox(QWidget* parent, const QString& name, const twips::Rect& r,
+MultiLineTextBox::MultiLineTextBox(QWidget* parent, const QString& name, const TwipsRect& r,
                                    const FontSpec& font, bool readOnly) {
     setupControl(this, parent, name, r, font);
     setReadOnly(readOnly);
@@ -192,7 +192,7 @@ void MultiLineTextBox::inputMethodEvent(QInputMethodEvent* e) {
     QPlainTextEdit::inputMethodEvent(e);
 }
 
-ComboBox::ComboBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font) {
+ComboBox::ComboBox(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font) {
     setupControl(this, parent, name, r, font);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -214,7 +214,7 @@ bool ComboBox::eventFilter(QObject* watched, QEvent* e) {
     return QComboBox::eventFilter(watched, e);
 }
 
-Image::Image(QWidget* parent, const QString& name, const twips::Rect& r, const QString& resource)
+Image::Image(QWidget* parent, const QString& name, const TwipsRect& r, const QString& resource)
     : m_resource(resource) {
     setupControl(this, parent, name, r);
     render();

@@ -27,7 +27,7 @@ namespace ui {
 class ListBox : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    ListBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
+    ListBox(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font = {});
     ~ListBox() override;
 
     void addItem(const QString& line);

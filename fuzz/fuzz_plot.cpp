@@ -47,11 +47,11 @@ void plotRules(FuzzInput& in) {
 
 void placementRules(FuzzInput& in) {
     const auto small = [&] { return int(in.value<std::int32_t>() % 20000); };
-    const placement::Box screen{small(), small(), std::abs(small()), std::abs(small())};
-    const placement::Box anchor{small(), small(), std::abs(small()), std::abs(small())};
+    const numbers::PixelRect screen{small(), small(), std::abs(small()), std::abs(small())};
+    const numbers::PixelRect anchor{small(), small(), std::abs(small()), std::abs(small())};
     const int width = std::abs(small());
     const int height = std::abs(small());
-    const placement::Box at = placement::beside(anchor, width, height, screen, 8);
+    const numbers::PixelRect at = placement::beside(anchor, width, height, screen, 8);
     REQUIRE(at.width == width && at.height == height);
     if (width <= screen.width && height <= screen.height) {
         REQUIRE(at.left >= screen.left && at.right() <= screen.right());

@@ -33,7 +33,7 @@ void placeLine(Line& line, int x1, int y1, int x2, int y2) {
     line.setY2(y2);
 }
 
-ControlRow coefficientBox(const Ref<TextBox>& box, int index, const char* initial, const twips::Rect& r,
+ControlRow coefficientBox(const Ref<TextBox>& box, int index, const char* initial, const TwipsRect& r,
                           const char* spoken, const Ref<Button>& enterPresses = {}) {
     return {.control = box,
             .caption = initial,

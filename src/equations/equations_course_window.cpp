@@ -11,7 +11,7 @@ const FontSpec kLargeText{.points = 12};
 const FontSpec kText{.points = 9.75};
 
 // A section heading and the rectangle that frames it, of the same place and size.
-ControlRow sectionHeading(int item, const char* caption, const twips::Rect& r) {
+ControlRow sectionHeading(int item, const char* caption, const TwipsRect& r) {
     return {.control = W::headings[item],
             .caption = caption,
             .rect = r,
@@ -19,17 +19,17 @@ ControlRow sectionHeading(int item, const char* caption, const twips::Rect& r) {
             .foreColor = colours::blue,
             .alignment = Qt::AlignLeft | Qt::AlignVCenter};
 }
-ControlRow sectionFrame(int item, const twips::Rect& r) {
+ControlRow sectionFrame(int item, const TwipsRect& r) {
     return {.control = W::headingFrames[item], .rect = r};
 }
-ControlRow heading(int item, const char* caption, const twips::Rect& r) {
+ControlRow heading(int item, const char* caption, const TwipsRect& r) {
     return {.control = W::headings[item],
             .caption = caption,
             .rect = r,
             .font = kHeadingFont,
             .foreColor = colours::periwinkle};
 }
-ControlRow paragraph(int item, const char* caption, const twips::Rect& r) {
+ControlRow paragraph(int item, const char* caption, const TwipsRect& r) {
     return {.control = W::paragraphs[item],
             .caption = caption,
             .rect = r,
@@ -37,9 +37,9 @@ ControlRow paragraph(int item, const char* caption, const twips::Rect& r) {
             .wordWrap = true};
 }
 
-constexpr twips::Rect kAffineSection{360, 480, 5055, 255};
-constexpr twips::Rect kTrinomialSection{360, 4200, 5055, 255};
-constexpr twips::Rect kDiophantineSection{6720, 2520, 5055, 255};
+constexpr TwipsRect kAffineSection{360, 480, 5055, 255};
+constexpr TwipsRect kTrinomialSection{360, 4200, 5055, 255};
+constexpr TwipsRect kDiophantineSection{6720, 2520, 5055, 255};
 
 // Each formula of the long paragraphs starts a line.
 const ControlRow kControls[] = {

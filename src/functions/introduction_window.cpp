@@ -43,7 +43,7 @@ const ControlRow kControls[] = {
 
 // Moves and sizes a control in twips, keeping the other two values.
 void setLeftAndWidth(QWidget& w, int left, int width) {
-    twips::Rect r = twips::placeOf(&w);
+    TwipsRect r = twips::placeOf(&w);
     r.left = left;
     r.width = width;
     twips::place(&w, r);

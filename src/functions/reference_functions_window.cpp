@@ -25,10 +25,10 @@ const QString kWellDone = QStringLiteral("THAT'S RIGHT !!! LET'S GO NEXT EXERCIC
 
 // Everything the window shows of one function, in the order of the function indices.
 struct FunctionControls {
-    twips::Rect valueTable;
-    twips::Rect curve;
-    twips::Rect variationTable;
-    twips::Rect label;
+    TwipsRect valueTable;
+    TwipsRect curve;
+    TwipsRect variationTable;
+    TwipsRect label;
     const char* caption;
     const char* valuePicture;
     const char* curvePicture;
@@ -181,17 +181,12 @@ const std::vector<ControlRow> kControls = [] {
 }();
 
 Point positionOf(const QWidget& w) {
-    const twips::Rect r = twips::placeOf(&w);
+    const TwipsRect r = twips::placeOf(&w);
     return {.left = float(r.left), .top = float(r.top)};
 }
 
-Box boxOf(const QWidget& w) {
-    const twips::Rect r = twips::placeOf(&w);
-    return {.left = float(r.left), .top = float(r.top), .width = float(r.width), .height = float(r.height)};
-}
-
 void moveTo(QWidget& w, Point p) {
-    twips::Rect r = twips::placeOf(&w);
+    TwipsRect r = twips::placeOf(&w);
     r.left = int(std::lround(p.left));
     r.top = int(std::lround(p.top));
     twips::place(&w, r);
@@ -222,7 +217,7 @@ void ReferenceFunctionsWindow::load() {
     m_chosenLabel.reset();
     m_messageOpen = false;
     TextBox& help = get(helpBox);
-    twips::Rect r = twips::placeOf(&help);
+    TwipsRect r = twips::placeOf(&help);
     r.width = window().clientWidthTwips();
     twips::place(&help, r);
     help.setText(kMatchingHelp);
@@ -284,7 +279,7 @@ void ReferenceFunctionsWindow::matchCurve(int i) {
     const Matching::Outcome outcome = m_matching.clickCurve(i);
     if (outcome.matched) {
         PictureBox& table = get(valueTables[i]);
-        moveTo(table, besideCurve(boxOf(get(curves[i]))));
+        moveTo(table, besideCurve(twips::placeOf(&get(curves[i]))));
         // Grows to the whole picture: the square-root and inverse tables reveal their note.
         table.setAutoSize(true);
         if (*kFunctions[i].valueNote)
@@ -330,7 +325,7 @@ void ReferenceFunctionsWindow::dragLabel(int i, int button, int, double x, doubl
 void ReferenceFunctionsWindow::dropLabel(int i, int button, int, double, double) {
     Label& label = get(functionLabels[i]);
     const std::optional<LabelDrag::Drop> drop =
-        m_drag.release(i, button, positionOf(label), boxOf(get(curves[i])));
+        m_drag.release(i, button, positionOf(label), twips::placeOf(&get(curves[i])));
     if (!drop)
         return;
     moveTo(label, drop->position);
@@ -363,8 +358,7 @@ void ReferenceFunctionsWindow::chooseCurve(int i) {
         return;
     const int label = *m_chosenLabel;
     chooseLabel(std::nullopt);
-    const Box curve = boxOf(get(curves[i]));
-    dropLabelAt(label, {.left = curve.left, .top = curve.top});
+    dropLabelAt(label, positionOf(get(curves[i])));
 }
 
 void ReferenceFunctionsWindow::chooseLabel(std::optional<int> i) {
@@ -389,7 +383,7 @@ void ReferenceFunctionsWindow::dropLabelAt(int i, Point at) {
     if (m_messageOpen || label.isHidden() || m_drag.dragging())
         return;
     m_drag.press(i, 1, positionOf(label), 0, 0);
-    const std::optional<LabelDrag::Drop> drop = m_drag.release(i, 1, at, boxOf(get(curves[i])));
+    const std::optional<LabelDrag::Drop> drop = m_drag.release(i, 1, at, twips::placeOf(&get(curves[i])));
     if (!drop)
         return;
     moveTo(label, drop->position);

@@ -155,7 +155,7 @@ void GraphWindow::clearAndShowBeside(Form& plotting) {
     showBeside(plotting);
 }
 
-twips::Rect GraphWindow::drawingPlace() {
+TwipsRect GraphWindow::drawingPlace() {
     return twips::placeOf(&get(drawing));
 }
 

@@ -31,7 +31,7 @@ public:
     void pickBackground();
 
     void clearAndShowBeside(Form& plotting) override;
-    ui::twips::Rect drawingPlace() override;
+    ui::TwipsRect drawingPlace() override;
     void showPlot(const PlotToShow& plot) override;
 
     // The keyboard cursor: moved one stop along x (fine: a quarter of a stop), or to the first or

@@ -27,7 +27,7 @@ public:
     // Clears the drawing and shows the window beside the one that plots.
     virtual void clearAndShowBeside(Form& plotting) = 0;
     // Where the drawing stands; its outer size is the plot's size.
-    virtual ui::twips::Rect drawingPlace() = 0;
+    virtual ui::TwipsRect drawingPlace() = 0;
     // Draws the plot, keeps what reading points off it needs, and empties the list of read-outs
     // but for the plot's first line.
     virtual void showPlot(const PlotToShow& plot) = 0;

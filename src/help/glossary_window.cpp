@@ -109,7 +109,7 @@ Ref<Label> term(int entry) {
 
 // The grid: labels 1815 x 495 twips, 2160 apart across and 840 down, so that 345 twips of
 // background lie between neighbours and the definition empties on the way from one to the next.
-twips::Rect termPlace(int entry) {
+TwipsRect termPlace(int entry) {
     const int row = entry / kColumns;
     const int column = entry % kColumns;
     return {240 + 2160 * column, 600 + 840 * row, 1815, 495};

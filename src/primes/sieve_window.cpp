@@ -45,7 +45,7 @@ const FontSpec kQuestion{.points = 12};
 
 // Ten numbers a row, 1 to 10 on the first row and 241 to 250 on the last; cell 0 lies outside
 // the grid and is never shown.
-twips::Rect cellRect(int k) {
+TwipsRect cellRect(int k) {
     if (k == 0)
         return {240, 0, 495, 405};
     const int row = (k - 1) / 10;

@@ -44,7 +44,7 @@ ControlRow heading(int index, const char* caption, int left, int top, int width)
 }
 
 // A wrapped text whose sentences or formulas stand each on a line of its own.
-ControlRow text(Control control, QStringList lines, const twips::Rect& rect) {
+ControlRow text(Control control, QStringList lines, const TwipsRect& rect) {
     return {.control = std::move(control),
             .caption = lines.join(u'\n'),
             .rect = rect,

@@ -36,13 +36,13 @@ constexpr std::array<std::pair<int, int>, 7> kPipCorners{
     {{1920, 840}, {1920, 1200}, {1920, 1560}, {2280, 1200}, {2640, 840}, {2640, 1200}, {2640, 1560}}};
 
 // Both tabs: the buttons on the left, the history on the right.
-constexpr twips::Rect kUpperButton{240, 720, 1215, 435};
-constexpr twips::Rect kLowerButton{240, 1320, 1215, 435};
-constexpr twips::Rect kHistoryHeading{5160, 570, 2295, 330};
-constexpr twips::Rect kHistory{5160, 960, 2295, 2760};
-constexpr twips::Rect kHistoryClear{5700, 3840, 1215, 375};
+constexpr TwipsRect kUpperButton{240, 720, 1215, 435};
+constexpr TwipsRect kLowerButton{240, 1320, 1215, 435};
+constexpr TwipsRect kHistoryHeading{5160, 570, 2295, 330};
+constexpr TwipsRect kHistory{5160, 960, 2295, 2760};
+constexpr TwipsRect kHistoryClear{5700, 3840, 1215, 375};
 // Under "Auto", clear of the coin and of the die's table.
-constexpr twips::Rect kFrequenciesButton{240, 1860, 1215, 375};
+constexpr TwipsRect kFrequenciesButton{240, 1860, 1215, 375};
 const FontSpec kHeading{.points = 12};
 constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
 

@@ -20,13 +20,13 @@
 namespace {
 constexpr int kGapBetweenWindows = 8; // pixels
 
-placement::Box boxOf(const QRect& r) {
+numbers::PixelRect boxOf(const QRect& r) {
     return {r.x(), r.y(), r.width(), r.height()};
 }
 
 // The frames of the program's other windows on screen, besides these two.
-std::vector<placement::Box> otherWindows(const QWidget* self, const QWidget* anchor) {
-    std::vector<placement::Box> boxes;
+std::vector<numbers::PixelRect> otherWindows(const QWidget* self, const QWidget* anchor) {
+    std::vector<numbers::PixelRect> boxes;
     for (const QWidget* w : QApplication::topLevelWidgets())
         if (w != self && w != anchor && w->isVisible() &&
             (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
@@ -106,7 +106,7 @@ void Form::placeBeside(Form& anchor) {
         const QSize size = m_window->size() + decoration;
         const QScreen* screen = other.screen() ? other.screen() : QGuiApplication::primaryScreen();
         const QRect avail = screen->availableGeometry();
-        const placement::Box at =
+        const numbers::PixelRect at =
             placement::besideAvoiding(boxOf(frame), size.width(), size.height(), boxOf(avail),
                                       kGapBetweenWindows, otherWindows(m_window, &other));
         m_window->move(at.left, at.top);

@@ -11,21 +11,21 @@ using namespace ui;
 using W = MainMenu;
 
 // Frames (left, top, width, height in twips).
-constexpr twips::Rect kFrame1{360, 600, 2295, 5400};
-constexpr twips::Rect kFrame2{2880, 120, 2895, 5880};
-constexpr twips::Rect kFrame3{6120, 3120, 2775, 3780};
+constexpr TwipsRect kFrame1{360, 600, 2295, 5400};
+constexpr TwipsRect kFrame2{2880, 120, 2895, 5880};
+constexpr TwipsRect kFrame3{6120, 3120, 2775, 3780};
 
 // Button places inside a frame: the first at 360, then every 840 twips.
 constexpr int placeTop(int place) {
     return 360 + 840 * place;
 }
-constexpr twips::Rect small(int place) {
+constexpr TwipsRect small(int place) {
     return {240, placeTop(place), 1815, 735};
 }
-constexpr twips::Rect wide(int place) {
+constexpr TwipsRect wide(int place) {
     return {240, placeTop(place), 2415, 735};
 }
-constexpr twips::Rect right(int place) {
+constexpr TwipsRect right(int place) {
     return {240, placeTop(place), 2295, 735};
 }
 

@@ -8,7 +8,7 @@ using namespace functions;
 
 namespace {
 // The curves as the exercise lays them out.
-const Box kCurves[] = {
+const numbers::TwipsRect kCurves[] = {
     {.left = 240, .top = 2400, .width = 1935, .height = 2055},
     {.left = 360, .top = 4680, .width = 1695, .height = 1815},
     {.left = 240, .top = 6720, .width = 2055, .height = 1455},
@@ -27,17 +27,20 @@ private Q_SLOTS:
         QTest::addColumn<float>("left");
         QTest::addColumn<float>("top");
         QTest::addColumn<bool>("accepted");
-        const Box& sq = kCurves[Square];
-        const float bottom = sq.top + sq.height + 100; // 4555
-        QTest::newRow("150 twips left of the curve") << 0 << sq.left - 150 << sq.top << true;
-        QTest::newRow("200 twips left: refused") << 0 << sq.left - 200 << sq.top << false;
+        // The edges of the square's curve, as floats like the pointer's coordinates.
+        const float left = float(kCurves[Square].left);
+        const float top = float(kCurves[Square].top);
+        const float right = float(kCurves[Square].right());
+        const float bottom = float(kCurves[Square].bottom() + 100); // 4555
+        QTest::newRow("150 twips left of the curve") << 0 << left - 150 << top << true;
+        QTest::newRow("200 twips left: refused") << 0 << left - 200 << top << false;
         QTest::newRow("just inside the left bound") << 0 << 40.5f << 3000.f << true;
-        QTest::newRow("at the curve's right edge: refused") << 0 << sq.left + sq.width << sq.top << false;
-        QTest::newRow("just inside the right edge") << 0 << 2174.f << sq.top << true;
-        QTest::newRow("100 above: refused") << 0 << sq.left << sq.top - 100 << false;
-        QTest::newRow("99 above") << 0 << sq.left << sq.top - 99 << true;
-        QTest::newRow("exactly the bottom bound: refused") << 0 << sq.left << bottom << false;
-        QTest::newRow("just above the bottom bound") << 0 << sq.left << bottom - 1 << true;
+        QTest::newRow("at the curve's right edge: refused") << 0 << right << top << false;
+        QTest::newRow("just inside the right edge") << 0 << 2174.f << top << true;
+        QTest::newRow("100 above: refused") << 0 << left << top - 100 << false;
+        QTest::newRow("99 above") << 0 << left << top - 99 << true;
+        QTest::newRow("exactly the bottom bound: refused") << 0 << left << bottom << false;
+        QTest::newRow("just above the bottom bound") << 0 << left << bottom - 1 << true;
         QTest::newRow("inside the curve's own box") << 0 << 1000.f << 3000.f << true;
         QTest::newRow("the 1/x curve, bottom row") << 3 << 300.f << 10194.f << true;
         QTest::newRow("the 1/x curve, below") << 3 << 300.f << 10195.f << false;

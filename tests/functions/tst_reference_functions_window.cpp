@@ -21,23 +21,17 @@ const QString kMatchingHelp =
 const QString kDraggingHelp = QStringLiteral("AIDE: Faire glisser les fonctions sous les courbes");
 
 // Where the layout puts each item, by function: value table, curve and label.
-const twips::Rect kTables[] = {
+const TwipsRect kTables[] = {
     {6840, 1440, 6600, 735}, {0, 1440, 6600, 735}, {0, 480, 6615, 765}, {6840, 480, 7320, 825}};
-const twips::Rect kCurves[] = {
+const TwipsRect kCurves[] = {
     {240, 2400, 1935, 2055}, {360, 4680, 1695, 1815}, {240, 6720, 2055, 1455}, {240, 8400, 2175, 1695}};
-const twips::Rect kLabels[] = {
+const TwipsRect kLabels[] = {
     {4200, 1200, 1500, 495}, {3120, 480, 1500, 495}, {1920, 1200, 1500, 495}, {3120, 1920, 1500, 495}};
 
 } // namespace
 
-namespace ui::twips {
-bool operator==(const Rect& a, const Rect& b) {
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-}
-} // namespace ui::twips
-
 namespace QTest {
-template <> char* toString(const twips::Rect& r) {
+template <> char* toString(const TwipsRect& r) {
     return qstrdup(QByteArray::number(r.left) + ", " + QByteArray::number(r.top) + ", " +
                    QByteArray::number(r.width) + ", " + QByteArray::number(r.height));
 }
@@ -54,7 +48,7 @@ class TestReferenceFunctionsWindow : public QObject {
         PictureBox* variation(int i) { return control(form, W::variationTables[i]); }
         Label* label(int i) { return control(form, W::functionLabels[i]); }
         QString help() { return control(form, W::helpBox)->text(); }
-        static twips::Rect at(QWidget* w) { return twips::placeOf(w); }
+        static TwipsRect at(QWidget* w) { return twips::placeOf(w); }
 
         void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, 4)); }
         void match(int i) {
@@ -78,7 +72,7 @@ class TestReferenceFunctionsWindow : public QObject {
         void dragTo(int i, double left, double top, bool release = true) {
             const QPointF grab(20, 10);
             Label* l = label(i);
-            const twips::Rect from = at(l);
+            const TwipsRect from = at(l);
             send(l, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
             const QPointF by((left - from.left) / 15.0, (top - from.top) / 15.0);
             send(l, QEvent::MouseMove, grab + by, Qt::NoButton, Qt::LeftButton);
@@ -135,8 +129,8 @@ private Q_SLOTS:
                  QStringLiteral("On les appelle fonctions de référence car elles permettent de gagner du "
                                 "temps lorsqu'on les reconnaît dans un problème."));
         // Side by side, each half the window wide, both inside it.
-        const twips::Rect a = twips::placeOf(first);
-        const twips::Rect b = twips::placeOf(second);
+        const TwipsRect a = twips::placeOf(first);
+        const TwipsRect b = twips::placeOf(second);
         QCOMPARE(a.width, 11355 / 2 - 120);
         QCOMPARE(b.width, a.width);
         QCOMPARE(b.left, a.left + a.width + 60);
@@ -197,7 +191,7 @@ private Q_SLOTS:
         QCOMPARE(e.form.matching().selected(), std::optional<int>(2));
         // Its own curve: the table goes just right of it, grown to show its note.
         e.click(e.curve(2));
-        const twips::Rect placed = Exercise::at(e.table(2));
+        const TwipsRect placed = Exercise::at(e.table(2));
         QCOMPARE(placed.left, 240 + 2055 + 50);
         QCOMPARE(placed.top, 6720);
         QCOMPARE(e.table(2)->size(), e.table(2)->pictureSize() + QSize(2, 2));
@@ -209,7 +203,7 @@ private Q_SLOTS:
         QCOMPARE(e.table(2)->border(), PictureBox::Border::Flat);
         QCOMPARE(e.table(2)->size(), e.table(2)->pictureSize() + QSize(2, 2));
         e.click(e.curve(3));
-        QCOMPARE(Exercise::at(e.table(3)), (twips::Rect{2465, 8400, (486 + 2) * 15, (93 + 2) * 15}));
+        QCOMPARE(Exercise::at(e.table(3)), (TwipsRect{2465, 8400, (486 + 2) * 15, (93 + 2) * 15}));
         // A placed table counts once.
         e.click(e.curve(3));
         QCOMPARE(e.form.matching().matchCount(), std::int16_t(2));
@@ -274,9 +268,8 @@ private Q_SLOTS:
         QCOMPARE(Exercise::at(e.label(i)).left, int(left)); // it followed the pointer
         QCOMPARE(Exercise::at(e.label(i)).top, int(top));
         Exercise::send(e.label(i), QEvent::MouseButtonRelease, {20, 10}, Qt::LeftButton, Qt::NoButton);
-        const twips::Rect c = kCurves[i];
-        const twips::Rect expected =
-            placed ? twips::Rect{c.left + c.width + 50, c.top, 1500, 495} : kLabels[i];
+        const TwipsRect c = kCurves[i];
+        const TwipsRect expected = placed ? TwipsRect{c.left + c.width + 50, c.top, 1500, 495} : kLabels[i];
         QCOMPARE(Exercise::at(e.label(i)), expected);
         for (int k = 0; k < 4; ++k)
             QCOMPARE(e.variation(k)->isVisible(), placed && k == i);
@@ -349,7 +342,7 @@ private Q_SLOTS:
             e.tabTo(e.curve(i));
             e.press(Qt::Key_Return);
             QCOMPARE(Exercise::at(e.label(i)),
-                     (twips::Rect{kCurves[i].left + kCurves[i].width + 50, kCurves[i].top, 1500, 495}));
+                     (TwipsRect{kCurves[i].left + kCurves[i].width + 50, kCurves[i].top, 1500, 495}));
             QVERIFY(e.variation(i)->isVisible());
             QCOMPARE(QApplication::focusWidget(), e.variation(i));
         }
@@ -396,7 +389,7 @@ private Q_SLOTS:
         Exercise e;
         e.toDragStage();
         e.dragTo(1, 500, 5000);
-        const twips::Rect placed{360 + 1695 + 50, 4680, 1500, 495};
+        const TwipsRect placed{360 + 1695 + 50, 4680, 1500, 495};
         QCOMPARE(Exercise::at(e.label(1)), placed);
         // Away onto the wrong curve: back beside its own, its table of variation still shown.
         e.dragTo(1, 500, 2600);
@@ -425,7 +418,7 @@ private Q_SLOTS:
         // From (3120, 1920) to (300, 9000): 188 pixels left, 472 down.
         QTest::mouseMove(l, QPoint(10 - 188, 10 + 472));
         QTest::mouseRelease(l, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(Exercise::at(e.label(3)), (twips::Rect{240 + 2175 + 50, 8400, 1500, 495}));
+        QCOMPARE(Exercise::at(e.label(3)), (TwipsRect{240 + 2175 + 50, 8400, 1500, 495}));
         QVERIFY(e.variation(3)->isVisible());
         e.checkLabelsKept();
     }
@@ -458,7 +451,7 @@ private Q_SLOTS:
         QCOMPARE(Exercise::at(e.label(2)).left, 600);
         Exercise::send(l, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
         Exercise::send(l, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
-        QCOMPARE(Exercise::at(e.label(2)), (twips::Rect{240 + 2055 + 50, 6720, 1500, 495}));
+        QCOMPARE(Exercise::at(e.label(2)), (TwipsRect{240 + 2055 + 50, 6720, 1500, 495}));
         // Moves and releases over another label during a drag leave both alone.
         e.dragTo(1, 5000, 5000, false);
         e.dragTo(3, 600, 9000);

@@ -106,7 +106,7 @@ private Q_SLOTS:
         QCOMPARE(c->text(), QString::number(k));
         QVERIFY(c->isReadOnly());
         QCOMPARE(c->isVisible(), k != 0);
-        const twips::Rect r = twips::placeOf(c);
+        const TwipsRect r = twips::placeOf(c);
         QCOMPARE(r.left, left);
         QCOMPARE(r.top, top);
         QCOMPARE(r.width, 495);
@@ -135,7 +135,7 @@ private Q_SLOTS:
             auto* b = control(w.form, W::buttonFor(number++));
             QCOMPARE(b->objectName(), QString::fromLatin1(name));
             QCOMPARE(b->caption(), QString::fromUtf8(caption));
-            const twips::Rect r = twips::placeOf(b);
+            const TwipsRect r = twips::placeOf(b);
             QCOMPARE(r.top, top);
             QCOMPARE(r.left, 600);
             QCOMPARE(r.width, 1215);

@@ -98,7 +98,7 @@ private Q_SLOTS:
         Window w;
         const Label* label = control<Label>(w.form, qPrintable(name));
         QCOMPARE(label->caption(), caption);
-        const twips::Rect place = twips::placeOf(label);
+        const TwipsRect place = twips::placeOf(label);
         QCOMPARE(place.left, left);
         QCOMPARE(place.top, top);
         // The whole text shows: a wrapped text within the label's height, a single line within its width.

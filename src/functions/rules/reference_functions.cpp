@@ -14,13 +14,13 @@ constexpr float kSlackAbove = 100;
 constexpr float kSlackBelow = 100;
 } // namespace
 
-Point besideCurve(const Box& curve) {
-    return {.left = curve.left + curve.width + kGapBesideCurve, .top = curve.top};
+Point besideCurve(const numbers::TwipsRect& curve) {
+    return {.left = float(curve.right()) + kGapBesideCurve, .top = float(curve.top)};
 }
 
-bool dropAccepted(const Box& curve, Point label) {
-    return curve.left - kSlackLeft < label.left && label.left < curve.left + curve.width &&
-           curve.top - kSlackAbove < label.top && label.top < curve.top + curve.height + kSlackBelow;
+bool dropAccepted(const numbers::TwipsRect& curve, Point label) {
+    return float(curve.left) - kSlackLeft < label.left && label.left < float(curve.right()) &&
+           float(curve.top) - kSlackAbove < label.top && label.top < float(curve.bottom()) + kSlackBelow;
 }
 
 void Matching::selectTable(int i) {
@@ -61,7 +61,8 @@ std::optional<Point> LabelDrag::move(int item, int buttons, Point at, float x, f
     return Point{.left = at.left + x - m_grabX, .top = at.top + y - m_grabY};
 }
 
-std::optional<LabelDrag::Drop> LabelDrag::release(int item, int button, Point at, const Box& curve) {
+std::optional<LabelDrag::Drop> LabelDrag::release(int item, int button, Point at,
+                                                  const numbers::TwipsRect& curve) {
     if (m_item != item || button != m_button)
         return std::nullopt;
     m_item.reset();

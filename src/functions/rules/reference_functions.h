@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "numbers/rect.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -24,19 +26,12 @@ struct Point {
     friend bool operator==(const Point&, const Point&) = default;
 };
 
-struct Box {
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-};
-
 // Where a matched table or a placed label goes: just right of its curve, top edges aligned.
-Point besideCurve(const Box& curve);
+Point besideCurve(const numbers::TwipsRect& curve);
 
 // Whether a label dropped with its top-left corner at `label` lands on `curve`. The bounds are
 // strict, and only the corner counts: a label may stick out of the curve's box.
-bool dropAccepted(const Box& curve, Point label);
+bool dropAccepted(const numbers::TwipsRect& curve, Point label);
 
 // The first stage: the pupil clicks a value table, then the curve of the same function. Each
 // table counts once; the fourth table matched ends the stage, and from then on curve clicks count
@@ -82,7 +77,7 @@ public:
     std::optional<Point> move(int item, int buttons, Point at, float x, float y) const;
     // A button comes up over label `item` standing at `at`: where the label ends, or nothing when
     // that button does not end a drag of that label.
-    std::optional<Drop> release(int item, int button, Point at, const Box& curve);
+    std::optional<Drop> release(int item, int button, Point at, const numbers::TwipsRect& curve);
     // Ends the drag under way without a drop: the label goes back to where the drag began.
     std::optional<Drop> cancel();
 

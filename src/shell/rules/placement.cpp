@@ -10,7 +10,7 @@
 
 namespace placement {
 
-Box beside(const Box& anchor, int width, int height, const Box& screen, int gap) {
+PixelRect beside(const PixelRect& anchor, int width, int height, const PixelRect& screen, int gap) {
     const int roomRight = screen.right() - anchor.right() - gap;
     const int roomLeft = anchor.left - screen.left - gap;
     int left = 0;
@@ -30,35 +30,35 @@ Box beside(const Box& anchor, int width, int height, const Box& screen, int gap)
 }
 
 namespace {
-std::int64_t overlap(const Box& a, const Box& b) {
+std::int64_t overlap(const PixelRect& a, const PixelRect& b) {
     const std::int64_t across = std::min(a.right(), b.right()) - std::max(a.left, b.left);
     const std::int64_t down = std::min(a.bottom(), b.bottom()) - std::max(a.top, b.top);
     return across > 0 && down > 0 ? across * down : 0;
 }
 } // namespace
 
-Box besideAvoiding(const Box& anchor, int width, int height, const Box& screen, int gap,
-                   std::span<const Box> others) {
-    const Box preferred = beside(anchor, width, height, screen, gap);
+PixelRect besideAvoiding(const PixelRect& anchor, int width, int height, const PixelRect& screen, int gap,
+                         std::span<const PixelRect> others) {
+    const PixelRect preferred = beside(anchor, width, height, screen, gap);
     // The edges a window can take: against the anchor, against another window, against the
     // screen's edges.
     std::vector<int> lefts{preferred.left, screen.left, screen.right() - width};
     std::vector<int> tops{preferred.top, screen.top, screen.bottom() - height};
-    const auto edgesOf = [&](const Box& b) {
+    const auto edgesOf = [&](const PixelRect& b) {
         lefts.insert(lefts.end(), {b.right() + gap, b.left - gap - width, b.left});
         tops.insert(tops.end(), {b.bottom() + gap, b.top - gap - height, b.top});
     };
     edgesOf(anchor);
-    for (const Box& b : others)
+    for (const PixelRect& b : others)
         edgesOf(b);
-    Box best = preferred;
+    PixelRect best = preferred;
     auto bestScore = std::tuple(INT64_MAX, INT64_MAX, INT64_MAX);
     for (int left : lefts)
         for (int top : tops) {
-            const Box at{std::max(screen.left, std::min(left, screen.right() - width)),
-                         std::max(screen.top, std::min(top, screen.bottom() - height)), width, height};
+            const PixelRect at{std::max(screen.left, std::min(left, screen.right() - width)),
+                               std::max(screen.top, std::min(top, screen.bottom() - height)), width, height};
             std::int64_t covered = 0;
-            for (const Box& b : others)
+            for (const PixelRect& b : others)
                 covered += overlap(at, b);
             const std::int64_t dx = at.left - preferred.left;
             const std::int64_t dy = at.top - preferred.top;

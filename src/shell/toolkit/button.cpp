@@ -13,7 +13,7 @@
 
 namespace ui {
 
-Button::Button(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& r,
+Button::Button(QWidget* parent, const QString& name, const QString& caption, const TwipsRect& r,
                const FontSpec& font) {
     setupControl(this, parent, name, r, font);
     setText(caption);

@@ -14,7 +14,7 @@ namespace ui {
 // the access key (Alt + letter). Enter presses a focused button, as Space does.
 class Button : public QPushButton {
 public:
-    Button(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& r,
+    Button(QWidget* parent, const QString& name, const QString& caption, const TwipsRect& r,
            const FontSpec& font = {});
     void setFaceColor(const QColor& c);
     // Shows the picture (a resource) instead of a caption.

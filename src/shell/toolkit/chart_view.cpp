@@ -10,7 +10,7 @@
 
 namespace ui {
 
-ChartView::ChartView(QWidget* parent, const QString& name, const twips::Rect& r) {
+ChartView::ChartView(QWidget* parent, const QString& name, const TwipsRect& r) {
     setupControl(this, parent, name, r);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -27,7 +27,7 @@ protected:
 // however often refresh() is called in between.
 class ChartView : public QWidget {
 public:
-    ChartView(QWidget* parent, const QString& name, const twips::Rect& r);
+    ChartView(QWidget* parent, const QString& name, const TwipsRect& r);
 
     // The chart to show, owned by the window's code; nothing shows a blank box.
     void setPicture(const ChartPicture* picture);

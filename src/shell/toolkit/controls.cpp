@@ -19,7 +19,7 @@
 
 namespace ui {
 
-void setupControl(QWidget* w, QWidget* parent, const QString& name, const twips::Rect& r,
+void setupControl(QWidget* w, QWidget* parent, const QString& name, const TwipsRect& r,
                   const FontSpec& font) {
     w->setParent(parent);
     w->setObjectName(name);
@@ -88,7 +88,7 @@ void Label::setBackColor(const QColor& c) {
     }
 }
 
-TextBox::TextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font) {
+TextBox::TextBox(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font) {
     setupControl(this, parent, name, r, font);
     // A paste longer than any number keeps its beginning, which the box's own rules then judge;
     // a whole paste of megabytes would freeze every handler that reads the box.
@@ -120,7 +120,7 @@ void TextBox::setBackColor(const QColor& c) {
     setPalette(p);
 }
 
-MultiLineTextBox::MultiLineTextBox(QWidget* parent, const QString& name, const twips::Rect& r,
+MultiLineTextBox::MultiLineTextBox(QWidget* parent, const QString& name, const TwipsRect& r,
                                    const FontSpec& font, bool readOnly) {
     setupControl(this, parent, name, r, font);
     setReadOnly(readOnly);
@@ -194,7 +194,7 @@ void MultiLineTextBox::inputMethodEvent(QInputMethodEvent* e) {
     QPlainTextEdit::inputMethodEvent(e);
 }
 
-ComboBox::ComboBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font) {
+ComboBox::ComboBox(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font) {
     setupControl(this, parent, name, r, font);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -216,7 +216,7 @@ bool ComboBox::eventFilter(QObject* watched, QEvent* e) {
     return QComboBox::eventFilter(watched, e);
 }
 
-Image::Image(QWidget* parent, const QString& name, const twips::Rect& r, const QString& resource)
+Image::Image(QWidget* parent, const QString& name, const TwipsRect& r, const QString& resource)
     : m_resource(resource) {
     setupControl(this, parent, name, r);
     render();

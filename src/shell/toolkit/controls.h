@@ -16,7 +16,7 @@
 namespace ui {
 
 // Gives a control its name, parent, place in twips and font.
-void setupControl(QWidget* w, QWidget* parent, const QString& name, const twips::Rect& r,
+void setupControl(QWidget* w, QWidget* parent, const QString& name, const TwipsRect& r,
                   const FontSpec& font = {});
 
 // A label: always plain text, so runs of blanks and characters such as '<' are shown as they
@@ -26,7 +26,7 @@ public:
     struct Setup {
         QString name;
         QString caption;
-        twips::Rect rect;
+        TwipsRect rect;
         FontSpec font = {};
         bool wordWrap = false;
         // Breaks a word wider than the label (a long number) where the line ends, rather than cut it.
@@ -62,7 +62,7 @@ public:
     // text, typed, pasted or set by code, is dropped.
     static constexpr int kMaxLength = 32767;
 
-    TextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
+    TextBox(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font = {});
     void setBackColor(const QColor& c);
 
 protected:
@@ -83,7 +83,7 @@ class MultiLineTextBox : public QPlainTextEdit {
 public:
     static constexpr int kMaxLength = TextBox::kMaxLength;
 
-    MultiLineTextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {},
+    MultiLineTextBox(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font = {},
                      bool readOnly = true);
     QString text() const { return toPlainText(); }
     // Replaces the whole text and leaves the cursor at its end, so that typing appends.
@@ -104,7 +104,7 @@ private:
 // picked from the list nor a text set by code.
 class ComboBox : public QComboBox {
 public:
-    ComboBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
+    ComboBox(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -113,7 +113,7 @@ protected:
 // A picture from the program's resources, stretched to its box.
 class Image : public QLabel {
 public:
-    Image(QWidget* parent, const QString& name, const twips::Rect& r, const QString& resource);
+    Image(QWidget* parent, const QString& name, const TwipsRect& r, const QString& resource);
     void setPicture(const QString& resource);
 
 protected:

@@ -69,7 +69,7 @@ void Line::paint(QPainter& p) const {
                QPointF(twips::toPxF(m_x2), twips::toPxF(m_y2)));
 }
 
-Shape::Shape(QWidget* host, const QString& name, Kind kind, const twips::Rect& r)
+Shape::Shape(QWidget* host, const QString& name, Kind kind, const TwipsRect& r)
     : Decoration(host, name)
     , m_kind(kind)
     , m_rect(r) {}
@@ -87,7 +87,7 @@ void Shape::setHeight(int v) {
     setRect({m_rect.left, m_rect.top, m_rect.width, v});
 }
 
-void Shape::setRect(const twips::Rect& r) {
+void Shape::setRect(const TwipsRect& r) {
     m_rect = r;
     changed();
 }

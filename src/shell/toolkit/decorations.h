@@ -66,7 +66,7 @@ class Shape : public Decoration {
     Q_PROPERTY(int Height READ height WRITE setHeight)
 public:
     enum class Kind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
-    Shape(QWidget* host, const QString& name, Kind kind, const twips::Rect& r);
+    Shape(QWidget* host, const QString& name, Kind kind, const TwipsRect& r);
     int left() const { return m_rect.left; }
     int top() const { return m_rect.top; }
     int width() const { return m_rect.width; }
@@ -75,14 +75,14 @@ public:
     void setTop(int v);
     void setWidth(int v);
     void setHeight(int v);
-    void setRect(const twips::Rect& r);
+    void setRect(const TwipsRect& r);
     // An invalid colour leaves the shape's inside transparent.
     void setFillColor(const QColor& c);
     void paint(QPainter& p) const override;
 
 private:
     Kind m_kind;
-    twips::Rect m_rect;
+    TwipsRect m_rect;
     QColor m_fill;
 };
 

@@ -236,7 +236,7 @@ struct ControlRow {
     QString parent = {};
     // Caption of a label, button, frame or menu; first text of a text box.
     QString caption = {};
-    twips::Rect rect = {};
+    TwipsRect rect = {};
     LineEnds ends = {}; // lines only
     FontSpec font = {};
     Colour foreColor = {}; // none: the system's text colour; the outline of a line or shape

@@ -12,7 +12,7 @@
 
 namespace ui {
 
-DrawingSurface::DrawingSurface(QWidget* parent, const QString& name, const twips::Rect& r)
+DrawingSurface::DrawingSurface(QWidget* parent, const QString& name, const TwipsRect& r)
     : m_back(colours::systemWindow())
     , m_mouse(new MouseTwips(this)) {
     setupControl(this, parent, name, r);

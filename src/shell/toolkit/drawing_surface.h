@@ -16,7 +16,7 @@ class MouseTwips;
 // survives the window being covered, resized or hidden. Positions are in twips.
 class DrawingSurface : public QWidget {
 public:
-    DrawingSurface(QWidget* parent, const QString& name, const twips::Rect& r);
+    DrawingSurface(QWidget* parent, const QString& name, const TwipsRect& r);
 
     void setBackColor(const QColor& c);
     QColor backColor() const { return m_back; }

@@ -9,7 +9,7 @@
 
 namespace ui {
 
-Frame::Frame(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& r,
+Frame::Frame(QWidget* parent, const QString& name, const QString& caption, const TwipsRect& r,
              const FontSpec& font)
     : m_caption(caption)
     , m_fore(colours::systemWindowText()) {

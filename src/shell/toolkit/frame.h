@@ -14,7 +14,7 @@ namespace ui {
 class Frame : public QWidget {
     Q_OBJECT
 public:
-    Frame(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& r,
+    Frame(QWidget* parent, const QString& name, const QString& caption, const TwipsRect& r,
           const FontSpec& font = {});
     QString caption() const { return m_caption; }
     void setBackColor(const QColor& c);

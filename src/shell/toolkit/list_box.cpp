@@ -26,7 +26,7 @@ constexpr int kTextMargin = 3;
 constexpr std::chrono::milliseconds kFrame{16};
 } // namespace
 
-ListBox::ListBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font)
+ListBox::ListBox(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font)
     : m_frame(kFrame) {
     setupControl(this, parent, name, r, font);
     setFocusPolicy(Qt::StrongFocus);

@@ -30,7 +30,7 @@ namespace ui {
 class ListBox : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    ListBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
+    ListBox(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font = {});
     ~ListBox() override;
 
     // The list's own lines (see ListLines).

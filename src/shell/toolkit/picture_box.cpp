@@ -20,7 +20,7 @@ void ring(QPainter& p, const QRectF& r, qreal inset, const QColor& topLeft, cons
 }
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent, const QString& name, const twips::Rect& r, const QString& resource)
+PictureBox::PictureBox(QWidget* parent, const QString& name, const TwipsRect& r, const QString& resource)
     : m_renderer(resource)
     , m_mouse(new MouseTwips(this)) {
     setupControl(this, parent, name, r);
@@ -36,7 +36,7 @@ void PictureBox::setAutoSize(bool on) {
     m_autoSize = on;
     if (!on)
         return;
-    twips::Rect r = twips::placeOf(this);
+    TwipsRect r = twips::placeOf(this);
     r.width = twips::fromPx(pictureSize().width() + 2 * kBorder);
     r.height = twips::fromPx(pictureSize().height() + 2 * kBorder);
     twips::place(this, r);

@@ -23,7 +23,7 @@ public:
     // meant for it leave blank, and changes neither the box's size nor the picture's place.
     enum class Border { Flat, Raised };
 
-    PictureBox(QWidget* parent, const QString& name, const twips::Rect& r, const QString& resource);
+    PictureBox(QWidget* parent, const QString& name, const TwipsRect& r, const QString& resource);
 
     Border border() const { return m_border; }
     void setBorder(Border b);

@@ -22,7 +22,7 @@ void TabPage::paintEvent(QPaintEvent*) {
     paintDecorations(this, p);
 }
 
-TabControl::TabControl(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font)
+TabControl::TabControl(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font)
     : m_bar(new QTabBar(this)) {
     setupControl(this, parent, name, r, font);
     m_bar->setObjectName(name + QStringLiteral("_tabs"));

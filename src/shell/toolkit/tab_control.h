@@ -26,7 +26,7 @@ protected:
 // keys once the headers have the focus).
 class TabControl : public QWidget {
 public:
-    TabControl(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {});
+    TabControl(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font = {});
 
     // Adds a page with its tab at the end of the row.
     TabPage* addPage(const QString& name, const QString& caption);

@@ -6,11 +6,11 @@
 
 namespace ui::twips {
 
-QRect toPx(const Rect& r) {
+QRect toPx(const TwipsRect& r) {
     return QRect(toPx(r.left), toPx(r.top), toPx(r.width), toPx(r.height));
 }
 
-void place(QWidget* w, const Rect& r) {
+void place(QWidget* w, const TwipsRect& r) {
     w->setProperty("Left", r.left);
     w->setProperty("Top", r.top);
     w->setProperty("Width", r.width);
@@ -18,9 +18,9 @@ void place(QWidget* w, const Rect& r) {
     w->setGeometry(toPx(r));
 }
 
-Rect placeOf(const QWidget* w) {
-    return Rect{w->property("Left").toInt(), w->property("Top").toInt(), w->property("Width").toInt(),
-                w->property("Height").toInt()};
+TwipsRect placeOf(const QWidget* w) {
+    return TwipsRect{w->property("Left").toInt(), w->property("Top").toInt(), w->property("Width").toInt(),
+                     w->property("Height").toInt()};
 }
 
 } // namespace ui::twips

@@ -2,12 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "numbers/rect.h"
+
 #include <QRect>
 
 class QWidget;
 
 // Layouts are written in twips (1/1440 inch); at 96 dpi a logical pixel is 15 twips, and Qt
-// scales logical pixels on high-density screens.
+// scales logical pixels on high-density screens. A control's place is a TwipsRect, the
+// rectangle of numbers/rect.h with the unit in its name.
+namespace ui {
+using numbers::TwipsRect;
+}
+
 namespace ui::twips {
 
 inline constexpr int perPixel = 15;
@@ -23,19 +30,11 @@ constexpr int fromPx(int px) {
     return px * perPixel;
 }
 
-// A rectangle in twips.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-QRect toPx(const Rect& r);
+QRect toPx(const TwipsRect& r);
 
 // Moves and sizes a control; the twips values stay readable as the properties Left, Top, Width
 // and Height, since the pixel geometry loses precision.
-void place(QWidget* w, const Rect& r);
-Rect placeOf(const QWidget* w);
+void place(QWidget* w, const TwipsRect& r);
+TwipsRect placeOf(const QWidget* w);
 
 } // namespace ui::twips

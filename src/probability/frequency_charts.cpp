@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -28,6 +29,51 @@ struct Axes {
     double y(double v) const { return plot.bottom() - (v - yMin) / (yMax - yMin) * plot.height(); }
     QPointF at(double vx, double vy) const { return {x(vx), y(vy)}; }
 };
+
+// The part of the line from a to b inside r (Liang and Barsky), or nothing.
+std::optional<QLineF> clippedSegment(QPointF a, QPointF b, const QRectF& r) {
+    double t0 = 0;
+    double t1 = 1;
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return std::nullopt;
+    }
+    return QLineF(a + t0 * QPointF(dx, dy), a + t1 * QPointF(dx, dy));
+}
+
+// A polyline cut to the rectangle by its own geometry: SVG files ignore the painter's clipping, and
+// the chart must not run over the window's other controls there.
+QPainterPath clippedPath(const QPolygonF& line, const QRectF& r) {
+    QPainterPath path;
+    bool open = false;
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        const auto part = clippedSegment(line[i - 1], line[i], r);
+        if (!part) {
+            open = false;
+            continue;
+        }
+        if (!open || path.currentPosition() != part->p1())
+            path.moveTo(part->p1());
+        path.lineTo(part->p2());
+        // The path goes on only if the segment left the rectangle nowhere.
+        open = part->p2() == line[i];
+    }
+    return path;
+}
 
 // A round step (1, 2 or 5 times a power of ten) that cuts the span into at most `most` parts.
 double niceStep(double span, int most) {
@@ -107,7 +153,8 @@ void paintChanceLine(QPainter& painter, const Axes& axes, double p) {
     QPen pen(kChance, 1.5);
     painter.setPen(pen);
     painter.drawLine(axes.at(axes.xMin, p), axes.at(axes.xMax, p));
-    painter.drawText(QRectF(axes.plot.right() - 40, axes.y(p) - 16, 38, 15), Qt::AlignRight | Qt::AlignBottom,
+    // In the margin at the right, clear of the band's curves that close in on p.
+    painter.drawText(QRectF(axes.plot.right() + 3, axes.y(p) - 8, 20, 16), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("p"));
 }
 
@@ -147,26 +194,19 @@ void LawOfLargeNumbersChart::paintChart(QPainter& painter, const QSizeF& size) c
     painter.setClipRect(axes.plot.adjusted(-1, -1, 1, 1));
     // The curves p − 1/√n and p + 1/√n: one point a pixel across where they bend at the start,
     // then further apart as they flatten (a dashed line costs by its points).
-    QPainterPath low;
-    QPainterPath high;
+    QPolygonF low;
+    QPolygonF high;
     const double width = axes.plot.width();
     for (double px = 0;; px = std::min(width, px + std::clamp(std::floor(px / 4), 1.0, 8.0))) {
         const double n = std::max(1.0, px / width * xMax);
-        const QPointF a = axes.at(n, probability::bandLow(p, n));
-        const QPointF b = axes.at(n, probability::bandHigh(p, n));
-        if (px == 0) {
-            low.moveTo(a);
-            high.moveTo(b);
-        } else {
-            low.lineTo(a);
-            high.lineTo(b);
-        }
+        low << axes.at(n, probability::bandLow(p, n));
+        high << axes.at(n, probability::bandHigh(p, n));
         if (px >= width)
             break;
     }
     painter.setPen(QPen(kBand, 1.5, Qt::DashLine));
-    painter.drawPath(low);
-    painter.drawPath(high);
+    painter.drawPath(clippedPath(low, axes.plot));
+    painter.drawPath(clippedPath(high, axes.plot));
     paintChanceLine(painter, axes, p);
 
     if (trace && throws > 0) {
@@ -231,8 +271,10 @@ void SamplesChart::paint(QPainter& painter, const QSizeF& size) const {
         const QPointF b = axes.at(axes.xMax, probability::bandLow(p, n));
         painter.fillRect(QRectF(a, b).intersected(axes.plot), kBandFill);
         painter.setPen(QPen(kBand, 1.5, Qt::DashLine));
-        painter.drawLine(axes.at(axes.xMin, probability::bandLow(p, n)), b);
-        painter.drawLine(a, axes.at(axes.xMax, probability::bandHigh(p, n)));
+        for (const QLineF& edge : {QLineF(axes.at(axes.xMin, probability::bandLow(p, n)), b),
+                                   QLineF(a, axes.at(axes.xMax, probability::bandHigh(p, n)))})
+            if (const auto inside = clippedSegment(edge.p1(), edge.p2(), axes.plot))
+                painter.drawLine(*inside);
         paintChanceLine(painter, axes, p);
     }
     if (count > 0) {

@@ -20,6 +20,7 @@ public:
                                           const QString& suggestedPath) override;
     bool askPrinter(QWidget* parent, QPrinter& printer) override;
     void exportFailed(QWidget* parent, const QString& text) override;
+    void saved(const QString& path) override;
 
 private:
     // The folder of the last file saved in this run; the user's documents at first.

@@ -23,8 +23,8 @@ void installFonts() {
     // where they lie: reading them through a file would give Qt a copy of 1.3 MB to keep, while
     // the font engine only reads the few tables and glyphs it uses.
     for (const char* file : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf",
-                             ":/fonts/LiberationSans-Italic.ttf", ":/fonts/ComicNeue-Regular.otf",
-                             ":/fonts/ComicNeue-Bold.otf"}) {
+                             ":/fonts/LiberationSans-Italic.ttf", ":/fonts/LiberationMono-Regular.ttf",
+                             ":/fonts/ComicNeue-Regular.otf", ":/fonts/ComicNeue-Bold.otf"}) {
         const QResource font(QString::fromLatin1(file));
         QFontDatabase::addApplicationFontFromData(
             font.compressionAlgorithm() == QResource::NoCompression

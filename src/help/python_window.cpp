@@ -10,7 +10,6 @@
 
 #include <QClipboard>
 #include <QFile>
-#include <QFontDatabase>
 #include <QGuiApplication>
 
 #include <iterator>
@@ -123,7 +122,10 @@ void PythonWindow::load() {
     for (const Listing& listing : kListings)
         list.addItem(QString::fromUtf8(listing.title));
     MultiLineTextBox& program = get(programBox);
-    QFont code = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // The bundled monospaced face: the listings look the same on every machine.
+    QFont code(QStringLiteral("Liberation Mono"));
+    code.setStyleHint(QFont::Monospace);
+    code.setFixedPitch(true);
     code.setPointSizeF(9);
     program.setFont(code);
     program.setLineWrapMode(QPlainTextEdit::NoWrap);

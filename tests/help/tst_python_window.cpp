@@ -264,6 +264,8 @@ private Q_SLOTS:
         auto* explanation = control(w.form, W::explanationLabel);
         QVERIFY(box->isReadOnly());
         QCOMPARE(box->lineWrapMode(), QPlainTextEdit::NoWrap);
+        // The bundled monospaced face, whatever the machine has.
+        QCOMPARE(QFontInfo(box->font()).family(), QStringLiteral("Liberation Mono"));
         QVERIFY(QFontInfo(box->font()).fixedPitch());
         QVERIFY(box->text().isEmpty());
         QVERIFY(!control(w.form, W::copyButton)->isEnabled());

@@ -84,6 +84,9 @@ std::optional<Dialogs::SaveAnswer> QtDialogs::askSaveFile(QWidget* parent, const
     QPointer<QFileDialog> dialog = new QFileDialog(parent, title, QDir(m_saveFolder).filePath(suggestedPath));
     dialog->setObjectName(QStringLiteral("saveDialog"));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
+    // Kinds and icons from the names alone: reading a special file could freeze the program.
+    dialog->setIconProvider(&m_fileIcons);
+    dialog->setOption(QFileDialog::DontUseCustomDirectoryIcons);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilters(filters);

@@ -15,6 +15,8 @@
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/window_export.h"
 
+#include <QAbstractFileIconProvider>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -32,6 +34,12 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
 
 using ui::PictureFormat;
 
@@ -432,6 +440,88 @@ private Q_SLOTS:
         QVERIFY(menu);
         QCOMPARE(namesOf(menu), kMenuEntries);
         menu->close();
+    }
+
+    // The save dialog tells the kinds of files from their names, never from their content (a
+    // special file may never answer), in French; it opens in the folder of the last file saved
+    // whole, not in one merely chosen.
+    void saveDialogReadsNoFileAndRemembersSavedFolders() {
+        QVERIFY(installFrenchTranslations());
+        QFile png(file(QStringLiteral("dessin")));
+        QVERIFY(png.open(QIODevice::WriteOnly));
+        png.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, '\0'));
+        png.close();
+        QtDialogs dialogs;
+        QWidget parent;
+        // Opens the dialog, notes its folder and the kinds it gives, then answers with `chosen`.
+        struct Seen {
+            QString folder, folderKind, fileKind;
+        };
+        const auto open = [&](const QString& chosen) {
+            Seen seen;
+            QTimer::singleShot(0, [&] {
+                auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!d)
+                    return;
+                seen.folder = d->directory().absolutePath();
+                if (const QAbstractFileIconProvider* kinds = d->iconProvider()) {
+                    seen.folderKind = kinds->type(QFileInfo(m_dir.path()));
+                    seen.fileKind = kinds->type(QFileInfo(png.fileName()));
+                }
+                if (chosen.isEmpty()) {
+                    d->reject();
+                } else {
+                    d->selectFile(chosen);
+                    static_cast<QDialog*>(d)->accept();
+                }
+            });
+            dialogs.askSaveFile(&parent, QStringLiteral("Enregistrer l'image"), ui::pictureFilters(),
+                                "a.png");
+            return seen;
+        };
+        const Seen first = open(file(QStringLiteral("choisi.png")));
+        QCOMPARE(first.folderKind, QStringLiteral("Dossier"));
+        QCOMPARE(first.fileKind, QStringLiteral("Fichier"));
+        QVERIFY(first.folder != m_dir.path());
+        // Chosen, but the save failed (or was not made): not remembered.
+        QCOMPARE(open({}).folder, first.folder);
+        dialogs.saved(file(QStringLiteral("choisi.png")));
+        QCOMPARE(open({}).folder, m_dir.path());
+    }
+
+    // /proc holds files whose reading waits for ever (/proc/kmsg, for its owner): the dialog lists
+    // the folder without reading any of them. A watchdog ends the test if the interface freezes.
+    void saveDialogOpensProcWithoutFreezing() {
+        if (!QFileInfo(QStringLiteral("/proc/kmsg")).isReadable())
+            QSKIP("/proc/kmsg cannot be read by this user: nothing there could freeze the dialog");
+        std::atomic<bool> done = false;
+        std::jthread watchdog([&done](std::stop_token stop) {
+            for (int i = 0; i < 300 && !stop.stop_requested(); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (!done && !stop.stop_requested()) {
+                std::fputs("FAIL: the save dialog froze on /proc\n", stderr);
+                std::_Exit(1);
+            }
+        });
+        QtDialogs dialogs;
+        QWidget parent;
+        int shown = -1;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            d->setDirectory(QStringLiteral("/proc"));
+            // Time for the folder to be read and its lines shown.
+            QTest::qWait(1500);
+            if (auto* view = d->findChild<QAbstractItemView*>(QStringLiteral("treeView"))) {
+                view->grab();
+                shown = view->model()->rowCount(view->rootIndex());
+            }
+            d->reject();
+        });
+        dialogs.askSaveFile(&parent, QStringLiteral("Enregistrer l'image"), ui::pictureFilters(), "a.png");
+        done = true;
+        QVERIFY(shown > 0);
     }
 
     // The program's own dialogs: Qt's, in French.

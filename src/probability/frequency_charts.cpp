@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -158,20 +160,61 @@ void paintChanceLine(QPainter& painter, const Axes& axes, double p) {
                      QStringLiteral("p"));
 }
 
+// One entry of a chart's legend: a sample of the mark, then its meaning.
+struct LegendEntry {
+    enum Mark { Line, Dashed, Dot } mark;
+    QColor colour;
+    QString text;
+};
+
+// The legend on the line above the plot, right-aligned with it, beside the name of the y axis.
+void paintLegend(QPainter& painter, const Axes& axes, std::initializer_list<LegendEntry> entries) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double line = metrics.height();
+    const double middle = (line + 2) / 2;
+    constexpr double kSample = 18;
+    double right = axes.plot.right();
+    // From the right: the last entry first.
+    for (auto it = std::rbegin(entries); it != std::rend(entries); ++it) {
+        const double textWidth = metrics.horizontalAdvance(it->text);
+        const double left = right - textWidth;
+        painter.setPen(QPen(kAxis, 1));
+        painter.drawText(QRectF(left, 0, textWidth + 1, line + 2), Qt::AlignLeft | Qt::AlignVCenter,
+                         it->text);
+        const double sampleLeft = left - 4 - kSample;
+        switch (it->mark) {
+        case LegendEntry::Line:
+        case LegendEntry::Dashed:
+            painter.setPen(
+                QPen(it->colour, 1.5, it->mark == LegendEntry::Dashed ? Qt::DashLine : Qt::SolidLine));
+            painter.drawLine(QPointF(sampleLeft, middle), QPointF(sampleLeft + kSample, middle));
+            break;
+        case LegendEntry::Dot:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(it->colour);
+            painter.drawEllipse(QPointF(sampleLeft + kSample - 4, middle), 2.5, 2.5);
+            painter.setBrush(Qt::NoBrush);
+            break;
+        }
+        right = sampleLeft - 12;
+    }
+}
+
 } // namespace
 
 QString decimalText(double value, int decimals, char separator) {
     QString text = QString::number(value, 'f', decimals);
     if (text.startsWith(u'-') && text.count(u'0') == text.size() - 1 - (decimals > 0 ? 1 : 0))
         text.remove(0, 1); // no «-0,0»
-    return text.replace(u'.', QChar::fromLatin1(separator));
+    // The minus sign of the texts around, not a hyphen.
+    return text.replace(u'-', QChar(0x2212)).replace(u'.', QChar::fromLatin1(separator));
 }
 
 QString groupedText(std::int64_t value) {
     QString digits = QString::number(value < 0 ? -value : value);
     for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
         digits.insert(i, QChar(0x00A0));
-    return value < 0 ? u'-' + digits : digits;
+    return value < 0 ? QChar(0x2212) + digits : digits;
 }
 
 void LawOfLargeNumbersChart::paint(QPainter& painter, const QSizeF& size) const {
@@ -191,6 +234,10 @@ void LawOfLargeNumbersChart::paintChart(QPainter& painter, const QSizeF& size) c
         painter.restore();
         return;
     }
+    paintLegend(painter, axes,
+                {{LegendEntry::Line, kTrace, QStringLiteral("fréquence après n lancers")},
+                 {LegendEntry::Line, kChance, QStringLiteral("probabilité p")},
+                 {LegendEntry::Dashed, kBand, QStringLiteral("p − 1/√n et p + 1/√n")}});
     painter.setClipRect(axes.plot.adjusted(-1, -1, 1, 1));
     // The curves p − 1/√n and p + 1/√n: one point a pixel across where they bend at the start,
     // then further apart as they flatten (a dashed line costs by its points).
@@ -265,6 +312,11 @@ void SamplesChart::paint(QPainter& painter, const QSizeF& size) const {
         painter.restore();
         return;
     }
+    paintLegend(painter, axes,
+                {{LegendEntry::Dot, kTrace, QStringLiteral("dans l'intervalle")},
+                 {LegendEntry::Dot, kOutside, QStringLiteral("hors de l'intervalle")},
+                 {LegendEntry::Line, kChance, QStringLiteral("p")},
+                 {LegendEntry::Dashed, kBand, QStringLiteral("p ± 1/√n")}});
     painter.setClipRect(axes.plot.adjusted(-1, -1, 1, 1));
     if (samples && samples->size > 0) {
         const QPointF a = axes.at(axes.xMin, probability::bandHigh(p, n));

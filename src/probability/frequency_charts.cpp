@@ -155,9 +155,13 @@ void paintChanceLine(QPainter& painter, const Axes& axes, double p) {
     QPen pen(kChance, 1.5);
     painter.setPen(pen);
     painter.drawLine(axes.at(axes.xMin, p), axes.at(axes.xMax, p));
-    // In the margin at the right, clear of the band's curves that close in on p.
+    // In the margin at the right, clear of the band's curves that close in on p: outside the
+    // plot's clipping.
+    painter.save();
+    painter.setClipping(false);
     painter.drawText(QRectF(axes.plot.right() + 3, axes.y(p) - 8, 20, 16), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("p"));
+    painter.restore();
 }
 
 // One entry of a chart's legend: a sample of the mark, then its meaning.

@@ -20,6 +20,8 @@
 #include <numeric>
 #include <vector>
 
+using numbers::NumberFormat;
+
 namespace {
 using namespace ui;
 using namespace probability;
@@ -71,11 +73,11 @@ ControlRow percentCell(const QString& page, const QString& name, int columnLeft,
 
 // A percentage in its cell: two decimals at the table's size, the whole value in the tooltip and
 // for screen readers.
-void showPercent(Label& label, const NumberFormat& numbers, double percent) {
-    const QString whole = Form::fromUtf8(numbers.numberText(percent));
+void showPercent(Label& label, const NumberFormat& format, double percent) {
+    const QString whole = Form::fromUtf8(format.numberText(percent));
     label.setToolTip(whole + QStringLiteral(" %"));
     label.setAccessibleDescription(QStringLiteral("valeur complète : %1 %").arg(whole));
-    label.setCaption(Form::fromUtf8(numbers.numberText(tablePercent(percent))));
+    label.setCaption(Form::fromUtf8(format.numberText(tablePercent(percent))));
 }
 
 const std::vector<ControlRow> kControls = [] {

@@ -31,6 +31,8 @@
 #include <string>
 #include <vector>
 
+using numbers::NumberFormat;
+
 using namespace ui;
 
 namespace {

@@ -56,7 +56,7 @@ void installFirstFonts() {
 
 void installOtherFonts() {
     addFonts({":/fonts/LiberationSans-Bold.ttf", ":/fonts/LiberationSans-Italic.ttf",
-              ":/fonts/ComicNeue-Regular.otf"});
+              ":/fonts/LiberationMono-Regular.ttf", ":/fonts/ComicNeue-Regular.otf"});
 }
 
 void installFonts() {

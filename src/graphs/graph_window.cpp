@@ -190,7 +190,10 @@ std::optional<graphs::ReadOut> GraphWindow::pointAt(double X) {
     return graphs::readOut(*m_plot.scales, m_source->plotNumbers(), X);
 }
 
-void GraphWindow::readPoint(int, int, double x, double) {
+void GraphWindow::readPoint(int button, int, double x, double) {
+    // The right button opens the picture menu: it reads nothing.
+    if (button == 2)
+        return;
     const auto point = pointAt(x);
     // The keyboard goes on from the place read last.
     if (hasControls() && m_cursorX && x >= 0 && x <= m_plot.widthTwips) {

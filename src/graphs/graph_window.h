@@ -26,6 +26,7 @@ public:
     ~GraphWindow() override;
 
     // A click on the drawing: the point of the curve at that abscissa, in the list and as a yellow dot.
+    // A right click is left to the picture menu.
     void readPoint(int button, int shift, double x, double y);
     // A double-click on the window's background: the pupil picks its colour.
     void pickBackground();

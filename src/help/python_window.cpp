@@ -5,13 +5,12 @@
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/file_writing.h"
 #include "shell/toolkit/list_box.h"
 
 #include <QClipboard>
 #include <QFile>
-#include <QFontDatabase>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <iterator>
 
@@ -59,13 +58,15 @@ constexpr Listing kListings[] = {
          "random.random() donne un nombre au hasard entre 0 et 1 : il est inférieur à 0,5 une fois sur "
          "deux, comme « pile ». echantillons simule N échantillons de taille n et compte ceux dont la "
          "fréquence tombe dans l'intervalle de fluctuation [p − 1/√n ; p + 1/√n] : environ 95 % d'entre "
-         "eux au moins, quand n ≥ 25 et 0,2 ≤ p ≤ 0,8."},
+         "eux au moins, quand n ≥ 25 et 0,2 ≤ p ≤ 0,8. dans_l_intervalle fait ce test sur des entiers, "
+         "comme le programme : une fréquence posée sur un bord compte dedans."},
     {.title = "Balayage : encadrer √2",
      .file = "balayage.py",
      .explanation =
          "On part de 1 ≤ √2 ≤ 2 et on avance avec un pas de 0,1 tant que le carré reste inférieur ou égal "
          "à 2, puis on recommence à partir de là avec un pas de 0,01, et ainsi de suite. Après k étapes, a "
-         "et b = a + 10^(−k) encadrent √2."},
+         "et b = a + 10^(−k) encadrent √2. Le calcul se fait sur des entiers, exact à toutes les "
+         "décimales : avec des nombres à virgule, le pas ne changerait plus a après 15 décimales."},
 };
 
 const FontSpec kReading{.points = 9};
@@ -121,7 +122,10 @@ void PythonWindow::load() {
     for (const Listing& listing : kListings)
         list.addItem(QString::fromUtf8(listing.title));
     MultiLineTextBox& program = get(programBox);
-    QFont code = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // The bundled monospaced face: the listings look the same on every machine.
+    QFont code(QStringLiteral("Liberation Mono"));
+    code.setStyleHint(QFont::Monospace);
+    code.setFixedPitch(true);
     code.setPointSizeF(9);
     program.setFont(code);
     program.setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -160,13 +164,16 @@ void PythonWindow::saveProgram() {
     if (!target || target->path.isEmpty() || m_shown != listing)
         return;
     // The listing as stored, byte for byte: what the window shows.
-    QSaveFile file(target->path);
     const QByteArray text = listingText(listing);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
-    if (!written)
-        program().dialogs().message(
-            QStringLiteral("Le programme n'a pas pu être enregistré dans « %1 ». Vérifiez que le dossier "
-                           "existe et que vous avez le droit d'y écrire.")
-                .arg(target->path),
-            description.title, Dialogs::Icon::Critical);
+    QString why;
+    const bool written = writeWholeFile(
+        target->path, [&text](QIODevice& file) { return file.write(text) == text.size(); }, &why);
+    if (written) {
+        program().dialogs().saved(target->path);
+        return;
+    }
+    program().dialogs().exportFailed(
+        &window(),
+        writeFailureMessage(QStringLiteral("Le programme n'a pas pu être enregistré dans le fichier\n%1."),
+                            target->path, why));
 }

@@ -235,7 +235,7 @@ void FrequenciesWindow::showLaw(bool paced) {
     QString sentence;
     if (const auto f = m_trace.frequency()) {
         const std::int64_t n = m_trace.throws();
-        sentence = QStringLiteral("Après %1 %2 : fréquence de %3 %4")
+        sentence = QStringLiteral("Après %1 %2 : fréquence de %3 : %4")
                        .arg(groupedText(n), n == 1 ? QStringLiteral("lancer") : QStringLiteral("lancers"),
                             successName(), decimalText(*f, 4, program().numbers().decimalSeparator()));
     } else {
@@ -256,13 +256,18 @@ void FrequenciesWindow::showSamples() {
     if (const auto percent = wholePercent(m_samples.inside, m_samples.count())) {
         const double p = m_samples.chance.value();
         const double n = double(m_samples.size);
+        // Four decimals, or as many more as it takes to tell the band's ends apart.
+        int decimals = 4;
+        while (decimals < 12 && decimalText(bandLow(p, n), decimals, separator) ==
+                                    decimalText(bandHigh(p, n), decimals, separator))
+            ++decimals;
         sentence = QStringLiteral("%1 % des échantillons ont une fréquence dans l'intervalle "
                                   "[p − 1/√n ; p + 1/√n]\n(%2 sur %3 ; p = %4 et n = %5 : [%6 ; %7])")
                        .arg(*percent)
                        .arg(groupedText(m_samples.inside), groupedText(m_samples.count()),
                             m_samples.chance.denominator == 2 ? QStringLiteral("1/2") : QStringLiteral("1/6"),
-                            groupedText(m_samples.size), decimalText(bandLow(p, n), 4, separator),
-                            decimalText(bandHigh(p, n), 4, separator));
+                            groupedText(m_samples.size), decimalText(bandLow(p, n), decimals, separator),
+                            decimalText(bandHigh(p, n), decimals, separator));
     }
     setTextOf(proportionLabel, toUtf8(sentence));
     m_samplesPicture.said = sentence.isEmpty()

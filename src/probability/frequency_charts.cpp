@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <iterator>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -28,6 +31,51 @@ struct Axes {
     double y(double v) const { return plot.bottom() - (v - yMin) / (yMax - yMin) * plot.height(); }
     QPointF at(double vx, double vy) const { return {x(vx), y(vy)}; }
 };
+
+// The part of the line from a to b inside r (Liang and Barsky), or nothing.
+std::optional<QLineF> clippedSegment(QPointF a, QPointF b, const QRectF& r) {
+    double t0 = 0;
+    double t1 = 1;
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return std::nullopt;
+    }
+    return QLineF(a + t0 * QPointF(dx, dy), a + t1 * QPointF(dx, dy));
+}
+
+// A polyline cut to the rectangle by its own geometry: SVG files ignore the painter's clipping, and
+// the chart must not run over the window's other controls there.
+QPainterPath clippedPath(const QPolygonF& line, const QRectF& r) {
+    QPainterPath path;
+    bool open = false;
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        const auto part = clippedSegment(line[i - 1], line[i], r);
+        if (!part) {
+            open = false;
+            continue;
+        }
+        if (!open || path.currentPosition() != part->p1())
+            path.moveTo(part->p1());
+        path.lineTo(part->p2());
+        // The path goes on only if the segment left the rectangle nowhere.
+        open = part->p2() == line[i];
+    }
+    return path;
+}
 
 // A round step (1, 2 or 5 times a power of ten) that cuts the span into at most `most` parts.
 double niceStep(double span, int most) {
@@ -107,8 +155,53 @@ void paintChanceLine(QPainter& painter, const Axes& axes, double p) {
     QPen pen(kChance, 1.5);
     painter.setPen(pen);
     painter.drawLine(axes.at(axes.xMin, p), axes.at(axes.xMax, p));
-    painter.drawText(QRectF(axes.plot.right() - 40, axes.y(p) - 16, 38, 15), Qt::AlignRight | Qt::AlignBottom,
+    // In the margin at the right, clear of the band's curves that close in on p: outside the
+    // plot's clipping.
+    painter.save();
+    painter.setClipping(false);
+    painter.drawText(QRectF(axes.plot.right() + 3, axes.y(p) - 8, 20, 16), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("p"));
+    painter.restore();
+}
+
+// One entry of a chart's legend: a sample of the mark, then its meaning.
+struct LegendEntry {
+    enum Mark { Line, Dashed, Dot } mark;
+    QColor colour;
+    QString text;
+};
+
+// The legend on the line above the plot, right-aligned with it, beside the name of the y axis.
+void paintLegend(QPainter& painter, const Axes& axes, std::initializer_list<LegendEntry> entries) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double line = metrics.height();
+    const double middle = (line + 2) / 2;
+    constexpr double kSample = 18;
+    double right = axes.plot.right();
+    // From the right: the last entry first.
+    for (auto it = std::rbegin(entries); it != std::rend(entries); ++it) {
+        const double textWidth = metrics.horizontalAdvance(it->text);
+        const double left = right - textWidth;
+        painter.setPen(QPen(kAxis, 1));
+        painter.drawText(QRectF(left, 0, textWidth + 1, line + 2), Qt::AlignLeft | Qt::AlignVCenter,
+                         it->text);
+        const double sampleLeft = left - 4 - kSample;
+        switch (it->mark) {
+        case LegendEntry::Line:
+        case LegendEntry::Dashed:
+            painter.setPen(
+                QPen(it->colour, 1.5, it->mark == LegendEntry::Dashed ? Qt::DashLine : Qt::SolidLine));
+            painter.drawLine(QPointF(sampleLeft, middle), QPointF(sampleLeft + kSample, middle));
+            break;
+        case LegendEntry::Dot:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(it->colour);
+            painter.drawEllipse(QPointF(sampleLeft + kSample - 4, middle), 2.5, 2.5);
+            painter.setBrush(Qt::NoBrush);
+            break;
+        }
+        right = sampleLeft - 12;
+    }
 }
 
 } // namespace
@@ -117,14 +210,15 @@ QString decimalText(double value, int decimals, char separator) {
     QString text = QString::number(value, 'f', decimals);
     if (text.startsWith(u'-') && text.count(u'0') == text.size() - 1 - (decimals > 0 ? 1 : 0))
         text.remove(0, 1); // no «-0,0»
-    return text.replace(u'.', QChar::fromLatin1(separator));
+    // The minus sign of the texts around, not a hyphen.
+    return text.replace(u'-', QChar(0x2212)).replace(u'.', QChar::fromLatin1(separator));
 }
 
 QString groupedText(std::int64_t value) {
     QString digits = QString::number(value < 0 ? -value : value);
     for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
         digits.insert(i, QChar(0x00A0));
-    return value < 0 ? u'-' + digits : digits;
+    return value < 0 ? QChar(0x2212) + digits : digits;
 }
 
 void LawOfLargeNumbersChart::paint(QPainter& painter, const QSizeF& size) const {
@@ -144,29 +238,26 @@ void LawOfLargeNumbersChart::paintChart(QPainter& painter, const QSizeF& size) c
         painter.restore();
         return;
     }
+    paintLegend(painter, axes,
+                {{LegendEntry::Line, kTrace, QStringLiteral("fréquence après n lancers")},
+                 {LegendEntry::Line, kChance, QStringLiteral("probabilité p")},
+                 {LegendEntry::Dashed, kBand, QStringLiteral("p − 1/√n et p + 1/√n")}});
     painter.setClipRect(axes.plot.adjusted(-1, -1, 1, 1));
     // The curves p − 1/√n and p + 1/√n: one point a pixel across where they bend at the start,
     // then further apart as they flatten (a dashed line costs by its points).
-    QPainterPath low;
-    QPainterPath high;
+    QPolygonF low;
+    QPolygonF high;
     const double width = axes.plot.width();
     for (double px = 0;; px = std::min(width, px + std::clamp(std::floor(px / 4), 1.0, 8.0))) {
         const double n = std::max(1.0, px / width * xMax);
-        const QPointF a = axes.at(n, probability::bandLow(p, n));
-        const QPointF b = axes.at(n, probability::bandHigh(p, n));
-        if (px == 0) {
-            low.moveTo(a);
-            high.moveTo(b);
-        } else {
-            low.lineTo(a);
-            high.lineTo(b);
-        }
+        low << axes.at(n, probability::bandLow(p, n));
+        high << axes.at(n, probability::bandHigh(p, n));
         if (px >= width)
             break;
     }
     painter.setPen(QPen(kBand, 1.5, Qt::DashLine));
-    painter.drawPath(low);
-    painter.drawPath(high);
+    painter.drawPath(clippedPath(low, axes.plot));
+    painter.drawPath(clippedPath(high, axes.plot));
     paintChanceLine(painter, axes, p);
 
     if (trace && throws > 0) {
@@ -225,14 +316,21 @@ void SamplesChart::paint(QPainter& painter, const QSizeF& size) const {
         painter.restore();
         return;
     }
+    paintLegend(painter, axes,
+                {{LegendEntry::Dot, kTrace, QStringLiteral("dans l'intervalle")},
+                 {LegendEntry::Dot, kOutside, QStringLiteral("hors de l'intervalle")},
+                 {LegendEntry::Line, kChance, QStringLiteral("p")},
+                 {LegendEntry::Dashed, kBand, QStringLiteral("p ± 1/√n")}});
     painter.setClipRect(axes.plot.adjusted(-1, -1, 1, 1));
     if (samples && samples->size > 0) {
         const QPointF a = axes.at(axes.xMin, probability::bandHigh(p, n));
         const QPointF b = axes.at(axes.xMax, probability::bandLow(p, n));
         painter.fillRect(QRectF(a, b).intersected(axes.plot), kBandFill);
         painter.setPen(QPen(kBand, 1.5, Qt::DashLine));
-        painter.drawLine(axes.at(axes.xMin, probability::bandLow(p, n)), b);
-        painter.drawLine(a, axes.at(axes.xMax, probability::bandHigh(p, n)));
+        for (const QLineF& edge : {QLineF(axes.at(axes.xMin, probability::bandLow(p, n)), b),
+                                   QLineF(a, axes.at(axes.xMax, probability::bandHigh(p, n)))})
+            if (const auto inside = clippedSegment(edge.p1(), edge.p2(), axes.plot))
+                painter.drawLine(*inside);
         paintChanceLine(painter, axes, p);
     }
     if (count > 0) {

@@ -39,7 +39,7 @@ public:
     QString description() const override { return said; }
 };
 
-// A decimal with the given number of decimals and the user's separator: «0,5133».
+// A decimal with the given number of decimals and the user's separator: «0,5133», «−0,5000».
 QString decimalText(double value, int decimals, char separator);
 // A whole number with its digits grouped by three: «1 000 000».
 QString groupedText(std::int64_t value);

@@ -62,7 +62,7 @@ ControlRow cell(const QString& page, const QString& name, const QString& caption
             .rect = {columnLeft + 30, top, 660, height},
             .alignment = kCentred};
 }
-// A percentage fills its column from one rule to the next, on one line: see fitOnOneLine().
+// A percentage fills its column from one rule to the next, on one line: see showPercent().
 ControlRow percentCell(const QString& page, const QString& name, int columnLeft, int top, int height,
                        const QString& said) {
     return {.control = {Kind::Label, name},
@@ -72,37 +72,13 @@ ControlRow percentCell(const QString& page, const QString& name, int columnLeft,
             .announceAs = said + QStringLiteral(" : %1 %")};
 }
 
-// A percentage of 15 significant digits is twice as wide as its column in the usual font. It keeps one
-// line in its column, written as tall as it fits: the usual font when there is room, else the same face
-// narrowed down to kNarrowest of its width, and only then smaller, down to kSmallest pixels. Narrowed,
-// it also shows whole in the label's tooltip.
-constexpr int kNarrowest = 50; // per cent of the usual width
-constexpr int kSmallest = 7;   // pixels
-void fitOnOneLine(Label& label) {
-    const QString text = label.caption();
-    const qreal room = label.contentsRect().width() - 2; // a pixel clear of each side
-    QFont font = FontSpec{}.toFont();
-    const auto width = [&](const QFont& f) { return QFontMetricsF(f).horizontalAdvance(text); };
-    const bool narrowed = width(font) > room;
-    if (narrowed) {
-        for (int pixels = QFontInfo(font).pixelSize(); pixels >= kSmallest; --pixels) {
-            font.setPixelSize(pixels);
-            font.setStretch(100);
-            int stretch = int(100 * room / width(font));
-            while (stretch >= kNarrowest) {
-                font.setStretch(std::min(stretch, 100));
-                if (width(font) <= room)
-                    break;
-                --stretch;
-            }
-            if (stretch >= kNarrowest)
-                break;
-            font.setStretch(kNarrowest);
-        }
-    }
-    if (label.font() != font)
-        label.setFont(font);
-    label.setToolTip(narrowed ? text : QString());
+// A percentage in its cell: two decimals at the table's size, the whole value in the tooltip and
+// for screen readers.
+void showPercent(Label& label, const NumberFormat& format, double percent) {
+    const QString whole = Form::fromUtf8(format.numberText(percent));
+    label.setToolTip(whole + QStringLiteral(" %"));
+    label.setAccessibleDescription(QStringLiteral("valeur complète : %1 %").arg(whole));
+    label.setCaption(Form::fromUtf8(format.numberText(tablePercent(percent))));
 }
 
 const std::vector<ControlRow> kControls = [] {
@@ -328,14 +304,10 @@ void SimulationWindow::showNow() {
         setTextOf(tossCountLabel, NumberFormat::integerText(total));
         setTextOf(pileCountLabel, NumberFormat::integerText(m_pileCount));
         setTextOf(faceCountLabel, NumberFormat::integerText(m_faceCount));
-        if (const auto piles = coinPercent(m_pileCount, total)) {
-            setTextOf(pilePercentLabel, numbers.numberText(*piles));
-            fitOnOneLine(get(pilePercentLabel));
-        }
-        if (const auto faces = coinPercent(m_faceCount, total)) {
-            setTextOf(facePercentLabel, numbers.numberText(*faces));
-            fitOnOneLine(get(facePercentLabel));
-        }
+        if (const auto piles = coinPercent(m_pileCount, total))
+            showPercent(get(pilePercentLabel), numbers, *piles);
+        if (const auto faces = coinPercent(m_faceCount, total))
+            showPercent(get(facePercentLabel), numbers, *faces);
     }
     if (m_pipsShowPending) {
         m_pipsShowPending = false;
@@ -412,10 +384,8 @@ void SimulationWindow::showDieStatistics() {
     m_dieTotal = std::accumulate(m_faceCounts.begin(), m_faceCounts.end(), std::int64_t{0});
     // With no throw counted the percentages keep what they show.
     for (int face = 1; face <= 6; ++face)
-        if (const auto percent = diePercent(m_faceCounts[std::size_t(face - 1)], m_dieTotal)) {
-            setTextOf(facePercentLabels[std::size_t(face - 1)], program().numbers().numberText(*percent));
-            fitOnOneLine(get(facePercentLabels[std::size_t(face - 1)]));
-        }
+        if (const auto percent = diePercent(m_faceCounts[std::size_t(face - 1)], m_dieTotal))
+            showPercent(get(facePercentLabels[std::size_t(face - 1)]), program().numbers(), *percent);
     Label& total = get(throwCountLabel);
     total.setCaption(fromUtf8(NumberFormat::integerText(m_dieTotal)));
     total.adjustSize();

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/production_services.h"
 
+#include "shell/program.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
@@ -82,6 +84,9 @@ std::optional<Dialogs::SaveAnswer> QtDialogs::askSaveFile(QWidget* parent, const
     QPointer<QFileDialog> dialog = new QFileDialog(parent, title, QDir(m_saveFolder).filePath(suggestedPath));
     dialog->setObjectName(QStringLiteral("saveDialog"));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
+    // Kinds and icons from the names alone: reading a special file could freeze the program.
+    dialog->setIconProvider(&m_fileIcons);
+    dialog->setOption(QFileDialog::DontUseCustomDirectoryIcons);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilters(filters);
@@ -95,7 +100,6 @@ std::optional<Dialogs::SaveAnswer> QtDialogs::askSaveFile(QWidget* parent, const
     if (accepted && !dialog->selectedFiles().isEmpty()) {
         answer = SaveAnswer{dialog->selectedFiles().constFirst(),
                             std::max(0, int(filters.indexOf(dialog->selectedNameFilter())))};
-        m_saveFolder = QFileInfo(answer->path).absolutePath();
     }
     delete dialog.data();
     return answer;
@@ -111,9 +115,16 @@ bool QtDialogs::askPrinter(QWidget* parent, QPrinter& printer) {
     return accepted;
 }
 
+// A folder is remembered only once a file was written there: a folder that refused a file
+// (or one that cannot hold files at all) is not offered again.
+void QtDialogs::saved(const QString& path) {
+    m_saveFolder = QFileInfo(path).absolutePath();
+}
+
 void QtDialogs::exportFailed(QWidget* parent, const QString& text) {
-    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Niveau Seconde"), text,
-                                                QMessageBox::Ok, parent);
+    // The title of all the program's own messages.
+    QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::Critical, Program::applicationTitle, text, QMessageBox::Ok, parent);
     box->setObjectName(QStringLiteral("messageBox"));
     box->setTextFormat(Qt::PlainText);
     box->exec();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/plain_file_icons.h"
 #include "shell/services.h"
 
 #include <QString>
@@ -20,10 +21,12 @@ public:
                                           const QString& suggestedPath) override;
     bool askPrinter(QWidget* parent, QPrinter& printer) override;
     void exportFailed(QWidget* parent, const QString& text) override;
+    void saved(const QString& path) override;
 
 private:
     // The folder of the last file saved in this run; the user's documents at first.
     QString m_saveFolder;
+    PlainFileIcons m_fileIcons;
 };
 
 // Runs the pending events at most once every few milliseconds: a ticker thread raises a flag,

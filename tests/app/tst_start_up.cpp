@@ -35,9 +35,9 @@ private Q_SLOTS:
         QCOMPARE(QApplication::font().family(), QStringLiteral("Liberation Sans"));
 
         program->get<MainMenu>();
-        QCOMPARE(loadedFonts().size(), 5);
+        QCOMPARE(loadedFonts().size(), 6);
         program->get<Splash>();
-        QCOMPARE(loadedFonts().size(), 5);
+        QCOMPARE(loadedFonts().size(), 6);
     }
 
     // The splash's picture is shown from pixels drawn at build time: they must be the SVG's.

@@ -11,13 +11,16 @@
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/tab_control.h"
+#include "shell/toolkit/window_export.h"
 
 #include <QAction>
 #include <QBuffer>
 #include <QPainter>
 #include <QPointer>
 #include <QSvgGenerator>
+#include <QSvgRenderer>
 #include <QTabBar>
+#include <QTemporaryDir>
 
 using namespace ui;
 
@@ -134,7 +137,7 @@ private Q_SLOTS:
         w.tp.draws.values = {0.75f, 0.25f, 0.75f, 0.75f, 0.25f, 0.25f};
         w.press(S::coinTossButton);
         w.press(S::coinFrequenciesButton);
-        QCOMPARE(w.law(), "Après 1 lancer : fréquence de PILE 1" + sep + "0000");
+        QCOMPARE(w.law(), "Après 1 lancer : fréquence de PILE : 1" + sep + "0000");
         // During a series the sentence (and the chart) follow at a pace a pupil can read: what
         // the series added shows once the pace has passed, and its end at once. A pace of a
         // second here, so that a slow machine cannot pass it between two throws.
@@ -153,16 +156,16 @@ private Q_SLOTS:
         };
         w.series(S::coinSeriesButton, 3);
         w.tp.pump.onPump = nullptr;
-        QCOMPARE(seen, (QStringList{"Après 1 lancer : fréquence de PILE 1" + sep + "0000",
-                                    "Après 1 lancer : fréquence de PILE 1" + sep + "0000",
-                                    "Après 1 lancer : fréquence de PILE 1" + sep + "0000",
-                                    "Après 3 lancers : fréquence de PILE 0" + sep + "6667"}));
+        QCOMPARE(seen, (QStringList{"Après 1 lancer : fréquence de PILE : 1" + sep + "0000",
+                                    "Après 1 lancer : fréquence de PILE : 1" + sep + "0000",
+                                    "Après 1 lancer : fréquence de PILE : 1" + sep + "0000",
+                                    "Après 3 lancers : fréquence de PILE : 0" + sep + "6667"}));
         QCOMPARE(control(w.freq, F::lastFrequencyLabel)->caption(),
-                 "Après 4 lancers : fréquence de PILE 0" + sep + "7500");
+                 "Après 4 lancers : fréquence de PILE : 0" + sep + "7500");
         w.press(S::coinClearButton);
         QCOMPARE(w.law(), QStringLiteral("Aucun lancer : lancez la pièce dans la fenêtre de simulation."));
         w.press(S::coinTossButton);
-        QCOMPARE(w.law(), "Après 1 lancer : fréquence de PILE 0" + sep + "0000");
+        QCOMPARE(w.law(), "Après 1 lancer : fréquence de PILE : 0" + sep + "0000");
         // The chart follows within a moment, and says the same.
         const QString said = w.law();
         QTRY_VERIFY(control(w.freq, F::lawChart)->accessibleDescription().startsWith(said));
@@ -174,24 +177,24 @@ private Q_SLOTS:
         w.faces({6, 1, 6, 3, 6, 1});
         w.series(S::dieSeriesButton, 6);
         w.press(S::dieFrequenciesButton);
-        QCOMPARE(w.law(), QStringLiteral("Après 6 lancers : fréquence de la face 6 0,5000"));
+        QCOMPARE(w.law(), QStringLiteral("Après 6 lancers : fréquence de la face 6 : 0,5000"));
         QComboBox* face = control(w.freq, F::faceBox);
         QVERIFY(face->isVisible());
         face->setCurrentIndex(0);
-        QCOMPARE(w.law(), QStringLiteral("Après 6 lancers : fréquence de la face 1 0,3333"));
+        QCOMPARE(w.law(), QStringLiteral("Après 6 lancers : fréquence de la face 1 : 0,3333"));
         face->setCurrentIndex(3);
-        QCOMPARE(w.law(), QStringLiteral("Après 6 lancers : fréquence de la face 4 0,0000"));
+        QCOMPARE(w.law(), QStringLiteral("Après 6 lancers : fréquence de la face 4 : 0,0000"));
         // The coin's history is another: switching reads it.
         w.press(S::coinFrequenciesButton);
         QCOMPARE(w.law(), QStringLiteral("Aucun lancer : lancez la pièce dans la fenêtre de simulation."));
         QVERIFY(!face->isVisible());
         w.press(S::dieFrequenciesButton);
-        QCOMPARE(w.law(), QStringLiteral("Après 6 lancers : fréquence de la face 4 0,0000"));
+        QCOMPARE(w.law(), QStringLiteral("Après 6 lancers : fréquence de la face 4 : 0,0000"));
         w.press(S::dieClearButton);
         QCOMPARE(w.law(), QStringLiteral("Aucun lancer : lancez le dé dans la fenêtre de simulation."));
         w.faces({4});
         w.press(S::dieThrowButton);
-        QCOMPARE(w.law(), QStringLiteral("Après 1 lancer : fréquence de la face 4 1,0000"));
+        QCOMPARE(w.law(), QStringLiteral("Après 1 lancer : fréquence de la face 4 : 1,0000"));
     }
 
     // Closing the frequencies window during a series loses nothing; closing the simulation window
@@ -208,7 +211,7 @@ private Q_SLOTS:
         w.series(S::dieSeriesButton, 10);
         QVERIFY(!w.freq.hasControls());
         w.press(S::dieFrequenciesButton);
-        QCOMPARE(w.law(), QStringLiteral("Après 10 lancers : fréquence de la face 6 0,4000"));
+        QCOMPARE(w.law(), QStringLiteral("Après 10 lancers : fréquence de la face 6 : 0,4000"));
 
         w.faces({6, 6, 6, 1, 1, 1});
         calls = 0;
@@ -218,7 +221,7 @@ private Q_SLOTS:
         };
         w.series(S::dieSeriesButton, 6);
         w.tp.pump.onPump = nullptr;
-        QCOMPARE(w.law(), QStringLiteral("Après 4 lancers : fréquence de la face 6 0,2500"));
+        QCOMPARE(w.law(), QStringLiteral("Après 4 lancers : fréquence de la face 6 : 0,2500"));
     }
 
     // Scripted samples: those exactly on the band's edges count inside.
@@ -235,6 +238,16 @@ private Q_SLOTS:
             << true << "36" << std::vector<std::int32_t>{0, 12, 13, 6}
             << "75 % des échantillons ont une fréquence dans l'intervalle [p − 1/√n ; p + 1/√n]\n"
                "(3 sur 4 ; p = 1/6 et n = 36 : [0,0000 ; 0,3333])";
+        // A band beyond [0 ; 1] keeps its true ends, with the minus sign of the texts around.
+        QTest::newRow("coin, n = 1")
+            << false << "1" << std::vector<std::int32_t>{0, 1}
+            << "100 % des échantillons ont une fréquence dans l'intervalle [p − 1/√n ; p + 1/√n]\n"
+               "(2 sur 2 ; p = 1/2 et n = 1 : [−0,5000 ; 1,5000])";
+        // As many decimals as it takes to tell the ends apart.
+        QTest::newRow("coin, n = 2^31 − 1")
+            << false << "2147483647" << std::vector<std::int32_t>{1073741823}
+            << "100 % des échantillons ont une fréquence dans l'intervalle [p − 1/√n ; p + 1/√n]\n"
+               "(1 sur 1 ; p = 1/2 et n = 2\u00a0147\u00a0483\u00a0647 : [0,49998 ; 0,50002])";
     }
     void proportion() {
         QFETCH(bool, die);
@@ -323,6 +336,51 @@ private Q_SLOTS:
         QVERIFY(control(w.freq, F::simulateButton)->isEnabled());
         w.simulate("10", "100");
         QVERIFY(w.proportion().startsWith(QStringLiteral("100 % des échantillons")));
+    }
+
+    // The window's SVG keeps each chart's drawing inside its chart (the file format ignores the
+    // painter's clipping), and says in its legends what the curves and points are.
+    void svgOfTheWindowKeepsTheChartsInside() {
+        Windows w;
+        w.tp.draws.values = {0.75f, 0.25f, 0.75f};
+        w.series(S::coinSeriesButton, 3);
+        w.press(S::coinFrequenciesButton);
+        // n = 1: the band [−0,5 ; 1,5] lies beyond both charts' ranges.
+        w.script({0, 1});
+        w.simulate("2", "1");
+        QCoreApplication::processEvents();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("frequences.svg"));
+        w.tp.dialogs.saveAnswers.push_back(ui::ExportDialogs::SaveAnswer{path, int(ui::PictureFormat::Svg)});
+        w.freq.window().findChild<QAction*>(ui::saveWindowAction, Qt::FindDirectChildrenOnly)->trigger();
+        QSvgRenderer svg(path);
+        QVERIFY(svg.isValid());
+        QWidget* client = w.freq.window().client();
+        QImage drawn(client->size(), QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        svg.render(&painter);
+        painter.end();
+        const QRect charts[] = {control(w.freq, F::lawChart)->geometry(),
+                                control(w.freq, F::samplesChart)->geometry()};
+        int inside = 0;
+        int outside = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QColor c = drawn.pixelColor(x, y);
+                // The band's orange.
+                if (c.red() > 150 && c.green() > 40 && c.green() < 150 && c.blue() < 90 &&
+                    c.red() - c.green() > 60)
+                    ++(charts[0].contains(x, y) || charts[1].contains(x, y) ? inside : outside);
+            }
+        QVERIFY(inside > 0);
+        QCOMPARE(outside, 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const char* legend : {"fréquence après n lancers", "probabilité p", "p − 1/√n et p + 1/√n",
+                                   "intervalle</text>", "p ± 1/√n"})
+            QVERIFY2(text.contains(QString::fromUtf8(legend)), legend);
     }
 
     // The charts paint the same picture onto an image at any scale and into an SVG file.

@@ -148,10 +148,10 @@ private Q_SLOTS:
                                            << QStringList{" PILE", "1", "1", "0", "100", "0"};
         QTest::newRow("one pile in three, comma")
             << ',' << QList<float>{0.75f, 0.25f, 0.5f} << QStringList{" PILE", "FACE", "FACE"}
-            << QStringList{"FACE", "3", "1", "2", "33,3333333333333", "66,6666666666667"};
+            << QStringList{"FACE", "3", "1", "2", "33,33", "66,67"};
         QTest::newRow("one pile in three, point")
             << '.' << QList<float>{0.25f, 0.9f, 0.0f} << QStringList{"FACE", " PILE", "FACE"}
-            << QStringList{"FACE", "3", "1", "2", "33.3333333333333", "66.6666666666667"};
+            << QStringList{"FACE", "3", "1", "2", "33.33", "66.67"};
     }
     void coinTosses() {
         QFETCH(char, sep);
@@ -270,7 +270,7 @@ private Q_SLOTS:
         QCOMPARE(w.dieList()->item(599), QStringLiteral("2"));
         QCOMPARE(w.pips(), kFacePips[2]);
         QCOMPARE(w.throwCount(), QStringLiteral("600"));
-        QCOMPARE(w.percentages(), QStringList(6, QStringLiteral("16,6666666666667")));
+        QCOMPARE(w.percentages(), QStringList(6, QStringLiteral("16,67")));
         QTRY_COMPARE(w.dieList()->shownSelection(), 599);
     }
 
@@ -279,7 +279,7 @@ private Q_SLOTS:
         w.dieFaces({6, 6, 1});
         w.tp.dialogs.inputAnswers = {QStringLiteral("3")};
         w.press(W::dieSeriesButton);
-        QCOMPARE(w.percentages(), (QStringList{"33.3333333333333", "0", "0", "0", "0", "66.6666666666667"}));
+        QCOMPARE(w.percentages(), (QStringList{"33.33", "0", "0", "0", "0", "66.67"}));
         QCOMPARE(w.pips(), kFacePips[1]);
     }
 
@@ -336,7 +336,7 @@ private Q_SLOTS:
         QCOMPARE(w.dieList()->count(), 11);
         QCOMPARE(w.dieList()->item(4), QStringLiteral("6"));
         QCOMPARE(w.throwCount(), QStringLiteral("11"));
-        QCOMPARE(w.caption(W::facePercentLabels[5]), QStringLiteral("9,09090909090909"));
+        QCOMPARE(w.caption(W::facePercentLabels[5]), QStringLiteral("9,09"));
     }
 
     // "Effacer" during a coin series empties the history, and the series counts on from zero.
@@ -416,26 +416,28 @@ private Q_SLOTS:
         QCOMPARE(w.coinTable(), (QStringList{"", "", "", "", "", ""}));
         w.press(W::dieThrowButton);
         QCOMPARE(w.throwCount(), QStringLiteral("3"));
-        QCOMPARE(w.percentages()[1], QStringLiteral("33,3333333333333"));
-        QCOMPARE(w.percentages()[3], QStringLiteral("66,6666666666667"));
+        QCOMPARE(w.percentages()[1], QStringLiteral("33,33"));
+        QCOMPARE(w.percentages()[3], QStringLiteral("66,67"));
         w.press(W::coinTossButton);
         QCOMPARE(w.coinTable(), (QStringList{"FACE", "2", "1", "1", "50", "50"}));
     }
 
-    // Every percentage shows whole, on one line, inside its column of the table, in a font of at least
-    // 7 pixels: the coin after three tosses, the die after a series whose percentages run long.
-    void percentagesFitTheirColumns() {
+    // Every percentage reads at the table's own size, with two decimals, on one line inside its
+    // column; the whole value is in its tooltip and said to screen readers.
+    void percentagesReadAtTheTablesSize() {
         Window coin;
         coin.draws({0.75f, 0.25f, 0.5f});
         for (int i = 0; i < 3; ++i)
             coin.press(W::coinTossButton);
-        QCOMPARE(coin.caption(W::pilePercentLabel), QStringLiteral("33,3333333333333"));
-        QCOMPARE(coin.caption(W::facePercentLabel), QStringLiteral("66,6666666666667"));
+        QCOMPARE(coin.caption(W::pilePercentLabel), QStringLiteral("33,33"));
+        QCOMPARE(coin.caption(W::facePercentLabel), QStringLiteral("66,67"));
         fitsItsColumn(coin, W::pilePercentLabel, 3240);
         fitsItsColumn(coin, W::facePercentLabel, 3960);
-        // Narrowed rather than made small: a line as tall as 10 pixels, and the whole number in the tooltip.
-        QVERIFY(QFontInfo(control(coin.form, W::pilePercentLabel)->font()).pixelSize() >= 10);
-        QCOMPARE(control(coin.form, W::pilePercentLabel)->toolTip(), QStringLiteral("33,3333333333333"));
+        Label* pile = control(coin.form, W::pilePercentLabel);
+        QCOMPARE(pile->font(), control(coin.form, W::tossCountLabel)->font());
+        QCOMPARE(pile->toolTip(), QStringLiteral("33,3333333333333 %"));
+        QVERIFY2(pile->accessibleDescription().contains(QStringLiteral("33,3333333333333")),
+                 qPrintable(pile->accessibleDescription()));
 
         Window die;
         const int counts[] = {1, 83, 100, 116, 150, 150};
@@ -444,14 +446,15 @@ private Q_SLOTS:
                 die.dieFaces({face});
         die.tp.dialogs.inputAnswers = {QStringLiteral("600")};
         die.press(W::dieSeriesButton);
-        QCOMPARE(die.percentages(), (QStringList{"0,166666666666667", "13,8333333333333", "16,6666666666667",
-                                                 "19,3333333333333", "25", "25"}));
-        for (int face = 1; face <= 6; ++face)
+        QCOMPARE(die.percentages(), (QStringList{"0,17", "13,83", "16,67", "19,33", "25", "25"}));
+        for (int face = 1; face <= 6; ++face) {
             fitsItsColumn(die, W::facePercentLabels[std::size_t(face - 1)], 720 * (face - 1));
-        // A short percentage keeps the usual font.
-        QCOMPARE(control(die.form, W::facePercentLabels[4])->font(),
-                 control(die.form, W::throwCountLabel)->font());
-        QCOMPARE(control(die.form, W::facePercentLabels[4])->toolTip(), QString());
+            QCOMPARE(control(die.form, W::facePercentLabels[std::size_t(face - 1)])->font(),
+                     control(die.form, W::throwCountLabel)->font());
+        }
+        QCOMPARE(control(die.form, W::facePercentLabels[0])->toolTip(),
+                 QStringLiteral("0,166666666666667 %"));
+        QCOMPARE(control(die.form, W::facePercentLabels[4])->toolTip(), QStringLiteral("25 %"));
     }
 
     void endingDuringASeriesStopsIt() {

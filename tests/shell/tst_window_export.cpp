@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "full_volume.h"
 #include "test_program.h"
 
 #include "app/app_setup.h"
@@ -14,6 +15,8 @@
 #include "shell/toolkit/list_box.h"
 #include "shell/toolkit/window_export.h"
 
+#include <QAbstractFileIconProvider>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -31,6 +34,12 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
 
 using ui::PictureFormat;
 
@@ -208,10 +217,11 @@ private Q_SLOTS:
         QFile f(file(QStringLiteral("graph.svg")));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(f.readAll());
-        // The list's lines are texts, the drawing an image.
+        // The list's lines are texts, the drawing shapes: no picture of pixels anywhere.
         QVERIFY(text.contains(QStringLiteral("antécédant")));
         QVERIFY(text.contains(QStringLiteral("<text")));
-        QVERIFY(text.contains(QStringLiteral("<image")));
+        QVERIFY(text.contains(QStringLiteral("<path")));
+        QVERIFY(!text.contains(QStringLiteral("<image")));
     }
 
     void savesPdfAsOnePageWithTexts() {
@@ -231,6 +241,41 @@ private Q_SLOTS:
         if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QVERIFY(run(QStringLiteral("pdftotext"), {file(QStringLiteral("graph.pdf")), QStringLiteral("-")})
                         .contains(QStringLiteral("antécédant")));
+        // The drawing is shapes, not a picture of pixels: the page holds no image.
+        QFile pdf(file(QStringLiteral("graph.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(!pdf.readAll().contains("/Subtype /Image"));
+        if (!QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty()) {
+            const QStringList images =
+                run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file(QStringLiteral("graph.pdf"))})
+                    .split(u'\n', Qt::SkipEmptyParts);
+            // Only the two heading lines of the table.
+            QCOMPARE(images.size(), 2);
+        }
+    }
+
+    // The PDF and the SVG, drawn back at 400 dpi and reduced, are the screen's picture: the curve's
+    // blue dots stay pure blue (a picture of pixels would blur them).
+    void vectorPicturesMatchTheScreen() {
+        Plotted p;
+        p.save(file(QStringLiteral("match.svg")), PictureFormat::Svg);
+        QSvgRenderer svg(file(QStringLiteral("match.svg")));
+        const qreal scale = 400.0 / 96;
+        QImage fine((QSizeF(p.area()->size()) * scale).toSize(), QImage::Format_RGB32);
+        fine.fill(Qt::white);
+        QPainter painter(&fine);
+        svg.render(&painter);
+        painter.end();
+        const QImage screen = ownRendering(p.area());
+        const QImage back = fine.scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double share = differingShare(back, screen, 96);
+        QVERIFY2(share < 0.02, qPrintable(QString::number(share)));
+        // A blue dot of the curve, drawn at 400 dpi, is pure blue at its centre.
+        qint64 pureBlue = 0;
+        for (int y = 0; y < fine.height(); ++y)
+            for (int x = 0; x < fine.width(); ++x)
+                pureBlue += fine.pixel(x, y) == qRgb(0, 0, 255);
+        QVERIFY2(pureBlue > 376 * 4, qPrintable(QString::number(pureBlue)));
     }
 
     void printsTheWindowToThePage() {
@@ -267,6 +312,41 @@ private Q_SLOTS:
         actionOf(p.graph, ui::printWindowAction)->trigger();
         QVERIFY(window.isNull());
         QVERIFY(QFileInfo(file(QStringLiteral("closed.pdf"))).size() > 0);
+    }
+
+    // A full disk: the old file stays whole, and the message says why, for every format and for
+    // printing into a PDF file.
+    void aFullDiskKeepsTheOldFile_data() {
+        QTest::addColumn<int>("format"); // -1: printed
+        QTest::newRow("png") << int(PictureFormat::Png);
+        QTest::newRow("png, double") << int(PictureFormat::PngDouble);
+        QTest::newRow("svg") << int(PictureFormat::Svg);
+        QTest::newRow("pdf") << int(PictureFormat::Pdf);
+        QTest::newRow("printed") << -1;
+    }
+    void aFullDiskKeepsTheOldFile() {
+        QFETCH(int, format);
+        const QByteArray old = QByteArrayLiteral("l'ancien fichier, à garder");
+        const QString name = format == -1 || format == int(PictureFormat::Pdf) ? QStringLiteral("ancien.pdf")
+                             : format == int(PictureFormat::Svg)               ? QStringLiteral("ancien.svg")
+                                                                               : QStringLiteral("ancien.png");
+        FullVolume volume(old, name);
+        if (!volume.usable())
+            QSKIP("a small volume cannot be mounted here");
+        Plotted p;
+        if (format == -1) {
+            p.tp.dialogs.printAnswers = {volume.filePath(name)};
+            actionOf(p.graph, ui::printWindowAction)->trigger();
+        } else {
+            p.save(volume.filePath(name), PictureFormat(format));
+        }
+        QCOMPARE(volume.contentOf(name), old);
+        const auto& said = p.tp.dialogs.shown.back();
+        QCOMPARE(said.icon, Dialogs::Icon::Critical);
+        QVERIFY2(said.text.contains(QStringLiteral("Le disque est plein.")), qPrintable(said.text));
+        QVERIFY2(said.text.contains(QStringLiteral("resté tel qu'il était")), qPrintable(said.text));
+        // Nothing left behind beside the old file.
+        QCOMPARE(QDir(volume.filePath({})).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
     void failureIsReported() {
@@ -343,20 +423,105 @@ private Q_SLOTS:
         }
     }
 
-    void rightClickOnTheDrawingReadsAPointThenOffersTheMenu() {
+    // The right button is for the menu: the drawing reads no point and gets no dot.
+    void rightClickOnTheDrawingOpensTheMenuAndReadsNothing() {
         Plotted p;
         const int lines = control(p.graph, GraphWindow::readOuts)->count();
+        const QImage drawing = control(p.graph, GraphWindow::drawing)->image();
         QWindow* handle = p.graph.window().windowHandle();
         QVERIFY(handle);
         const QPoint at = control(p.graph, GraphWindow::drawing)->mapTo(&p.graph.window(), QPoint(250, 100));
         QTest::mousePress(handle, Qt::RightButton, {}, at);
         QVERIFY(!openMenu());
         QTest::mouseRelease(handle, Qt::RightButton, {}, at);
-        QCOMPARE(control(p.graph, GraphWindow::readOuts)->count(), lines + 1);
+        QCOMPARE(control(p.graph, GraphWindow::readOuts)->count(), lines);
+        QCOMPARE(control(p.graph, GraphWindow::drawing)->image(), drawing);
         QMenu* menu = openMenu();
         QVERIFY(menu);
         QCOMPARE(namesOf(menu), kMenuEntries);
         menu->close();
+    }
+
+    // The save dialog tells the kinds of files from their names, never from their content (a
+    // special file may never answer), in French; it opens in the folder of the last file saved
+    // whole, not in one merely chosen.
+    void saveDialogReadsNoFileAndRemembersSavedFolders() {
+        QVERIFY(installFrenchTranslations());
+        QFile png(file(QStringLiteral("dessin")));
+        QVERIFY(png.open(QIODevice::WriteOnly));
+        png.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, '\0'));
+        png.close();
+        QtDialogs dialogs;
+        QWidget parent;
+        // Opens the dialog, notes its folder and the kinds it gives, then answers with `chosen`.
+        struct Seen {
+            QString folder, folderKind, fileKind;
+        };
+        const auto open = [&](const QString& chosen) {
+            Seen seen;
+            QTimer::singleShot(0, [&] {
+                auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!d)
+                    return;
+                seen.folder = d->directory().absolutePath();
+                if (const QAbstractFileIconProvider* kinds = d->iconProvider()) {
+                    seen.folderKind = kinds->type(QFileInfo(m_dir.path()));
+                    seen.fileKind = kinds->type(QFileInfo(png.fileName()));
+                }
+                if (chosen.isEmpty()) {
+                    d->reject();
+                } else {
+                    d->selectFile(chosen);
+                    static_cast<QDialog*>(d)->accept();
+                }
+            });
+            dialogs.askSaveFile(&parent, QStringLiteral("Enregistrer l'image"), ui::pictureFilters(),
+                                "a.png");
+            return seen;
+        };
+        const Seen first = open(file(QStringLiteral("choisi.png")));
+        QCOMPARE(first.folderKind, QStringLiteral("Dossier"));
+        QCOMPARE(first.fileKind, QStringLiteral("Fichier"));
+        QVERIFY(first.folder != m_dir.path());
+        // Chosen, but the save failed (or was not made): not remembered.
+        QCOMPARE(open({}).folder, first.folder);
+        dialogs.saved(file(QStringLiteral("choisi.png")));
+        QCOMPARE(open({}).folder, m_dir.path());
+    }
+
+    // /proc holds files whose reading waits for ever (/proc/kmsg, for its owner): the dialog lists
+    // the folder without reading any of them. A watchdog ends the test if the interface freezes.
+    void saveDialogOpensProcWithoutFreezing() {
+        if (!QFileInfo(QStringLiteral("/proc/kmsg")).isReadable())
+            QSKIP("/proc/kmsg cannot be read by this user: nothing there could freeze the dialog");
+        std::atomic<bool> done = false;
+        std::jthread watchdog([&done](std::stop_token stop) {
+            for (int i = 0; i < 300 && !stop.stop_requested(); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (!done && !stop.stop_requested()) {
+                std::fputs("FAIL: the save dialog froze on /proc\n", stderr);
+                std::_Exit(1);
+            }
+        });
+        QtDialogs dialogs;
+        QWidget parent;
+        int shown = -1;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            d->setDirectory(QStringLiteral("/proc"));
+            // Time for the folder to be read and its lines shown.
+            QTest::qWait(1500);
+            if (auto* view = d->findChild<QAbstractItemView*>(QStringLiteral("treeView"))) {
+                view->grab();
+                shown = view->model()->rowCount(view->rootIndex());
+            }
+            d->reject();
+        });
+        dialogs.askSaveFile(&parent, QStringLiteral("Enregistrer l'image"), ui::pictureFilters(), "a.png");
+        done = true;
+        QVERIFY(shown > 0);
     }
 
     // The program's own dialogs: Qt's, in French.

@@ -242,7 +242,11 @@ void computeFactorial(const NumberFormat& fmt, FactorialView& view) {
             view.result.clear();
         }
     });
-    run.step([&] { view.result = view.number + "! =" + need(factorial(fmt, view.number)); });
+    // A factorial beyond the doubles (from 171! on) says so, as a count does.
+    run.step([&] {
+        const std::optional<std::string> value = factorial(fmt, view.number);
+        view.result = value ? view.number + "! =" + *value : std::string(kTooLargeCount);
+    });
 }
 
 void computeCombinations(const NumberFormat& fmt, CombinationView& view) {

@@ -47,12 +47,12 @@ struct CombinationView {
     bool swapped = false; // the boxes were swapped: kSwapMessage is shown before the result is written
 };
 
-// What the count shows when it lies beyond the largest double, in place of the previous count.
+// What the count or the factorial shows when it lies beyond the largest double, in place of the
+// previous result.
 inline constexpr const char* kTooLargeCount = "Nombre trop grand";
 
 // The two "Calculer" buttons. Each statement may fail (a value beyond the doubles); a failed statement
-// changes nothing and the next one runs, so a factorial out of range leaves its label as it was. A count
-// out of range writes kTooLargeCount.
+// changes nothing and the next one runs. A factorial or a count out of range writes kTooLargeCount.
 void computeFactorial(const numbers::NumberFormat& fmt, FactorialView& view);
 void computeCombinations(const numbers::NumberFormat& fmt, CombinationView& view);
 

@@ -59,4 +59,8 @@ std::optional<double> diePercent(std::int64_t part, std::int64_t total) {
     return double(part) * 100.0 / double(total);
 }
 
+double tablePercent(double percent) {
+    return std::round(percent * 100.0) / 100.0;
+}
+
 } // namespace probability

@@ -44,5 +44,8 @@ std::uint8_t pipsOf(int face);
 // The counts are 64-bit, and their products by 100 exact for every count the program can reach.
 std::optional<double> coinPercent(std::int64_t part, std::int64_t total);
 std::optional<double> diePercent(std::int64_t part, std::int64_t total);
+// A percentage as the tables show it: rounded to two decimals, so that it reads at the table's
+// size («18,67»); the whole value goes to the tooltip and the screen reader.
+double tablePercent(double percent);
 
 } // namespace probability

@@ -5,7 +5,9 @@
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/mouse_twips.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -49,6 +51,8 @@ void DrawingSurface::setDrawWidth(int px) {
 
 void DrawingSurface::cls() {
     m_image.fill(m_back);
+    m_dots.clear();
+    m_tooManyDots = false;
     update();
 }
 
@@ -67,6 +71,17 @@ void DrawingSurface::pset(double x, double y, const QColor& c) {
                     std::max(1, int(std::lround(side))));
     const QRect clipped = dot.intersected(m_image.rect());
     const QRgb rgb = c.rgb();
+    if (!m_tooManyDots) {
+        const double side1 = m_drawWidth;
+        const double px1 = x / twips::perPixel;
+        const double py1 = y / twips::perPixel;
+        m_dots.push_back(
+            {QRectF(std::floor(px1 - (side1 - 1) / 2), std::floor(py1 - (side1 - 1) / 2), side1, side1),
+             rgb});
+        m_tooManyDots = m_dots.size() > kMostDots;
+        if (m_tooManyDots)
+            m_dots = {};
+    }
     for (int yy = clipped.top(); yy <= clipped.bottom(); ++yy) {
         auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(yy));
         for (int xx = clipped.left(); xx <= clipped.right(); ++xx)
@@ -82,8 +97,40 @@ QColor DrawingSurface::point(double x, double y) const {
     return m_image.rect().contains(p) ? QColor(m_image.pixel(p)) : QColor();
 }
 
+// The dots as filled squares, in the order they were set; a run of one colour is one path.
+void DrawingSurface::paintDots(QPainter& painter) const {
+    const QRectF inside(QPointF(0, 0), QSizeF(size()));
+    painter.fillRect(inside, m_back);
+    QPainterPath run;
+    QRgb runColour = 0;
+    const auto flush = [&] {
+        if (!run.isEmpty())
+            painter.fillPath(run, QColor(runColour));
+        run = QPainterPath();
+        // Overlapping squares stay filled.
+        run.setFillRule(Qt::WindingFill);
+    };
+    flush();
+    for (const Dot& dot : m_dots) {
+        const QRectF square = dot.square.intersected(inside);
+        if (square.isEmpty())
+            continue;
+        if (dot.colour != runColour)
+            flush();
+        runColour = dot.colour;
+        run.addRect(square);
+    }
+    flush();
+}
+
 void DrawingSurface::paintEvent(QPaintEvent* e) {
     QPainter p(this);
+    // Onto a picture being saved or printed, the drawing goes as shapes; the screen and the
+    // images copied from it show the pixels kept.
+    if (!m_tooManyDots && p.paintEngine() && p.paintEngine()->type() != QPaintEngine::Raster) {
+        paintDots(p);
+        return;
+    }
     p.drawImage(e->rect(), m_image,
                 QRectF(e->rect().topLeft() * m_image.devicePixelRatio(),
                        e->rect().size() * m_image.devicePixelRatio()));

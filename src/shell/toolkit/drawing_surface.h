@@ -8,12 +8,15 @@
 #include <QImage>
 #include <QWidget>
 
+#include <vector>
+
 namespace ui {
 
 class MouseTwips;
 
 // A picture box with a drawing surface: the dots set on it are kept in an image, so the drawing
-// survives the window being covered, resized or hidden. Positions are in twips.
+// survives the window being covered, resized or hidden, and as a list of squares, so that a saved
+// or printed picture (SVG, PDF, print) holds them as vector shapes. Positions are in twips.
 class DrawingSurface : public QWidget {
 public:
     DrawingSurface(QWidget* parent, const QString& name, const TwipsRect& r);
@@ -38,8 +41,18 @@ protected:
 
 private:
     void allocate();
+    void paintDots(QPainter& painter) const;
+
+    struct Dot {
+        QRectF square; // in pixels at the scale 1
+        QRgb colour;
+    };
+    // Past this many dots the pictures fall back to the image: the list would grow without bound.
+    static constexpr std::size_t kMostDots = 250'000;
 
     QImage m_image;
+    std::vector<Dot> m_dots;
+    bool m_tooManyDots = false;
     QColor m_back;
     int m_drawWidth = 1;
     MouseTwips* m_mouse;

@@ -31,6 +31,8 @@ public:
     virtual bool askPrinter(QWidget* parent, QPrinter& printer) = 0;
     // Tells the user that the picture could not be saved or printed.
     virtual void exportFailed(QWidget* parent, const QString& text) = 0;
+    // A file was saved whole at `path`: the next save dialog opens in its folder.
+    virtual void saved(const QString& path) { (void)path; }
 };
 
 } // namespace ui

@@ -3,11 +3,13 @@
 #include "shell/toolkit/window_export.h"
 
 #include "shell/toolkit/export_dialogs.h"
+#include "shell/toolkit/file_writing.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -23,7 +25,6 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QTimer>
 
@@ -84,6 +85,15 @@ QImage raster(const Snapshot& s, int scale) {
     return image;
 }
 
+// Encoded in memory first: the encoder stops short on a write error of its own, while the bytes
+// written here are checked like any others.
+bool writePng(const Snapshot& s, int scale, QIODevice& out) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return raster(s, scale).save(&buffer, "PNG") && out.write(bytes) == bytes.size();
+}
+
 bool writeSvg(const Snapshot& s, QIODevice* out) {
     QSvgGenerator svg;
     svg.setOutputDevice(out);
@@ -115,28 +125,22 @@ bool writePdf(const Snapshot& s, QIODevice* out) {
     return painter.end();
 }
 
-bool write(const Snapshot& s, const SaveTarget& target) {
-    QSaveFile file(target.path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    bool written = false;
-    switch (target.format) {
-    case PictureFormat::Png:
-    case PictureFormat::PngDouble:
-        written = raster(s, target.format == PictureFormat::PngDouble ? 2 : 1).save(&file, "PNG");
-        break;
-    case PictureFormat::Svg:
-        written = writeSvg(s, &file);
-        break;
-    case PictureFormat::Pdf:
-        written = writePdf(s, &file);
-        break;
-    }
-    if (!written) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+bool write(const Snapshot& s, const SaveTarget& target, QString* why) {
+    return writeWholeFile(
+        target.path,
+        [&s, &target](QIODevice& file) {
+            switch (target.format) {
+            case PictureFormat::Png:
+            case PictureFormat::PngDouble:
+                return writePng(s, target.format == PictureFormat::PngDouble ? 2 : 1, file);
+            case PictureFormat::Svg:
+                return writeSvg(s, &file);
+            case PictureFormat::Pdf:
+                return writePdf(s, &file);
+            }
+            return false;
+        },
+        why);
 }
 
 // The window's title as a file name, without the characters file systems refuse.
@@ -164,10 +168,45 @@ void savePicture(QPointer<QWidget> area, ExportDialogs& dialogs) {
     if (!answer || answer->path.isEmpty())
         return;
     const SaveTarget target = saveTarget(answer->path, answer->filter);
-    if (!write(s, target))
-        dialogs.exportFailed(area ? area->window() : nullptr,
-                             QStringLiteral("L'image n'a pas pu être enregistrée dans le fichier\n%1")
-                                 .arg(QDir::toNativeSeparators(target.path)));
+    QString why;
+    if (write(s, target, &why))
+        dialogs.saved(target.path);
+    else
+        dialogs.exportFailed(
+            area ? area->window() : nullptr,
+            writeFailureMessage(QStringLiteral("L'image n'a pas pu être enregistrée dans le fichier\n%1."),
+                                target.path, why));
+}
+
+// Paints the picture scaled to the printer's page; false when the printer failed.
+bool printOnto(QPrinter& printer, const Snapshot& s) {
+    // The drawing's own resolution, scaled to the page: vector stays vector.
+    printer.setResolution(s.dpi);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRectF page = printer.pageLayout().paintRectPixels(s.dpi);
+    const qreal scale = std::min(page.width() / s.size.width(), page.height() / s.size.height());
+    painter.translate((page.width() - s.size.width() * scale) / 2, 0);
+    painter.scale(scale, scale);
+    painter.drawPicture(0, 0, s.picture);
+    return painter.end();
+}
+
+// Printing into a PDF file: the printer writes a file beside it, which replaces the old one only
+// once it holds the whole document; the printer itself does not see a disk that fills up.
+bool printIntoFile(QPrinter& printer, const Snapshot& s, QString* why) {
+    FileReplacement file(printer.outputFileName());
+    if (!file.ready(why))
+        return false;
+    printer.setOutputFileName(file.temporaryPath());
+    const bool printed = printOnto(printer, s);
+    printer.setOutputFileName(file.target());
+    if (!printed || !isWholePdf(file.temporaryPath())) {
+        *why = writeFailureReason(file.target(), QString());
+        return false;
+    }
+    return file.replace(why);
 }
 
 void printPicture(QPointer<QWidget> area, ExportDialogs& dialogs) {
@@ -181,20 +220,18 @@ void printPicture(QPointer<QWidget> area, ExportDialogs& dialogs) {
                                                                 : QPageLayout::Portrait);
     if (!dialogs.askPrinter(area->window(), printer))
         return;
-    // The drawing's own resolution, scaled to the page: vector stays vector.
-    printer.setResolution(s.dpi);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        dialogs.exportFailed(area ? area->window() : nullptr, QStringLiteral("L'impression a échoué."));
+    const auto failed = [&](const QString& text) {
+        dialogs.exportFailed(area ? area->window() : nullptr, text);
+    };
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        QString why;
+        if (!printIntoFile(printer, s, &why))
+            failed(writeFailureMessage(QStringLiteral("L'impression dans le fichier\n%1\na échoué."),
+                                       printer.outputFileName(), why));
         return;
     }
-    const QRectF page = printer.pageLayout().paintRectPixels(s.dpi);
-    const qreal scale = std::min(page.width() / s.size.width(), page.height() / s.size.height());
-    painter.translate((page.width() - s.size.width() * scale) / 2, 0);
-    painter.scale(scale, scale);
-    painter.drawPicture(0, 0, s.picture);
-    if (!painter.end())
-        dialogs.exportFailed(area ? area->window() : nullptr, QStringLiteral("L'impression a échoué."));
+    if (!printOnto(printer, s))
+        failed(QStringLiteral("L'impression a échoué."));
 }
 
 // Whether a right-click on this widget is for the window's picture: not on a text box, a list

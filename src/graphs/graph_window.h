@@ -54,6 +54,8 @@ private:
     void placeCursor(double X);
     void showCursor(bool on);
     void updateCursor();
+    void sayCursor();
+    QString spokenPoint(double u, std::optional<double> y) const;
 
     PlotState m_plot;
     // The colour the colour chooser holds; it starts from the window's background.

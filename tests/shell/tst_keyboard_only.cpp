@@ -3,6 +3,7 @@
 // A pupil who uses only the keyboard and a screen reader: every exercise is driven here with key
 // presses sent where the focus is, and what a screen reader would say is read from the
 // accessibility events the program sends.
+#include "heard.h"
 #include "test_program.h"
 
 #include "app/window_catalog.h"
@@ -29,42 +30,6 @@
 using namespace ui;
 
 namespace {
-
-// What the program tells screen readers: the announcements, and the events of lists. (Whether
-// Qt's bridge passes them on is checked over the real bus by scripts/check-accessibility.)
-struct Heard {
-    QStringList announcements;
-    // The names of the lines a list said were added, and whether each was a line of that list.
-    QStringList addedLines;
-    bool addedLinesBelong = true;
-
-    static Heard& now() {
-        static Heard heard;
-        return heard;
-    }
-    static void record(QAccessibleEvent& event) {
-        Heard& h = now();
-        QAccessibleInterface* iface = event.accessibleInterface();
-        if (!iface)
-            return;
-        switch (event.type()) {
-        case QAccessible::ObjectShow:
-            if (iface->role() == QAccessible::Notification)
-                h.announcements << iface->text(QAccessible::Name);
-            break;
-        case QAccessible::ObjectCreated:
-            if (iface->role() == QAccessible::ListItem) {
-                h.addedLines << iface->text(QAccessible::Name);
-                QAccessibleInterface* parent = iface->parent();
-                h.addedLinesBelong &= parent && parent->role() == QAccessible::List &&
-                                      parent->child(parent->indexOfChild(iface)) == iface;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-};
 
 QWidget* focused() {
     return QApplication::focusWidget();
@@ -94,12 +59,6 @@ void tabTo(QWidget* wanted, int most = 40) {
                             .arg(wanted->objectName(), focused() ? focused()->objectName() : QString())));
 }
 
-// What a window has announced since last asked, including what waits in its announcer.
-QStringList heardFrom(Form& form) {
-    announcerOf(&form.window())->flush();
-    return std::exchange(Heard::now().announcements, {});
-}
-
 void activate(Form& form) {
     form.show();
     form.window().activateWindow();
@@ -114,7 +73,7 @@ class TestKeyboardOnly : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         setUpTestApplication();
-        observeScreenReaderEvents(&Heard::record);
+        Heard::listen();
     }
 
     void init() { Heard::now() = {}; }

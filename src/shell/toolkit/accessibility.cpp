@@ -71,6 +71,13 @@ void observeScreenReaderEvents(std::function<void(QAccessibleEvent&)> f) {
     observer() = std::move(f);
 }
 
+QuietForScreenReaders::QuietForScreenReaders()
+    : m_previous(QAccessible::installUpdateHandler([](QAccessibleEvent*) {})) {}
+
+QuietForScreenReaders::~QuietForScreenReaders() {
+    QAccessible::installUpdateHandler(m_previous);
+}
+
 Announcer::Announcer(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("announcer"));
@@ -142,6 +149,8 @@ Announcer* announcerOf(QWidget* w) {
     if (auto* a = top->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly))
         return a;
     auto* made = new Announcer(top);
+    // Shown empty, it would be said as an empty notification.
+    QuietForScreenReaders quiet;
     made->show();
     return made;
 }

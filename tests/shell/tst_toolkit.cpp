@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QSignalSpy>
+#include <QTextBlock>
 
 using namespace ui;
 
@@ -208,6 +209,22 @@ private Q_SLOTS:
         box.setText(QStringLiteral("abc"));
         QTest::keyClicks(&box, QStringLiteral("d"));
         QCOMPARE(box.text(), QStringLiteral("abcd"));
+    }
+
+    // A text to read starts at its top and the arrows move its caret line by line, which screen
+    // readers follow; Tab still leaves it.
+    void readOnlyMultiLineBoxIsWalkedByCaret() {
+        MultiLineTextBox box(nullptr, QStringLiteral("Text1"), {0, 0, 3000, 1500}, {}, true);
+        box.setText(QStringLiteral("premier\ndeuxième\ntroisième"));
+        QCOMPARE(box.textCursor().position(), 0);
+        QTest::keyClick(&box, Qt::Key_Down);
+        QCOMPARE(box.textCursor().blockNumber(), 1);
+        QTest::keyClick(&box, Qt::Key_Down);
+        QCOMPARE(box.textCursor().block().text(), QStringLiteral("troisième"));
+        QCOMPARE(box.text(), QStringLiteral("premier\ndeuxième\ntroisième"));
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&box);
+        QCOMPARE(a->textInterface()->cursorPosition(), box.textCursor().position());
+        QVERIFY(box.tabChangesFocus());
     }
 
     // The program's style reads its standard icons when they are first drawn; they are the

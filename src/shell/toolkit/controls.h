@@ -86,7 +86,8 @@ public:
     MultiLineTextBox(QWidget* parent, const QString& name, const twips::Rect& r, const FontSpec& font = {},
                      bool readOnly = true);
     QString text() const { return toPlainText(); }
-    // Replaces the whole text and leaves the cursor at its end, so that typing appends.
+    // Replaces the whole text and leaves the cursor at its end, so that typing appends; a
+    // read-only box leaves it at the start, where reading begins.
     void setText(const QString& t);
 
 protected:

@@ -98,13 +98,13 @@ def walk(acc):
             yield from walk(child)
 
 
-def find(root, role, name):
+def find(root, role, name, showing=True):
     for acc in walk(root):
         try:
             if not re.fullmatch(role, acc.getRoleName()):
                 continue
             named = acc.name == name if isinstance(name, str) else name.fullmatch(acc.name or "")
-            if named and acc.getState().contains(pyatspi.STATE_SHOWING):
+            if named and (not showing or acc.getState().contains(pyatspi.STATE_SHOWING)):
                 return acc
         except Exception:
             continue
@@ -151,7 +151,7 @@ class Session:
         self.raise_window("Niveau Seconde")
         if role == "menu item":
             # A menu item of the menu bar: chosen as the pupil chooses it after Alt and the arrows.
-            item = find(self.window("Niveau Seconde"), role, button)
+            item = find(self.window("Niveau Seconde"), role, button, showing=False)
             item.queryAction().doAction(0)
         else:
             self.focus("Niveau Seconde", role, button)
@@ -268,7 +268,7 @@ def sieve(s, t):
     t.expect(r"124 nombres barrés")
     s.focus(w, "push button", "Correction")
     key("Return")
-    t.expect(r"[Cc]orrection.*\w{20}")
+    t.expect(r"Correction\. Réponse 1 : .*Réponse 3 : ")
 
 
 def reference_functions(s, t):

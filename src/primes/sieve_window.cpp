@@ -126,8 +126,6 @@ const WindowDescription SieveWindow::description{
 };
 
 void SieveWindow::load() {
-    // The grid filled at once: screen readers hear the window, not 251 boxes changing.
-    ui::QuietForScreenReaders quiet;
     std::vector<QWidget*> grid;
     for (int k = 0; k <= primes::sieve::kLastCell; ++k) {
         setTextOf(cells[k], NumberFormat::integerText(k));

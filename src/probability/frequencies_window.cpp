@@ -111,6 +111,8 @@ void FrequenciesWindow::load() {
     for (int face = 1; face <= 6; ++face)
         faces.addItem(QStringLiteral("Face %1").arg(face));
     faces.setCurrentIndex(m_face - 1);
+    // Screen readers say the box with its label, « Succès : », and Alt goes to it from there.
+    get(successLabel).setBuddy(&faces);
     connect(&faces, &QComboBox::currentIndexChanged, this, [this](int index) { chooseFace(index); });
     get(lawChart).setPicture(&m_lawPicture);
     get(samplesChart).setPicture(&m_samplesPicture);
@@ -319,7 +321,10 @@ void FrequenciesWindow::simulateSamples() {
 
     const int run = ++m_run;
     m_running = true;
-    get(simulateButton).setEnabled(false);
+    // The button that has the keyboard stays enabled (a press meanwhile does nothing): disabled,
+    // it would send the keyboard, and the screen reader with it, to the next control.
+    if (!get(simulateButton).hasFocus())
+        get(simulateButton).setEnabled(false);
     m_samples = {.size = *size, .chance = chance(), .successes = {}, .inside = 0};
     m_samples.successes.reserve(std::size_t(*count));
     showSamples();

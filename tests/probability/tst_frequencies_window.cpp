@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
+#include <QAccessible>
+
 #include "probability/frequencies_window.h"
 #include "probability/simulation_window.h"
 #include "shell/main_menu.h"
@@ -169,6 +171,28 @@ private Q_SLOTS:
         w.faces({4});
         w.press(S::dieThrowButton);
         QCOMPARE(w.law(), QStringLiteral("Après 1 lancer : fréquence de la face 4 1,0000"));
+    }
+
+    // From the keyboard: the face box is said with its label, and « Simuler » pressed keeps the
+    // keyboard, so that the screen reader stays on it to say the result.
+    void keyboardAndScreenReader() {
+        Windows w;
+        w.press(S::dieFrequenciesButton);
+        QComboBox* face = control(w.freq, F::faceBox);
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(face);
+        const auto labels = box->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels[0].first->text(QAccessible::Name), QStringLiteral("Succès :"));
+        w.script({50});
+        Button* simulate = control(w.freq, F::simulateButton);
+        w.freq.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.freq.window()));
+        simulate->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(simulate, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), simulate);
+        QVERIFY(simulate->isEnabled());
+        QVERIFY2(w.proportion().startsWith(QStringLiteral("0 % des échantillons")),
+                 qPrintable(w.proportion()));
     }
 
     // Closing the frequencies window during a series loses nothing; closing the simulation window

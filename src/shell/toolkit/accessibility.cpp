@@ -139,6 +139,10 @@ void Announcer::flush() {
     m_lastFlush = std::chrono::steady_clock::now();
     m_said = said.join(QStringLiteral(". "));
     setAccessibleName(m_said);
+    if (isHidden()) {
+        QuietForScreenReaders quiet;
+        show();
+    }
     // Screen readers present a notification when it shows: it shows again with each phrase.
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     notifyScreenReaders(shown);
@@ -148,11 +152,9 @@ Announcer* announcerOf(QWidget* w) {
     QWidget* top = w->window();
     if (auto* a = top->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly))
         return a;
-    auto* made = new Announcer(top);
-    // Shown empty, it would be said as an empty notification.
-    QuietForScreenReaders quiet;
-    made->show();
-    return made;
+    // Hidden until it first has something to say: shown empty with its window, it would be said
+    // as an empty notification each time a window opens.
+    return new Announcer(top);
 }
 
 } // namespace ui

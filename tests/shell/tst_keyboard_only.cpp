@@ -128,9 +128,12 @@ private Q_SLOTS:
         ListBox* list = control(search, PrimeSearchWindow::primesList);
         QTRY_COMPARE(list->shownCount(), 10);
         QTRY_COMPARE(search.textOf(PrimeSearchWindow::countLabel), std::string("10"));
-        // The count may be heard as it grows; it is heard last with its final value.
+        // The count may be heard as it grows, never set back to 0; it is heard last with its
+        // final value.
         const QStringList heard = heardFrom(search);
         QVERIFY(!heard.isEmpty());
+        QVERIFY2(!heard.contains(QStringLiteral("Nombre de nombres premiers de la liste : 0")),
+                 qPrintable(heard.join(u'|')));
         QCOMPARE(heard.last(), QStringLiteral("Nombre de nombres premiers de la liste : 10"));
         QVERIFY(!Heard::now().addedLines.isEmpty());
         QCOMPARE(Heard::now().addedLines.last(), QStringLiteral("29"));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
+#include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/decorations.h"
 #include "shell/toolkit/drawing_surface.h"
@@ -209,6 +210,22 @@ private Q_SLOTS:
         box.setText(QStringLiteral("abc"));
         QTest::keyClicks(&box, QStringLiteral("d"));
         QCOMPARE(box.text(), QStringLiteral("abcd"));
+    }
+
+    // A window's announcer shows (which screen readers present) only once it has something to say:
+    // a window that opens is not heard as an empty notification.
+    void announcerShowsOnlyWithAPhrase() {
+        QWidget top;
+        top.show();
+        Announcer* announcer = announcerOf(&top);
+        top.hide();
+        top.show();
+        QVERIFY(announcer->isHidden());
+        announcer->say(QStringLiteral("Le nombre est premier"));
+        announcer->flush();
+        QVERIFY(announcer->isVisible());
+        QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name),
+                 QStringLiteral("Le nombre est premier"));
     }
 
     // A text to read starts at its top and the arrows move its caret line by line, which screen

@@ -154,7 +154,9 @@ Announcer* announcerOf(QWidget* w) {
         return a;
     // Hidden until it first has something to say: shown empty with its window, it would be said
     // as an empty notification each time a window opens.
-    return new Announcer(top);
+    auto* made = new Announcer(top);
+    made->hide();
+    return made;
 }
 
 } // namespace ui

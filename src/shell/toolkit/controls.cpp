@@ -46,6 +46,12 @@ void Label::setCaption(const QString& c) {
     announcerOf(this)->labelWritten(this, phrase);
 }
 
+void Label::setCaptionUnsaid(const QString& c) {
+    setText(c);
+    if (!m_announceAs.isEmpty())
+        setAccessibleName(c.trimmed().isEmpty() ? QString() : m_announceAs.arg(c.simplified()));
+}
+
 void Label::announceAs(const QString& pattern) {
     m_announceAs = pattern;
     if (!text().trimmed().isEmpty())

@@ -131,8 +131,10 @@ void Announcer::flush() {
             changed.append(w.phrase);
     }
     m_written.clear();
-    QStringList said = changed.isEmpty() ? all : changed;
-    said.append(m_phrases);
+    // A phrase of the window's own says what the action did (the die's face, the point read):
+    // it comes first, before the captions it changed.
+    QStringList said = m_phrases;
+    said.append(changed.isEmpty() ? all : changed);
     m_phrases.clear();
     if (said.isEmpty())
         return;

@@ -57,7 +57,7 @@ public:
     // at the next turn. When one turn rewrites several labels and some change, only the changed
     // ones are said; when none changes (the same button pressed again), all are said again.
     void labelWritten(const QLabel* label, const QString& phrase);
-    // A phrase of its own, said at the next turn whatever else is said.
+    // A phrase of its own, said at the next turn whatever else is said, before the captions.
     void say(const QString& phrase);
     // What was said last, for screen readers that read the notification again.
     QString lastSaid() const { return m_said; }

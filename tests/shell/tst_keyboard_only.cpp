@@ -293,7 +293,8 @@ private Q_SLOTS:
     // Every page to read takes the focus on a text when it opens and closes with Escape.
     void pagesTakeFocusAndCloseWithEscape_data() {
         QTest::addColumn<QString>("page");
-        for (const char* name : {"b_Prem_cours", "b_Prem_prog", "c_Eq_cours", "d_Proba_cours", "Frm_Aide"})
+        for (const char* name :
+             {"b_Prem_cours", "b_Prem_prog", "c_Eq_cours", "d_Proba_cours", "Frm_Aide", "Frm_Lexique"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void pagesTakeFocusAndCloseWithEscape() {

@@ -111,8 +111,15 @@ void FrequenciesWindow::load() {
     for (int face = 1; face <= 6; ++face)
         faces.addItem(QStringLiteral("Face %1").arg(face));
     faces.setCurrentIndex(m_face - 1);
-    // Screen readers say the box with its label, « Succès : », and Alt goes to it from there.
-    get(successLabel).setBuddy(&faces);
+    // Screen readers say the box by its label, « Succès : », in place of the face it shows: the
+    // label's spoken name carries the face too.
+    Label& success = get(successLabel);
+    success.setBuddy(&faces);
+    const auto nameLabel = [&success, &faces] {
+        success.setAccessibleName(success.caption() + QLatin1Char(' ') + faces.currentText());
+    };
+    nameLabel();
+    connect(&faces, &QComboBox::currentIndexChanged, &success, nameLabel);
     connect(&faces, &QComboBox::currentIndexChanged, this, [this](int index) { chooseFace(index); });
     get(lawChart).setPicture(&m_lawPicture);
     get(samplesChart).setPicture(&m_samplesPicture);

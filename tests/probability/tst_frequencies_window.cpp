@@ -182,7 +182,9 @@ private Q_SLOTS:
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(face);
         const auto labels = box->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
-        QCOMPARE(labels[0].first->text(QAccessible::Name), QStringLiteral("Succès :"));
+        QCOMPARE(labels[0].first->text(QAccessible::Name), QStringLiteral("Succès : Face 6"));
+        face->setCurrentIndex(1);
+        QCOMPARE(labels[0].first->text(QAccessible::Name), QStringLiteral("Succès : Face 2"));
         w.script({50});
         Button* simulate = control(w.freq, F::simulateButton);
         w.freq.window().activateWindow();

@@ -154,8 +154,7 @@ Announcer* announcerOf(QWidget* w) {
     QWidget* top = w->window();
     if (auto* a = top->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly))
         return a;
-    // Hidden until it first has something to say: shown empty with its window, it would be said
-    // as an empty notification each time a window opens.
+    // Hidden until it first has something to say, as a window's own announcer is.
     auto* made = new Announcer(top);
     made->hide();
     return made;

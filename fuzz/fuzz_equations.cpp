@@ -8,7 +8,10 @@
 #include "equations/rules/affine.h"
 #include "equations/rules/diophantine.h"
 #include "equations/rules/trinomial.h"
-#include "shell/rules/rounding.h"
+#include "numbers/rounding.h"
+
+using numbers::NumberFormat;
+using numbers::roundToTwoDecimals;
 
 namespace {
 namespace trinomial = equations::trinomial;

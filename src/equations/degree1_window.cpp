@@ -4,12 +4,16 @@
 
 #include "equations/rules/affine.h"
 #include "graphs/plotter.h"
+#include "numbers/skip_on_error.h"
 #include "shell/input_filters.h"
 #include "shell/program.h"
-#include "shell/rules/skip_on_error.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/decorations.h"
+
+using numbers::need;
+using numbers::NumberFormat;
+using numbers::SkipOnError;
 
 namespace {
 using namespace ui;

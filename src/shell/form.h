@@ -18,7 +18,7 @@ class Program;
 // One window of the program, for the whole run. Its window-level values are members of the
 // concrete form and live as long as it does; its controls are built from its description when
 // first needed and destroyed when the pupil closes the window, to be built afresh at the next use.
-class Form : public QObject {
+class Form : public QObject, public ui::HandlerTarget {
 public:
     // The toolkit's controls, as the windows name them in their typed names (ui::Ref<Button>).
     using Button = ui::Button;

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <limits>
 
+using numbers::NumberFormat;
+
 namespace affine = equations::affine;
 
 namespace {

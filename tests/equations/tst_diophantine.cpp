@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <optional>
 
+using numbers::NumberFormat;
+
 namespace diophantine = equations::diophantine;
 using diophantine::Boxes;
 using diophantine::Particular;

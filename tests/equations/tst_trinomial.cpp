@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+using numbers::NumberFormat;
+
 using namespace equations::trinomial;
 
 namespace {

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/rules/affine.h"
 
-#include "shell/rules/rounding.h"
+#include "numbers/rounding.h"
 
 #include <cmath>
+
+using numbers::NumberFormat;
+using numbers::roundToTwoDecimals;
 
 namespace equations::affine {
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 
 #include <optional>
 #include <string>
@@ -32,6 +32,6 @@ Arrow arrowFor(double a);
 // The longest leading part of the text that the strict number conversion reads (the whole text
 // when it is a number, an empty text when no beginning of it is): what the trim-to-number filter
 // of the coefficient boxes keeps.
-std::string longestNumberPrefix(const NumberFormat& fmt, std::string_view text);
+std::string longestNumberPrefix(const numbers::NumberFormat& fmt, std::string_view text);
 
 } // namespace equations::affine

@@ -2,12 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/rules/diophantine.h"
 
-#include "shell/rules/skip_on_error.h"
+#include "numbers/skip_on_error.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+
+using numbers::need;
+using numbers::NumberFormat;
+namespace checked = numbers::checked;
+using numbers::SkipOnError;
+using numbers::StepFailed;
 
 namespace equations::diophantine {
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 
 #include <string>
 #include <string_view>
@@ -50,7 +50,7 @@ void resetOnEdit(View& view);
 // Returns d, 0 when a box is empty or there is no divisor (a = b = 0).
 //
 // The window writes the boxes first (their change handlers reset it) and then shows the view.
-double simplify(const NumberFormat& fmt, Boxes& boxes, View& view);
+double simplify(const numbers::NumberFormat& fmt, Boxes& boxes, View& view);
 
 enum class Particular {
     Nothing,    // a box is empty or not a whole number from −32768 to 32767: nothing happens
@@ -62,11 +62,11 @@ enum class Particular {
 // (c, 1), each only when it solves the equation (the simplification has made the other
 // coefficient 1 whenever it divides c). Otherwise the pair with the largest x from −100 to 100
 // for which a y from −100 to 100 solves the equation; solutions outside that square are not found.
-Particular particularSolution(const NumberFormat& fmt, const Boxes& boxes, View& view);
+Particular particularSolution(const numbers::NumberFormat& fmt, const Boxes& boxes, View& view);
 
 // "Solution générale". Does nothing while a box is empty. Shows the two general lines: b as typed,
 // −a, and x0 and y0 read back from their labels, each after "*k +" when positive, after "*k" when
 // negative (its text carries the minus sign) and left out when zero.
-void generalSolution(const NumberFormat& fmt, const Boxes& boxes, View& view);
+void generalSolution(const numbers::NumberFormat& fmt, const Boxes& boxes, View& view);
 
 } // namespace equations::diophantine

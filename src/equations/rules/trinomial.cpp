@@ -2,8 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/rules/trinomial.h"
 
-#include "shell/rules/rounding.h"
-#include "shell/rules/skip_on_error.h"
+#include "numbers/rounding.h"
+#include "numbers/skip_on_error.h"
+
+using numbers::need;
+using numbers::NumberFormat;
+namespace checked = numbers::checked;
+using numbers::roundToTwoDecimals;
+using numbers::SkipOnError;
 
 namespace equations::trinomial {
 

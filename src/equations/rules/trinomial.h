@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 
 #include <optional>
 #include <string>
@@ -42,14 +42,14 @@ struct View {
 // statement changes nothing and the next one runs, and a test that fails counts as passed.
 // The discriminant is written rounded to two decimals; the solutions are computed from the
 // discriminant as it is shown, so one that rounds to 0 counts as 0.
-void discriminant(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view);
-void solutions(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view);
+void discriminant(const numbers::NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view);
+void solutions(const numbers::NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view);
 // Writes a(x - s1)(x - s2) from the solutions shown, `typedA` being a as typed. Complex solutions
 // are not numbers and are copied as they stand; a zero solution leaves the factorisation alone.
-void factorise(const NumberFormat& fmt, const std::string& typedA, View& view);
+void factorise(const numbers::NumberFormat& fmt, const std::string& typedA, View& view);
 
 // f(x0) = a·x0² + b·x0 + c; nothing when a text is not a number or the value is beyond the doubles.
-std::optional<double> valueAt(const NumberFormat& fmt, const std::string& a, const std::string& b,
+std::optional<double> valueAt(const numbers::NumberFormat& fmt, const std::string& a, const std::string& b,
                               const std::string& c, const std::string& x0);
 
 // The table of variation: which way the arrows point and the abscissa of the vertex, -b / 2a.
@@ -58,7 +58,7 @@ struct Variation {
     std::optional<Arrows> arrows;      // nothing: the arrows stay where they are
     std::optional<std::string> vertex; // nothing: the vertex label keeps its text
 };
-Variation variationOf(const NumberFormat& fmt, const std::string& a, const std::string& b,
+Variation variationOf(const numbers::NumberFormat& fmt, const std::string& a, const std::string& b,
                       const std::string& c);
 
 } // namespace equations::trinomial

@@ -2,13 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "probability/rules/combinations.h"
 
-#include "shell/rules/skip_on_error.h"
+#include "numbers/skip_on_error.h"
 
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <utility>
 #include <vector>
+
+using numbers::need;
+using numbers::NumberFormat;
+using numbers::SkipOnError;
 
 namespace probability {
 

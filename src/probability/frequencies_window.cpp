@@ -7,6 +7,7 @@
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/chart_view.h"
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/keyboard_access.h"
 
 #include <QTimer>
 
@@ -123,6 +124,9 @@ void FrequenciesWindow::load() {
     connect(&faces, &QComboBox::currentIndexChanged, this, [this](int index) { chooseFace(index); });
     get(lawChart).setPicture(&m_lawPicture);
     get(samplesChart).setPicture(&m_samplesPicture);
+    // Tab stops on the charts, so that screen readers say what they show (their descriptions).
+    new KeyboardAccess(&get(lawChart), {});
+    new KeyboardAccess(&get(samplesChart), {});
     showLaw();
     showSamples();
 }

@@ -392,12 +392,14 @@ private Q_SLOTS:
         // one too, and the table placed is no longer selected.
         QVERIFY(table->state().selected);
         QCOMPARE(heardFrom(e.form), QStringList{"Tableau de valeurs de i(x) choisi"});
-        QAccessible::queryAccessibleInterface(e.curve(0))->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(e.curve(0))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(heardFrom(e.form),
                  QStringList{"Courbe 1 : ce n'est pas la courbe du tableau de valeurs de i(x)"});
-        QAccessible::queryAccessibleInterface(e.curve(3))->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(e.curve(3))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(heardFrom(e.form), QStringList{"Tableau de valeurs de i(x) placé à côté de la courbe 4"});
         QVERIFY(!table->state().selected);
         // The values are read one by one: « ; » between them, the decimal comma inside them.

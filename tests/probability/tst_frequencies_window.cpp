@@ -186,6 +186,12 @@ private Q_SLOTS:
         QCOMPARE(labels[0].first->text(QAccessible::Name), QStringLiteral("Succès : Face 6"));
         face->setCurrentIndex(1);
         QCOMPARE(labels[0].first->text(QAccessible::Name), QStringLiteral("Succès : Face 2"));
+        // The charts are Tab stops, read by their descriptions.
+        for (QWidget* chart :
+             {(QWidget*)control(w.freq, F::lawChart), (QWidget*)control(w.freq, F::samplesChart)}) {
+            QVERIFY(chart->focusPolicy() & Qt::TabFocus);
+            QVERIFY(!QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description).isEmpty());
+        }
         w.script({50});
         Button* simulate = control(w.freq, F::simulateButton);
         w.freq.window().activateWindow();

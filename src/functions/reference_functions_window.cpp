@@ -57,8 +57,8 @@ const FunctionControls kFunctions[kFunctionCount] = {
      .curvePicture = ":/functions/curve_square.svg",
      .variationPicture = ":/functions/variation_square.svg",
      .valueName = "Tableau de valeurs de f(x)",
-     .values =
-         "x : -4, -3, -2, -1, -0,5, 0, 0,5, 1, 2, 3, 4 ; f(x) : 16, 9, 4, 1, 0,25, 0, 0,25, 1, 4, 9, 16",
+     .values = "x : -4 ; -3 ; -2 ; -1 ; -0,5 ; 0 ; 0,5 ; 1 ; 2 ; 3 ; 4. f(x) : 16 ; 9 ; 4 ; 1 ; 0,25 ; 0 ; "
+               "0,25 ; 1 ; 4 ; 9 ; 16",
      .valueNote = "",
      .curveName = "Courbe 1",
      .curveShape =
@@ -76,7 +76,8 @@ const FunctionControls kFunctions[kFunctionCount] = {
      .curvePicture = ":/functions/curve_cube.svg",
      .variationPicture = ":/functions/variation_cube.svg",
      .valueName = "Tableau de valeurs de g(x)",
-     .values = "x : -3, -2, -1, -0,5, 0, 0,5, 1, 2, 3 ; g(x) : -27, -8, -1, -0,13, 0, 0,13, 1, 8, 27",
+     .values = "x : -3 ; -2 ; -1 ; -0,5 ; 0 ; 0,5 ; 1 ; 2 ; 3. g(x) : -27 ; -8 ; -1 ; -0,13 ; 0 ; 0,13 ; 1 ; "
+               "8 ; 27",
      .valueNote = "",
      .curveName = "Courbe 2",
      .curveShape =
@@ -93,7 +94,8 @@ const FunctionControls kFunctions[kFunctionCount] = {
      .curvePicture = ":/functions/curve_square_root.svg",
      .variationPicture = ":/functions/variation_square_root.svg",
      .valueName = "Tableau de valeurs de h(x)",
-     .values = "x : -2,5, -1, 0, 0,25, 1, 4, 9, 16 ; h(x) : interdite, interdite, 0, 0,5, 1, 2, 3, 4",
+     .values =
+         "x : -2,5 ; -1 ; 0 ; 0,25 ; 1 ; 4 ; 9 ; 16. h(x) : interdite ; interdite ; 0 ; 0,5 ; 1 ; 2 ; 3 ; 4",
      .valueNote = "case barrée : valeurs interdites. Pourquoi? On ne peut pas calculer la racine carrée "
                   "d’un nombre négatif",
      .curveName = "Courbe 3",
@@ -111,8 +113,9 @@ const FunctionControls kFunctions[kFunctionCount] = {
      .curvePicture = ":/functions/curve_inverse.svg",
      .variationPicture = ":/functions/variation_inverse.svg",
      .valueName = "Tableau de valeurs de i(x)",
-     .values = "x : -10, -5, -1, -0,5, -0,25, 0, 0,25, 0,5, 1, 5, 10 ; i(x) : -0,1, -0,2, -1, -2, -4, "
-               "interdite, 4, 2, 1, 0,2, 0,1",
+     .values = "x : -10 ; -5 ; -1 ; -0,5 ; -0,25 ; 0 ; 0,25 ; 0,5 ; 1 ; 5 ; 10. i(x) : -0,1 ; -0,2 ; -1 ; -2 "
+               "; -4 ; "
+               "interdite ; 4 ; 2 ; 1 ; 0,2 ; 0,1",
      .valueNote = "case barrée : valeurs interdites. Pourquoi? Car on ne sait pas diviser par zéro",
      .curveName = "Courbe 4",
      .curveShape = "Courbe en deux branches séparées par l'axe des ordonnées, l'une en haut à droite, "
@@ -129,7 +132,7 @@ constexpr int kTableOrder[kFunctionCount] = {SquareRoot, Inverse, Cube, Square};
 constexpr int kLabelOrder[kFunctionCount] = {Cube, SquareRoot, Square, Inverse};
 
 const QString kLabelHint =
-    QStringLiteral(". Entrée pour la choisir, puis Entrée sur une courbe pour l'y placer.");
+    QStringLiteral("Entrée pour la choisir, puis Entrée sur une courbe pour l'y placer.");
 
 const std::vector<ControlRow> kControls = [] {
     std::vector<ControlRow> rows = {
@@ -235,7 +238,8 @@ void ReferenceFunctionsWindow::setUpKeyboard() {
         // Shown once placed, a table of variation takes the focus only to be read.
         get(variationTables[i]).setAccessibleDescription(QString::fromUtf8(f.variation));
         new KeyboardAccess(&get(variationTables[i]), {});
-        get(functionLabels[i]).setAccessibleDescription(QString::fromUtf8(f.labelSpoken) + kLabelHint);
+        get(functionLabels[i]).setAccessibleName(QString::fromUtf8(f.labelSpoken));
+        get(functionLabels[i]).setAccessibleDescription(kLabelHint);
         new KeyboardAccess(&get(functionLabels[i]),
                            {.activate = [this, i] { chooseLabel(i); },
                             .key =
@@ -269,21 +273,43 @@ bool ReferenceFunctionsWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ReferenceFunctionsWindow::selectTable(int i) {
-    for (int k = 0; k < kFunctionCount; ++k)
+    for (int k = 0; k < kFunctionCount; ++k) {
         get(valueTables[k]).setBorder(PictureBox::Border::Flat);
+        if (auto* keys = KeyboardAccess::of(&get(valueTables[k])))
+            keys->setSelected(k == i);
+    }
     get(valueTables[i]).setBorder(PictureBox::Border::Raised);
     m_matching.selectTable(i);
+    if (!m_matching.inDragStage())
+        announce(QString::fromUtf8(kFunctions[i].valueName) + QStringLiteral(" choisi"));
 }
 
 void ReferenceFunctionsWindow::matchCurve(int i) {
+    const std::optional<int> selected = m_matching.selected();
+    const bool alreadyMatched = m_matching.isMatched(i);
     const Matching::Outcome outcome = m_matching.clickCurve(i);
+    if (!m_matching.inDragStage() || outcome.stageOver) {
+        const QString curve = QString::fromUtf8(kFunctions[i].curveName);
+        if (outcome.matched)
+            announce(QString::fromUtf8(kFunctions[i].valueName) + QStringLiteral(" placé à côté de la ") +
+                     curve.toLower());
+        else if (alreadyMatched)
+            announce(curve + QStringLiteral(" : déjà associée à son tableau"));
+        else if (!selected)
+            announce(QStringLiteral("Choisissez d'abord un tableau de valeurs"));
+        else
+            announce(curve + QStringLiteral(" : ce n'est pas la courbe du ") +
+                     QString::fromUtf8(kFunctions[*selected].valueName).replace(0, 1, QStringLiteral("t")));
+    }
     if (outcome.matched) {
+        if (auto* keys = KeyboardAccess::of(&get(valueTables[i])))
+            keys->setSelected(false);
         PictureBox& table = get(valueTables[i]);
         moveTo(table, besideCurve(twips::placeOf(&get(curves[i]))));
         // Grows to the whole picture: the square-root and inverse tables reveal their note.
         table.setAutoSize(true);
         if (*kFunctions[i].valueNote)
-            table.setAccessibleDescription(QString::fromUtf8(kFunctions[i].values) + QStringLiteral(" ; ") +
+            table.setAccessibleDescription(QString::fromUtf8(kFunctions[i].values) + QStringLiteral(". ") +
                                            QString::fromUtf8(kFunctions[i].valueNote));
     }
     if (outcome.stageOver)
@@ -359,6 +385,15 @@ void ReferenceFunctionsWindow::chooseCurve(int i) {
     const int label = *m_chosenLabel;
     chooseLabel(std::nullopt);
     dropLabelAt(label, positionOf(get(curves[i])));
+    if (!hasControls())
+        return;
+    const QString spoken = QString::fromUtf8(kFunctions[label].labelSpoken);
+    const QString curveName = QString::fromUtf8(kFunctions[i].curveName).toLower();
+    if (label == i)
+        announce(spoken + QStringLiteral(" placée sous la ") + curveName);
+    else
+        announce(QStringLiteral("Ce n'est pas la ") + curveName + QStringLiteral(" : ") + spoken +
+                 QStringLiteral(" reste à sa place"));
 }
 
 void ReferenceFunctionsWindow::chooseLabel(std::optional<int> i) {
@@ -370,9 +405,11 @@ void ReferenceFunctionsWindow::chooseLabel(std::optional<int> i) {
         if (auto* keys = KeyboardAccess::of(&get(functionLabels[*m_chosenLabel])))
             keys->setChosen(false);
     m_chosenLabel = i;
-    if (i)
+    if (i) {
         if (auto* keys = KeyboardAccess::of(&get(functionLabels[*i])))
             keys->setChosen(true);
+        announce(QString::fromUtf8(kFunctions[*i].labelSpoken) + QStringLiteral(" choisie"));
+    }
 }
 
 // The same steps as a drag of the mouse that ends with the label's corner at `at`, so that the

@@ -74,10 +74,7 @@ const ControlRow kControls[] = {
      .backColor = colours::white,
      .accessibleName = kDrawingName,
      .onMouseUp = call(&W::readPoint)},
-    {.control = W::readOuts,
-     .rect = {480, 7920, 4335, 1500},
-     .clickFocusOnly = true,
-     .accessibleName = "Points lus"},
+    {.control = W::readOuts, .rect = {480, 7920, 4335, 1500}, .accessibleName = "Points lus"},
 };
 
 } // namespace
@@ -208,6 +205,7 @@ void GraphWindow::readPoint(int button, int, double x, double) {
     get(readOuts).addItem(
         QStringLiteral("x(antécédant) = ") + fromUtf8(NumberFormat::signedSpaceText(point->u)) +
         QStringLiteral("   y(image) = ") + fromUtf8(NumberFormat::signedSpaceText(point->y)));
+    announce(QStringLiteral("Point lu : ") + spokenPoint(point->u, point->y));
     // A yellow dot five pixels wide, ringed with a thin dark line so that it shows on white too.
     surface.setDrawWidth(kMarkerWidth + 2);
     surface.pset(x, point->surfaceY, colours::darkGrey);
@@ -246,6 +244,7 @@ void GraphWindow::moveCursor(int direction, bool fine) {
         return;
     m_cursorX = stops->next(*m_cursorX, direction, fine);
     showCursor(true);
+    sayCursor();
 }
 
 void GraphWindow::moveCursorToEdge(int direction) {
@@ -254,6 +253,27 @@ void GraphWindow::moveCursorToEdge(int direction) {
         return;
     m_cursorX = direction < 0 ? stops->first() : stops->last();
     showCursor(true);
+    sayCursor();
+}
+
+QString GraphWindow::spokenPoint(double u, std::optional<double> y) const {
+    const NumberFormat& format = program().numbers();
+    QString said = QStringLiteral("x = ") + fromUtf8(format.numberText(u));
+    if (y && std::isfinite(*y))
+        said += QStringLiteral(" ; y = ") + fromUtf8(format.numberText(*y));
+    return said;
+}
+
+// Where the cursor stands, said after each move: the abscissa, and the ordinate when the curve has
+// a point there.
+void GraphWindow::sayCursor() {
+    if (!m_cursorX || !m_plot.scales)
+        return;
+    const auto point = pointAt(*m_cursorX);
+    if (point)
+        announce(spokenPoint(point->u, point->y));
+    else
+        announce(spokenPoint((*m_cursorX - m_plot.scales->originX) / m_plot.scales->xScale, std::nullopt));
 }
 
 void GraphWindow::readAtCursor() {
@@ -272,7 +292,8 @@ void GraphWindow::showCursor(bool on) {
     updateCursor();
 }
 
-// Draws the cursor where it stands, and says where that is in the drawing's accessible name.
+// Draws the cursor where it stands. Its place is said by announcements, not by the drawing's
+// name: screen readers take a name that changes at each key for a new control, or drop it.
 void GraphWindow::updateCursor() {
     if (!hasControls())
         return;
@@ -281,7 +302,6 @@ void GraphWindow::updateCursor() {
     if (!shown) {
         if (m_marker)
             m_marker->hide();
-        surface.setAccessibleName(kDrawingName);
         return;
     }
     const auto point = pointAt(*m_cursorX);
@@ -289,9 +309,6 @@ void GraphWindow::updateCursor() {
         m_marker->place(*m_cursorX, point ? std::optional<double>(point->surfaceY) : std::nullopt);
         m_marker->show();
     }
-    const double u = point ? point->u : (*m_cursorX - m_plot.scales->originX) / m_plot.scales->xScale;
-    surface.setAccessibleName(kDrawingName + QStringLiteral(", curseur en x = ") +
-                              fromUtf8(program().numbers().numberText(u)));
 }
 
 // The controls outlive this part of the window: their keys and focus must no longer reach it.

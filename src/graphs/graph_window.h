@@ -62,6 +62,8 @@ private:
     void placeCursor(double X);
     void showCursor(bool on);
     void updateCursor();
+    void sayCursor();
+    QString spokenPoint(double u, std::optional<double> y) const;
 
     graphs::PlotState m_plot;
     PlotSource* m_source = nullptr;

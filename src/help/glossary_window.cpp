@@ -162,6 +162,10 @@ void GlossaryWindow::load() {
         new KeyboardAccess(&label, {.activate = [this, i] { showDefinitionOf(i); },
                                     .key =
                                         [this, i](const QKeyEvent& key) {
+                                            if (key.key() == Qt::Key_Escape) {
+                                                window().close();
+                                                return true;
+                                            }
                                             const int to = gridTarget(key.key(), i, kTermCount, kColumns);
                                             if (to < 0)
                                                 return false;
@@ -175,6 +179,9 @@ void GlossaryWindow::load() {
                                             if (reason != Qt::ActiveWindowFocusReason &&
                                                 reason != Qt::PopupFocusReason)
                                                 showDefinitionOf(i);
+                                            // Screen readers say a label's name, never its
+                                            // description: the definition is said after it.
+                                            announce(fromUtf8(kEntries[i].definition));
                                         }});
     }
 }

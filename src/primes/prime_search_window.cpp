@@ -199,7 +199,8 @@ void PrimeSearchWindow::searchOnThreads(std::int64_t lower, std::int64_t upper, 
 void PrimeSearchWindow::startCount() {
     m_countLabel = &get(countLabel);
     m_countList = &get(primesList);
-    setTextOf(countLabel, "0");
+    // The count starts again from 0 unsaid: only the count found is heard.
+    get(countLabel).setCaptionUnsaid(QStringLiteral("0"));
     m_count = 0.0;
 }
 

@@ -4,8 +4,12 @@
 
 #include "numbers/number_format.h"
 #include "primes/rules/sieve.h"
+#include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/grid_keys.h"
+
+#include <QAccessible>
+#include <QApplication>
 
 #include <vector>
 
@@ -137,13 +141,24 @@ void SieveWindow::load() {
 void SieveWindow::removeMultiples(int number) {
     const QColor marked = kMarked.resolve();
     int newlyMarked = 0;
-    for (const std::int32_t k : primes::sieve::cellsMarkedBy(number)) {
-        TextBox& cell = get(cells[k]);
-        cell.setBackColor(marked);
-        if (cell.accessibleDescription() != kMarkedSaid) {
-            cell.setAccessibleDescription(kMarkedSaid);
-            ++newlyMarked;
+    {
+        // One announcement says how many were crossed out; only the cell under the keyboard, if
+        // crossed out now, tells its own change.
+        ui::QuietForScreenReaders quiet;
+        for (const std::int32_t k : primes::sieve::cellsMarkedBy(number)) {
+            TextBox& cell = get(cells[k]);
+            cell.setBackColor(marked);
+            if (cell.accessibleDescription() != kMarkedSaid) {
+                cell.setAccessibleDescription(kMarkedSaid);
+                // The hidden cell 0 is not counted: the count is what the pupil sees crossed out.
+                newlyMarked += k != 0;
+            }
         }
+    }
+    if (auto* focused = dynamic_cast<TextBox*>(QApplication::focusWidget());
+        focused && focused->window() == &window() && focused->accessibleDescription() == kMarkedSaid) {
+        QAccessibleEvent described(focused, QAccessible::DescriptionChanged);
+        ui::notifyScreenReaders(described);
     }
     const QString said = newlyMarked == 0   ? QStringLiteral("Aucun nombre de plus n'est barré")
                          : newlyMarked == 1 ? QStringLiteral("1 nombre barré")
@@ -152,6 +167,11 @@ void SieveWindow::removeMultiples(int number) {
 }
 
 void SieveWindow::showModelAnswers() {
-    for (std::size_t i = 0; i < std::size(answerBoxes); ++i)
-        get(answerBoxes[i]).setText(fromUtf8(primes::sieve::kModelAnswers[i]));
+    QStringList said{QStringLiteral("Correction")};
+    for (std::size_t i = 0; i < std::size(answerBoxes); ++i) {
+        const QString answer = fromUtf8(primes::sieve::kModelAnswers[i]);
+        get(answerBoxes[i]).setText(answer);
+        said << QStringLiteral("Réponse %1 : %2").arg(i + 1).arg(answer.simplified());
+    }
+    announce(said.join(QStringLiteral(". ")));
 }

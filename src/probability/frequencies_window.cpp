@@ -7,6 +7,7 @@
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/chart_view.h"
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/keyboard_access.h"
 
 #include <QTimer>
 
@@ -117,9 +118,21 @@ void FrequenciesWindow::load() {
     for (int face = 1; face <= 6; ++face)
         faces.addItem(QStringLiteral("Face %1").arg(face));
     faces.setCurrentIndex(m_face - 1);
+    // Screen readers say the box by its label, « Succès : », in place of the face it shows: the
+    // label's spoken name carries the face too.
+    Label& success = get(successLabel);
+    success.setBuddy(&faces);
+    const auto nameLabel = [&success, &faces] {
+        success.setAccessibleName(success.caption() + QLatin1Char(' ') + faces.currentText());
+    };
+    nameLabel();
+    connect(&faces, &QComboBox::currentIndexChanged, &success, nameLabel);
     connect(&faces, &QComboBox::currentIndexChanged, this, [this](int index) { chooseFace(index); });
     get(lawChart).setPicture(&m_lawPicture);
     get(samplesChart).setPicture(&m_samplesPicture);
+    // Tab stops on the charts, so that screen readers say what they show (their descriptions).
+    new KeyboardAccess(&get(lawChart), {});
+    new KeyboardAccess(&get(samplesChart), {});
     showLaw();
     showSamples();
 }
@@ -329,7 +342,10 @@ void FrequenciesWindow::simulateSamples() {
 
     const int run = ++m_run;
     m_running = true;
-    get(simulateButton).setEnabled(false);
+    // The button that has the keyboard stays enabled (a press meanwhile does nothing): disabled,
+    // it would send the keyboard, and the screen reader with it, to the next control.
+    if (!get(simulateButton).hasFocus())
+        get(simulateButton).setEnabled(false);
     m_samples = {.size = *size, .chance = chance(), .successes = {}, .inside = 0};
     m_samples.successes.reserve(std::size_t(*count));
     showSamples();

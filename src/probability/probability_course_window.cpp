@@ -57,6 +57,12 @@ ControlRow small(Control control, const char* caption, int left, int top, const 
     return {.control = std::move(control), .caption = caption, .rect = {left, top, 495, 300}, .font = font};
 }
 
+// A label of the drawing said by a screen reader as the sentence that tells what the drawing shows.
+ControlRow said(ControlRow row, const char* sentence) {
+    row.accessibleName = QString::fromUtf8(sentence);
+    return row;
+}
+
 ControlRow blackLine(Control control, LineEnds ends) {
     return {.control = std::move(control), .ends = ends, .foreColor = colours::black};
 }
@@ -118,7 +124,7 @@ const ControlRow kControls[] = {
     heading(8, "Arbres de probabilités Exemple", 7080, 1680, 4095),
 
     // Two urns, each an open box: U1 holds one red ball among six, U2 three red balls among four.
-    small(firstUrnNames[0], "U1", 8160, 2280),
+    said(small(firstUrnNames[0], "U1", 8160, 2280), "Urne U1 : une boule rouge et cinq boules jaunes"),
     blackLine(urnLeftSides[0], {8520, 2040, 8520, 2880}),
     blackLine(urnRightSides[0], {9360, 2040, 9360, 2880}),
     blackLine(urnBottoms[0], {8520, 2880, 9360, 2880}),
@@ -135,7 +141,7 @@ const ControlRow kControls[] = {
     ball(7, colours::red, 10440, 2640),
     ball(8, colours::red, 10680, 2640),
     ball(9, colours::yellow, 10320, 2400),
-    small(secondUrnNames[0], "U2", 11040, 2160),
+    said(small(secondUrnNames[0], "U2", 11040, 2160), "Urne U2 : trois boules rouges et une boule jaune"),
 
     text(
         label("Label3"),
@@ -146,7 +152,10 @@ const ControlRow kControls[] = {
     // The probability tree: an urn first, then a red (R) or a yellow (J) ball.
     blackLine(line("Line9"), {9600, 3720, 8400, 4920}),
     blackLine(line("Line7"), {9600, 3720, 10800, 4920}),
-    small(halfBranches[0], "1/2", 8400, 4080),
+    said(small(halfBranches[0], "1/2", 8400, 4080),
+         "Arbre de probabilités : on choisit l'urne U1 ou l'urne U2, chacune avec la probabilité 1/2. "
+         "De U1 partent deux branches : boule rouge R, probabilité 1/6 ; boule jaune J, probabilité 5/6. "
+         "De U2 partent deux branches : boule rouge R, probabilité 3/4 ; boule jaune J, probabilité 1/4."),
     small(halfBranches[1], "1/2", 10440, 4080),
     small(firstUrnNames[1], "U1", 8280, 5040),
     small(secondUrnNames[1], "U2", 10560, 5040),

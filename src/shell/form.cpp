@@ -50,6 +50,9 @@ Form::~Form() {
 void Form::ensureControls() {
     if (m_window)
         return;
+    // A window being built is out of sight: screen readers learn of it when it shows, not through
+    // the hundreds of names, texts and carets set meanwhile, which would hold them up for seconds.
+    ui::QuietForScreenReaders quiet;
     m_window = ui::build(*this, m_description);
     m_window->onCloseByPupil([this] { closeByPupil(); });
     // Every window can be copied, saved and printed as a picture.

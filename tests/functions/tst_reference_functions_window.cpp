@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "heard.h"
 #include "test_program.h"
 
 #include "functions/introduction_window.h"
@@ -112,7 +113,10 @@ class TestReferenceFunctionsWindow : public QObject {
     };
 
 private Q_SLOTS:
-    void initTestCase() { setUpTestApplication(); }
+    void initTestCase() {
+        setUpTestApplication();
+        Heard::listen();
+    }
 
     void introduction() {
         ShownForm<IntroductionWindow> s;
@@ -372,17 +376,39 @@ private Q_SLOTS:
         QCOMPARE(table->role(), QAccessible::Button);
         QCOMPARE(QAccessible::queryAccessibleInterface(e.curve(3))->role(), QAccessible::Button);
         QCOMPARE(QAccessible::queryAccessibleInterface(e.variation(3))->role(), QAccessible::Graphic);
+        QVERIFY(!table->state().selected);
+        heardFrom(e.form);
         table->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(e.form.matching().selected(), std::optional<int>(3));
         QCOMPARE(e.table(3)->border(), PictureBox::Border::Raised);
+        // The choice is said and shown as the selected state; a wrong curve is said, the right
+        // one too, and the table placed is no longer selected.
+        QVERIFY(table->state().selected);
+        QCOMPARE(heardFrom(e.form), QStringList{"Tableau de valeurs de i(x) choisi"});
+        QAccessible::queryAccessibleInterface(e.curve(0))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(heardFrom(e.form),
+                 QStringList{"Courbe 1 : ce n'est pas la courbe du tableau de valeurs de i(x)"});
+        QAccessible::queryAccessibleInterface(e.curve(3))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(heardFrom(e.form), QStringList{"Tableau de valeurs de i(x) placé à côté de la courbe 4"});
+        QVERIFY(!table->state().selected);
+        // The values are read one by one: « ; » between them, the decimal comma inside them.
+        QVERIFY(QAccessible::queryAccessibleInterface(e.table(0))
+                    ->text(QAccessible::Description)
+                    .startsWith(QStringLiteral("x : -4 ; -3 ; -2 ; -1 ; -0,5 ; 0 ; 0,5 ;")));
         // The curves' names do not give the matches away.
         for (int i = 0; i < 4; ++i)
             QVERIFY(!QAccessible::queryAccessibleInterface(e.curve(i))
                          ->text(QAccessible::Name)
                          .contains(QStringLiteral("carré")));
-        QVERIFY(QAccessible::queryAccessibleInterface(e.label(2))
-                    ->text(QAccessible::Description)
-                    .startsWith(QStringLiteral("f(x) = racine carrée de x")));
+        // The labels' formulas are read in words.
+        const QStringList spoken{"f(x) = x au carré", "f(x) = x au cube", "f(x) = racine carrée de x",
+                                 "f(x) = 1 sur x"};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(QAccessible::queryAccessibleInterface(e.label(i))->text(QAccessible::Name), spoken[i]);
     }
 
     void placedLabelDraggedAwayAndBack() {

@@ -262,9 +262,10 @@ private Q_SLOTS:
                 fs << (fRow.count(x) ? QString(fRow.at(x)).replace(kMinus, u'-')
                                      : QStringLiteral("interdite"));
             }
-            const QString values = QStringLiteral("x : ") + xs.join(QStringLiteral(", ")) +
-                                   QStringLiteral(" ; ") + fRow.begin()->second + QStringLiteral(" : ") +
-                                   fs.join(QStringLiteral(", "));
+            // « ; » between values (the comma is the decimal one), a full stop between the rows.
+            const QString values = QStringLiteral("x : ") + xs.join(QStringLiteral(" ; ")) +
+                                   QStringLiteral(". ") + fRow.begin()->second + QStringLiteral(" : ") +
+                                   fs.join(QStringLiteral(" ; "));
             auto* table = &s.form.get(ReferenceFunctionsWindow::valueTables[i]);
             const auto description = [&] {
                 return QAccessible::queryAccessibleInterface(table)->text(QAccessible::Description);
@@ -277,7 +278,7 @@ private Q_SLOTS:
                 for (const auto& [x, text] : line->second)
                     note << text;
             QCOMPARE(description(),
-                     note.isEmpty() ? values : values + QStringLiteral(" ; case barrée ") + note.join(u' '));
+                     note.isEmpty() ? values : values + QStringLiteral(". case barrée ") + note.join(u' '));
         }
     }
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "heard.h"
 #include "test_program.h"
 
 #include "equations/degree1_window.h"
@@ -64,7 +65,10 @@ class TestGraphWindow : public QObject {
     };
 
 private Q_SLOTS:
-    void initTestCase() { setUpTestApplication(); }
+    void initTestCase() {
+        setUpTestApplication();
+        Heard::listen();
+    }
 
     void defaultPlot() {
         Plotting p;
@@ -279,18 +283,24 @@ private Q_SLOTS:
             QVERIFY(focus);
             QTest::keyClick(focus, key, mods);
         };
+        // Tab walks the drawing and the list of points read.
         press(Qt::Key_Tab);
+        if (QApplication::focusWidget() != p.surface())
+            press(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), p.surface());
         QVERIFY(KeyboardAccess::of(p.surface())->ringShown());
 
-        // The drawing says what it shows; its name says where the cursor stands.
+        // The drawing says what it shows; each move of the cursor says where it stands, with the
+        // point of the curve there, while the drawing keeps its name.
         QAccessibleInterface* drawing = QAccessible::queryAccessibleInterface(p.surface());
         QCOMPARE(drawing->text(QAccessible::Description),
                  QStringLiteral("Courbe de f(x) = 2x + 1 ; x de -5 à 10, y de -5 à 10."));
+        heardFrom(g);
         press(Qt::Key_Right);
         QVERIFY(g.cursorShown());
         QCOMPARE(g.cursorX(), std::optional<double>(3000));
-        QCOMPARE(drawing->text(QAccessible::Name), QStringLiteral("Courbe, curseur en x = 1"));
+        QCOMPARE(heardFrom(g), QStringList{"x = 1 ; y = 3"});
+        QCOMPARE(drawing->text(QAccessible::Name), QStringLiteral("Courbe"));
 
         // The cursor is seen on the curve, over the drawing and not in it.
         const QImage before = p.surface()->image();
@@ -316,6 +326,7 @@ private Q_SLOTS:
 
         press(Qt::Key_Return);
         QCOMPARE(p.lines().last(), QStringLiteral("x(antécédant) =  1   y(image) =  3"));
+        QCOMPARE(heardFrom(g), QStringList{"Point lu : x = 1 ; y = 3"});
         QCOMPARE(p.at(3000, 3500), kYellow);
         QVERIFY(p.surface()->image() != before);
 
@@ -334,6 +345,11 @@ private Q_SLOTS:
             press(Qt::Key_Space);
             QCOMPARE(p.lines().last(), line);
         }
+        // Tab leaves the drawing for the list of points read, Shift+Tab comes back.
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), p.list());
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), p.surface());
         // Leaving the drawing takes the cursor away; the next plot puts it back at x = 0.
         p.surface()->clearFocus();
         QVERIFY(!g.cursorShown());

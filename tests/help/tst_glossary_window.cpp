@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "heard.h"
 #include "test_program.h"
 
 #include "help/glossary_window.h"
@@ -156,7 +157,10 @@ class TestGlossaryWindow : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { setUpTestApplication(); }
+    void initTestCase() {
+        setUpTestApplication();
+        Heard::listen();
+    }
 
     void terms_data() {
         QTest::addColumn<QString>("name");
@@ -325,6 +329,20 @@ private Q_SLOTS:
             QCOMPARE(term->text(QAccessible::Description), QString::fromUtf8(t.definition));
             QVERIFY(term->state().focusable);
         }
+    }
+
+    // A term reached from the keyboard has its definition said after its name.
+    void definitionSaidOnFocus() {
+        Window w;
+        heardFrom(w.form);
+        QWidget* postulate = control(w.form, Ref<Label>{QStringLiteral("Label8")});
+        postulate->setFocus(Qt::TabFocusReason);
+        const QStringList heard = heardFrom(w.form);
+        QCOMPARE(heard.size(), 1);
+        QVERIFY2(heard[0].startsWith(QStringLiteral("Postulat")) && heard[0].size() > 40,
+                 qPrintable(heard[0]));
+        QTest::keyClick(postulate, Qt::Key_Escape);
+        QVERIFY(!w.form.isShown());
     }
 
     void openedByTheMainMenu() {

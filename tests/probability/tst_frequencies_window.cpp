@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
+#include <QAccessible>
+
 #include "probability/frequencies_window.h"
 #include "probability/rules/outcome_history.h"
 #include "probability/simulation_window.h"
@@ -195,6 +197,37 @@ private Q_SLOTS:
         w.faces({4});
         w.press(S::dieThrowButton);
         QCOMPARE(w.law(), QStringLiteral("Après 1 lancer : fréquence de la face 4 : 1,0000"));
+    }
+
+    // From the keyboard: the face box is said with its label, and « Simuler » pressed keeps the
+    // keyboard, so that the screen reader stays on it to say the result.
+    void keyboardAndScreenReader() {
+        Windows w;
+        w.press(S::dieFrequenciesButton);
+        QComboBox* face = control(w.freq, F::faceBox);
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(face);
+        const auto labels = box->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels[0].first->text(QAccessible::Name), QStringLiteral("Succès : Face 6"));
+        face->setCurrentIndex(1);
+        QCOMPARE(labels[0].first->text(QAccessible::Name), QStringLiteral("Succès : Face 2"));
+        w.script({50});
+        Button* simulate = control(w.freq, F::simulateButton);
+        w.freq.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.freq.window()));
+        simulate->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(simulate, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), simulate);
+        QVERIFY(simulate->isEnabled());
+        QVERIFY2(w.proportion().startsWith(QStringLiteral("0 % des échantillons")),
+                 qPrintable(w.proportion()));
+        // The charts are Tab stops, read by their descriptions.
+        for (QWidget* chart :
+             {(QWidget*)control(w.freq, F::lawChart), (QWidget*)control(w.freq, F::samplesChart)})
+            QVERIFY(chart->focusPolicy() & Qt::TabFocus);
+        QVERIFY(!QAccessible::queryAccessibleInterface(control(w.freq, F::samplesChart))
+                     ->text(QAccessible::Description)
+                     .isEmpty());
     }
 
     // Closing the frequencies window during a series loses nothing; closing the simulation window

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
+#include <QAccessible>
+
 #include "probability/probability_course_window.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/decorations.h"
@@ -170,6 +172,25 @@ private Q_SLOTS:
         // The page around the balls is the page's own colour.
         QCOMPARE(at(9240, 2200), page.pixelColor(0, 0));
         QCOMPARE(at(10920, 2460), page.pixelColor(0, 0));
+    }
+
+    // A screen reader hears the urns' contents and the tree's branches in words, on the labels the
+    // pupil reaches with Tab.
+    void drawingSaidInWords() {
+        Window w;
+        const auto said = [&](const char* name) {
+            QWidget* label = w.form.window().findChild<QWidget*>(QString::fromLatin1(name));
+            return label && label->focusPolicy() != Qt::NoFocus
+                       ? QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name)
+                       : QString();
+        };
+        QCOMPARE(said("Label9(0)"), QStringLiteral("Urne U1 : une boule rouge et cinq boules jaunes"));
+        QCOMPARE(said("Label10(0)"), QStringLiteral("Urne U2 : trois boules rouges et une boule jaune"));
+        const QString tree = said("Label12(0)");
+        for (const char* branch :
+             {"U1 ou l'urne U2, chacune avec la probabilité 1/2", "rouge R, probabilité 1/6",
+              "jaune J, probabilité 5/6", "rouge R, probabilité 3/4", "jaune J, probabilité 1/4"})
+            QVERIFY2(tree.contains(QString::fromUtf8(branch)), qPrintable(tree));
     }
 
     // The page is fixed: resizing the window moves nothing.

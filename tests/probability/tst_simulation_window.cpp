@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "heard.h"
 #include "test_program.h"
 
 #include "probability/simulation_window.h"
@@ -112,7 +113,10 @@ class TestSimulationWindow : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { setUpTestApplication(); }
+    void initTestCase() {
+        setUpTestApplication();
+        Heard::listen();
+    }
 
     void opensOnTheDieTab() {
         Window w;
@@ -236,6 +240,7 @@ private Q_SLOTS:
         QFETCH(int, face);
         Window w;
         w.dieFaces({face});
+        heardFrom(w.form);
         w.press(W::dieThrowButton);
         QStringList expected(6, QStringLiteral("0"));
         expected[face - 1] = QStringLiteral("100");
@@ -243,6 +248,10 @@ private Q_SLOTS:
         QCOMPARE(w.throwCount(), QStringLiteral("1"));
         QCOMPARE(w.pips(), kFacePips[face]);
         QCOMPARE(w.dieHistory(), QStringList{QString::number(face)});
+        // A screen reader says the face first, then the statistics it changed.
+        const QStringList heard = heardFrom(w.form);
+        QCOMPARE(heard.size(), 1);
+        QVERIFY2(heard[0].startsWith(QStringLiteral("Face %1. ").arg(face)), qPrintable(heard[0]));
         // The coin is untouched.
         QCOMPARE(w.coinTable(), (QStringList{"", "", "", "", "", ""}));
     }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
+#include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/decorations.h"
 #include "shell/toolkit/drawing_surface.h"
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QSignalSpy>
+#include <QTextBlock>
 
 using namespace ui;
 
@@ -215,6 +217,38 @@ private Q_SLOTS:
         box.setText(QStringLiteral("abc"));
         QTest::keyClicks(&box, QStringLiteral("d"));
         QCOMPARE(box.text(), QStringLiteral("abcd"));
+    }
+
+    // A window's announcer shows (which screen readers present) only once it has something to say:
+    // a window that opens is not heard as an empty notification.
+    void announcerShowsOnlyWithAPhrase() {
+        QWidget top;
+        top.show();
+        Announcer* announcer = announcerOf(&top);
+        top.hide();
+        top.show();
+        QVERIFY(announcer->isHidden());
+        announcer->say(QStringLiteral("Le nombre est premier"));
+        announcer->flush();
+        QVERIFY(announcer->isVisible());
+        QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name),
+                 QStringLiteral("Le nombre est premier"));
+    }
+
+    // A text to read starts at its top and the arrows move its caret line by line, which screen
+    // readers follow; Tab still leaves it.
+    void readOnlyMultiLineBoxIsWalkedByCaret() {
+        MultiLineTextBox box(nullptr, QStringLiteral("Text1"), {0, 0, 3000, 1500}, {}, true);
+        box.setText(QStringLiteral("premier\ndeuxième\ntroisième"));
+        QCOMPARE(box.textCursor().position(), 0);
+        QTest::keyClick(&box, Qt::Key_Down);
+        QCOMPARE(box.textCursor().blockNumber(), 1);
+        QTest::keyClick(&box, Qt::Key_Down);
+        QCOMPARE(box.textCursor().block().text(), QStringLiteral("troisième"));
+        QCOMPARE(box.text(), QStringLiteral("premier\ndeuxième\ntroisième"));
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&box);
+        QCOMPARE(a->textInterface()->cursorPosition(), box.textCursor().position());
+        QVERIFY(box.tabChangesFocus());
     }
 
     // The program's style reads its standard icons when they are first drawn; they are the

@@ -71,6 +71,13 @@ void observeScreenReaderEvents(std::function<void(QAccessibleEvent&)> f) {
     observer() = std::move(f);
 }
 
+QuietForScreenReaders::QuietForScreenReaders()
+    : m_previous(QAccessible::installUpdateHandler([](QAccessibleEvent*) {})) {}
+
+QuietForScreenReaders::~QuietForScreenReaders() {
+    QAccessible::installUpdateHandler(m_previous);
+}
+
 Announcer::Announcer(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("announcer"));
@@ -124,14 +131,20 @@ void Announcer::flush() {
             changed.append(w.phrase);
     }
     m_written.clear();
-    QStringList said = changed.isEmpty() ? all : changed;
-    said.append(m_phrases);
+    // A phrase of the window's own says what the action did (the die's face, the point read):
+    // it comes first, before the captions it changed.
+    QStringList said = m_phrases;
+    said.append(changed.isEmpty() ? all : changed);
     m_phrases.clear();
     if (said.isEmpty())
         return;
     m_lastFlush = std::chrono::steady_clock::now();
     m_said = said.join(QStringLiteral(". "));
     setAccessibleName(m_said);
+    if (isHidden()) {
+        QuietForScreenReaders quiet;
+        show();
+    }
     // Screen readers present a notification when it shows: it shows again with each phrase.
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     notifyScreenReaders(shown);
@@ -141,8 +154,9 @@ Announcer* announcerOf(QWidget* w) {
     QWidget* top = w->window();
     if (auto* a = top->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly))
         return a;
+    // Hidden until it first has something to say, as a window's own announcer is.
     auto* made = new Announcer(top);
-    made->show();
+    made->hide();
     return made;
 }
 

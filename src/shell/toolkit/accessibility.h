@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAccessible>
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
@@ -29,6 +30,20 @@ void notifyScreenReaders(QAccessibleEvent& event);
 // Watches what the toolkit tells screen readers (a test); an empty function stops watching.
 void observeScreenReaderEvents(std::function<void(QAccessibleEvent&)> observer);
 
+// While it lives, Qt's own messages to screen readers are held back: a change made to many
+// controls at once (a grid filled, a hundred cells crossed out) is said once by its window rather
+// than as a flood of events, which screen readers drop whole. Nests.
+class QuietForScreenReaders {
+public:
+    QuietForScreenReaders();
+    ~QuietForScreenReaders();
+    QuietForScreenReaders(const QuietForScreenReaders&) = delete;
+    QuietForScreenReaders& operator=(const QuietForScreenReaders&) = delete;
+
+private:
+    QAccessible::UpdateHandler m_previous;
+};
+
 // Speaks the results a window writes, politely: the phrases written during one turn of events
 // are said together, at most once a second however often a long loop rewrites them. A window's
 // announcer is an invisible notification that screen readers present when it is shown again
@@ -42,7 +57,7 @@ public:
     // at the next turn. When one turn rewrites several labels and some change, only the changed
     // ones are said; when none changes (the same button pressed again), all are said again.
     void labelWritten(const QLabel* label, const QString& phrase);
-    // A phrase of its own, said at the next turn whatever else is said.
+    // A phrase of its own, said at the next turn whatever else is said, before the captions.
     void say(const QString& phrase);
     // What was said last, for screen readers that read the notification again.
     QString lastSaid() const { return m_said; }

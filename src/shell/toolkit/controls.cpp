@@ -48,6 +48,12 @@ void Label::setCaption(const QString& c) {
     announcerOf(this)->labelWritten(this, phrase);
 }
 
+void Label::setCaptionUnsaid(const QString& c) {
+    setText(c);
+    if (!m_announceAs.isEmpty())
+        setAccessibleName(c.trimmed().isEmpty() ? QString() : m_announceAs.arg(c.simplified()));
+}
+
 void Label::announceAs(const QString& pattern) {
     m_announceAs = pattern;
     if (!text().trimmed().isEmpty())
@@ -124,6 +130,10 @@ MultiLineTextBox::MultiLineTextBox(QWidget* parent, const QString& name, const T
                                    const FontSpec& font, bool readOnly) {
     setupControl(this, parent, name, r, font);
     setReadOnly(readOnly);
+    // A text to read has a caret too, so that the arrows walk it line by line and screen readers
+    // follow; Tab still leaves it.
+    if (readOnly)
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -151,7 +161,8 @@ void MultiLineTextBox::chooseWrap() {
 
 void MultiLineTextBox::setText(const QString& t) {
     setPlainText(t.left(kMaxLength));
-    moveCursor(QTextCursor::End);
+    // A text to read is read from its start; a text to write goes on at its end.
+    moveCursor(isReadOnly() ? QTextCursor::Start : QTextCursor::End);
 }
 
 qsizetype MultiLineTextBox::room() const {

@@ -40,6 +40,8 @@ public:
     QString caption() const { return text(); }
     // Writes the caption; a label that holds a result has it announced (see announceAs).
     void setCaption(const QString& c);
+    // Writes a caption that is no result (a count set back to 0 before it grows): not announced.
+    void setCaptionUnsaid(const QString& c);
     // Makes the label a result: each caption written by code is said by screen readers as the
     // pattern with the caption for %1 ("Discriminant : %1"), which is also the label's name.
     void announceAs(const QString& pattern);
@@ -86,7 +88,8 @@ public:
     MultiLineTextBox(QWidget* parent, const QString& name, const TwipsRect& r, const FontSpec& font = {},
                      bool readOnly = true);
     QString text() const { return toPlainText(); }
-    // Replaces the whole text and leaves the cursor at its end, so that typing appends.
+    // Replaces the whole text and leaves the cursor at its end, so that typing appends; a
+    // read-only box leaves it at the start, where reading begins.
     void setText(const QString& t);
 
 protected:

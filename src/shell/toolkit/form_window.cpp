@@ -41,8 +41,9 @@ FormWindow::FormWindow(const QString& name, const QString& title, Border border,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_client);
-    // Made now, so that it is shown with the window and screen readers know it from the start.
-    new Announcer(this);
+    // Made now, hidden until it first has something to say: shown empty with the window, it would
+    // be said as an empty notification each time the window opens.
+    (new Announcer(this))->hide();
     const QSize client(twips::toPx(clientWidth), twips::toPx(clientHeight));
     switch (border) {
     case Border::None:

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/toolkit/keyboard_access.h"
 
+#include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/style.h"
 
 #include <QAccessibleWidget>
@@ -70,6 +71,15 @@ public:
         if (role() == QAccessible::Button)
             names.prepend(pressAction());
         return names;
+    }
+    // A control marked as chosen is selected, as the line of a list is.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (KeyboardAccess* keys = KeyboardAccess::of(widget())) {
+            s.selectable = keys->canActivate();
+            s.selected = keys->isChosen() || keys->isSelected();
+        }
+        return s;
     }
     void doAction(const QString& name) override {
         if (name == pressAction()) {
@@ -141,8 +151,25 @@ void KeyboardAccess::releaseAll(QWidget* window) {
 }
 
 void KeyboardAccess::setChosen(bool on) {
+    const bool wasSelected = m_chosen || m_selected;
     m_chosen = on;
     placeRings();
+    selectionChanged(wasSelected);
+}
+
+void KeyboardAccess::setSelected(bool on) {
+    const bool wasSelected = m_chosen || m_selected;
+    m_selected = on;
+    selectionChanged(wasSelected);
+}
+
+void KeyboardAccess::selectionChanged(bool wasSelected) {
+    if (wasSelected == (m_chosen || m_selected))
+        return;
+    QAccessible::State selected;
+    selected.selected = true;
+    QAccessibleStateChangeEvent event(m_control, selected);
+    notifyScreenReaders(event);
 }
 
 bool KeyboardAccess::ringShown() const {

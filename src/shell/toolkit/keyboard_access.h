@@ -45,6 +45,10 @@ public:
     // picked table has, until it is unmarked.
     void setChosen(bool on);
     bool isChosen() const { return m_chosen; }
+    // Marks the control as selected for screen readers only, when the window shows the choice
+    // its own way. Screen readers see a chosen control as selected too.
+    void setSelected(bool on);
+    bool isSelected() const { return m_selected; }
     // Whether the focus ring stands around the control now.
     bool ringShown() const;
     // Whether Enter does something, and doing it.
@@ -56,12 +60,14 @@ protected:
 
 private:
     void placeRings();
+    void selectionChanged(bool wasSelected);
 
     QWidget* m_control;
     KeyboardActions m_actions;
     QPointer<OutlineRing> m_focusRing;
     QPointer<OutlineRing> m_chosenRing;
     bool m_chosen = false;
+    bool m_selected = false;
 };
 
 } // namespace ui

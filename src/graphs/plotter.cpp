@@ -14,7 +14,7 @@ void plot(Program& program, PlotSource& source) {
     const int build = source.plotBuild();
     PlotCanvas& canvas = program.get<GraphWindow>();
     canvas.clearAndShowBeside(source.plotForm());
-    const TwipsRect outer = canvas.drawingPlace();
+    const ui::TwipsRect outer = canvas.drawingPlace();
     PlotToShow shown{.plot = graphs::makePlot(numbers, NumberFormat::roundToInt16(outer.width).value_or(0),
                                               float(outer.height)),
                      .numbers = numbers,

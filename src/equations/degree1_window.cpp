@@ -6,7 +6,6 @@
 #include "graphs/plotter.h"
 #include "shell/input_filters.h"
 #include "shell/program.h"
-#include "shell/rules/skip_on_error.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/decorations.h"
@@ -165,25 +164,15 @@ graphs::PlotNumbers Degree1Window::plotNumbers() {
 }
 
 void Degree1Window::solve() {
-    const NumberFormat& f = program().numbers();
-    auto number = [&](const Ref<TextBox>& box) { return need(numberIn(box)); };
-    SkipOnError run;
-    if (run.test([&] { return number(aBox) != 0; }))
-        run.step([&] {
-            const double x = need(equations::affine::solve(number(aBox), number(bBox), number(kBox)));
-            setTextOf(solutionLabel, "x = " + f.numberText(x));
-        });
+    if (const auto x =
+            equations::affine::solve(program().numbers(), textOf(aBox), textOf(bBox), textOf(kBox)))
+        setTextOf(solutionLabel, "x = " + *x);
 }
 
 void Degree1Window::computeValue() {
-    const NumberFormat& f = program().numbers();
-    const auto a = numberIn(aBox);
-    const auto b = numberIn(bBox);
-    const auto x0 = numberIn(x0Box);
-    if (!a || !b || !x0)
-        return;
-    if (const auto y = equations::affine::valueAt(*a, *b, *x0))
-        setTextOf(valueLabel, f.numberText(*y));
+    if (const auto y =
+            equations::affine::valueAt(program().numbers(), textOf(aBox), textOf(bBox), textOf(x0Box)))
+        setTextOf(valueLabel, *y);
 }
 
 void Degree1Window::showVariation() {

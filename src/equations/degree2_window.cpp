@@ -237,7 +237,7 @@ void Degree2Window::factorise() {
 void Degree2Window::computeValue() {
     if (const auto value =
             trinomial::valueAt(program().numbers(), textOf(aBox), textOf(bBox), textOf(cBox), textOf(x0Box)))
-        setTextOf(valueAndRangeLabels[0], program().numbers().numberText(*value));
+        setTextOf(valueAndRangeLabels[0], *value);
 }
 
 // The arrows are a drawing: screen readers hear what they show, and find it on the button.

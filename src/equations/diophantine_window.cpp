@@ -185,6 +185,9 @@ void DiophantineWindow::findParticularSolution() {
     case diophantine::Particular::NoSolution:
         program().message(fromUtf8(diophantine::kNoSolutionMessage));
         break;
+    case diophantine::Particular::EveryPair:
+        program().message(fromUtf8(diophantine::kEveryPairMessage));
+        break;
     case diophantine::Particular::Nothing:
         break;
     }

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "probability/rules/whole_number.h"
 #include "shell/rules/number_format.h"
+
+#include <gmpxx.h>
 
 #include <optional>
 #include <string>
@@ -25,7 +26,7 @@ std::optional<std::string> factorial(const NumberFormat& fmt, std::string_view s
 std::optional<std::string> combinations(const NumberFormat& fmt, std::string_view n, std::string_view k);
 
 // The plain number text of an exact whole number as above; nothing beyond the largest double.
-std::optional<std::string> countText(const NumberFormat& fmt, const WholeNumber& count);
+std::optional<std::string> countText(const NumberFormat& fmt, const mpz_class& count);
 
 // The whole number a box holds once "Calculer" has tidied it: the plain number text of the absolute value
 // of the integer part of its leading number ("-5.7" -> "5", "abc" -> "0"). Nothing when that leading

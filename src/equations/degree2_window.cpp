@@ -247,7 +247,14 @@ void Degree2Window::factorise() {
 // The three steps share one reasoning, from the equation as the boxes hold it.
 void Degree2Window::explainSolver() {
     const trinomial::Boxes b = solverBoxes();
-    explain(trinomial::solverSteps(program().numbers(), b.a, b.b, b.c, b.k));
+    maths::Steps steps = trinomial::solverSteps(program().numbers(), b.a, b.b, b.c, b.k);
+    // The vertex and the canonical form complete the study of the trinomial.
+    for (maths::Line& line : trinomial::variationSteps(program().numbers(), b.a, b.b, b.c))
+        if (!steps.empty() && line.kind != maths::Line::Kind::Heading)
+            steps.push_back(std::move(line));
+        else if (!steps.empty())
+            steps.push_back(maths::heading("Forme canonique"));
+    explain(std::move(steps));
 }
 
 void Degree2Window::computeValue() {

@@ -169,7 +169,7 @@ const ControlRow kControls[] = {
      .announceAs = "Nombre de combinaisons : %1"},
     {.control = W::detailButton,
      .caption = "Détail",
-     .rect = {3255, 4770, 1095, 375},
+     .rect = {6300, 4770, 1095, 375},
      .accessibleName = "Détail du calcul",
      .handler = call(&W::showDetails)},
 };

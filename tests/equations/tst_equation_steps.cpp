@@ -85,7 +85,8 @@ private Q_SLOTS:
                                                     "x² + 2x + 1 = (x + 1)²"};
         QTest::newRow("complex") << QStringList{"1", "2", "5", "0"}
                                  << QStringList{"Δ = −16", "z₁ = −1 − i × 2", "z₂ = −1 + i × 2",
-                                                "Δ < 0 : le trinôme ne se factorise pas dans ℝ."};
+                                                "Δ < 0 : le trinôme ne se factorise pas dans ℝ ; dans ℂ, "
+                                                "x² + 2x + 5 = (x − z₁)(x − z₂)."};
         QTest::newRow("complex with a root")
             << QStringList{"2", "2", "1", "0"}
             << QStringList{"Δ = −4", "z₁ = −0,5 − i × 0,5", "z₂ = −0,5 + i × 0,5"};

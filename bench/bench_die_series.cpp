@@ -28,6 +28,8 @@
 #include <fstream>
 #include <vector>
 
+using numbers::NumberFormat;
+
 using namespace ui;
 
 namespace {

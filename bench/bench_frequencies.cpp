@@ -25,6 +25,8 @@
 #include <cstdlib>
 #include <vector>
 
+using numbers::NumberFormat;
+
 using namespace ui;
 
 namespace {

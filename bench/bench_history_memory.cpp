@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using numbers::NumberFormat;
+
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));

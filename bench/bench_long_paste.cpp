@@ -26,6 +26,8 @@
 #include <cstdio>
 #include <vector>
 
+using numbers::NumberFormat;
+
 using namespace ui;
 
 namespace {

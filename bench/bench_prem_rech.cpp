@@ -38,6 +38,8 @@
 #include <thread>
 #include <vector>
 
+using numbers::NumberFormat;
+
 using namespace ui;
 
 namespace {

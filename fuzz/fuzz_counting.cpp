@@ -8,6 +8,8 @@
 #include "primes/rules/sieve.h"
 #include "probability/rules/combinations.h"
 
+using numbers::NumberFormat;
+
 namespace {
 
 void combinations(const NumberFormat& fmt, FuzzInput& in) {

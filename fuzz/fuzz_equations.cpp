@@ -11,12 +11,14 @@
 #include "equations/rules/diophantine_steps.h"
 #include "equations/rules/trinomial.h"
 #include "equations/rules/trinomial_steps.h"
-#include "maths/rules/exact.h"
+#include "numbers/exact.h"
+
+using numbers::NumberFormat;
 
 namespace {
 namespace trinomial = equations::trinomial;
 namespace diophantine = equations::diophantine;
-using maths::exactValue;
+using numbers::exactValue;
 
 void affineRules(const NumberFormat& fmt, FuzzInput& in) {
     const std::string a(in.text());

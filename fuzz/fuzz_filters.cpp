@@ -7,6 +7,8 @@
 #include "equations/rules/affine.h"
 #include "shell/rules/filter_rules.h"
 
+using numbers::NumberFormat;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (char sep : {',', '.'}) {

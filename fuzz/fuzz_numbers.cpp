@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
+using numbers::NumberFormat;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (char sep : {',', '.'}) {

@@ -4,14 +4,14 @@
 
 #include "fuzz_input.h"
 
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 
 #include <cmath>
 #include <limits>
 
 // A number the program shows reads back: as a number near the one shown (within the rounding to
 // 15 significant digits), whose own text is the same text.
-inline void requireShownNumberReadsBack(const NumberFormat& fmt, double x) {
+inline void requireShownNumberReadsBack(const numbers::NumberFormat& fmt, double x) {
     if (!std::isfinite(x))
         return;
     const std::string text = fmt.numberText(x);
@@ -22,12 +22,12 @@ inline void requireShownNumberReadsBack(const NumberFormat& fmt, double x) {
     REQUIRE(std::fabs(*back - x) <= 5e-15 * std::fabs(x) + ulp + std::numeric_limits<double>::denorm_min());
     REQUIRE(fmt.numberText(*back) == text);
     // The signed-space text is read with the leading-number conversion.
-    const double lead = NumberFormat::leadingNumber(NumberFormat::signedSpaceText(x));
+    const double lead = numbers::NumberFormat::leadingNumber(numbers::NumberFormat::signedSpaceText(x));
     REQUIRE(lead == *back);
 }
 
 // A text the program wrote as a result reads back as a number, unless it is empty.
-inline void requireResultReadsBack(const NumberFormat& fmt, const std::string& text) {
+inline void requireResultReadsBack(const numbers::NumberFormat& fmt, const std::string& text) {
     if (text.empty())
         return;
     REQUIRE(fmt.toDouble(text).has_value());

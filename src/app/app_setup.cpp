@@ -18,6 +18,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using numbers::NumberFormat;
+
 void installFonts() {
     // The fonts are stored uncompressed in the program (see src/CMakeLists.txt) and handed to Qt
     // where they lie: reading them through a file would give Qt a copy of 1.3 MB to keep, while

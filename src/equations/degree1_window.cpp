@@ -5,11 +5,16 @@
 #include "equations/rules/affine.h"
 #include "equations/rules/affine_steps.h"
 #include "graphs/plotter.h"
+#include "numbers/skip_on_error.h"
 #include "shell/input_filters.h"
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/decorations.h"
+
+using numbers::need;
+using numbers::NumberFormat;
+using numbers::SkipOnError;
 
 namespace {
 using namespace ui;
@@ -171,7 +176,7 @@ graphs::PlotNumbers Degree1Window::plotNumbers() {
 }
 
 void Degree1Window::solve() {
-    const NumberFormat& f = program().numbers();
+    const numbers::NumberFormat& f = program().numbers();
     const std::string a = textOf(aBox), b = textOf(bBox), k = textOf(kBox);
     if (const auto x = equations::affine::solve(f, a, b, k))
         setTextOf(solutionLabel, "x = " + *x);
@@ -179,7 +184,7 @@ void Degree1Window::solve() {
 }
 
 void Degree1Window::computeValue() {
-    const NumberFormat& f = program().numbers();
+    const numbers::NumberFormat& f = program().numbers();
     const std::string a = textOf(aBox), b = textOf(bBox), x0 = textOf(x0Box);
     if (const auto y = equations::affine::valueAt(f, a, b, x0))
         setTextOf(valueLabel, *y);

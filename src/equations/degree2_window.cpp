@@ -247,18 +247,18 @@ void Degree2Window::factorise() {
 // The three steps share one reasoning, from the equation as the boxes hold it.
 void Degree2Window::explainSolver() {
     const trinomial::Boxes b = solverBoxes();
-    maths::Steps steps = trinomial::solverSteps(program().numbers(), b.a, b.b, b.c, b.k);
+    numbers::Steps steps = trinomial::solverSteps(program().numbers(), b.a, b.b, b.c, b.k);
     // The vertex and the canonical form complete the study of the trinomial.
-    for (maths::Line& line : trinomial::variationSteps(program().numbers(), b.a, b.b, b.c))
-        if (!steps.empty() && line.kind != maths::Line::Kind::Heading)
+    for (numbers::Line& line : trinomial::variationSteps(program().numbers(), b.a, b.b, b.c))
+        if (!steps.empty() && line.kind != numbers::Line::Kind::Heading)
             steps.push_back(std::move(line));
         else if (!steps.empty())
-            steps.push_back(maths::heading("Forme canonique"));
+            steps.push_back(numbers::heading("Forme canonique"));
     explain(std::move(steps));
 }
 
 void Degree2Window::computeValue() {
-    const NumberFormat& f = program().numbers();
+    const numbers::NumberFormat& f = program().numbers();
     const std::string a = textOf(aBox), b = textOf(bBox), c = textOf(cBox), x0 = textOf(x0Box);
     if (const auto value = trinomial::valueAt(f, a, b, c, x0))
         setTextOf(valueAndRangeLabels[0], *value);

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 
+using numbers::NumberFormat;
+
 // The keyboard cursor over the drawing: a dashed vertical line at its abscissa and a ring on the
 // point of the curve there. It is drawn over the surface, never into it, so the drawing keeps
 // only what the plot and the read-outs put there.

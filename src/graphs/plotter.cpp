@@ -7,6 +7,8 @@
 #include "shell/toolkit/drawing_surface.h"
 #include "shell/toolkit/list_box.h"
 
+using numbers::NumberFormat;
+
 namespace {
 using namespace ui;
 

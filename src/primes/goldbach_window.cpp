@@ -9,6 +9,8 @@
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 
+using numbers::NumberFormat;
+
 namespace {
 using namespace ui;
 using W = GoldbachWindow;

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primes/prime_search_window.h"
 
+#include "numbers/skip_on_error.h"
 #include "primes/prime_input.h"
 #include "primes/rules/parallel_search.h"
 #include "primes/rules/primality.h"
 #include "shell/program.h"
-#include "shell/rules/skip_on_error.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/fit_text.h"
@@ -15,6 +15,11 @@
 #include <span>
 #include <thread>
 #include <vector>
+
+using numbers::need;
+using numbers::NumberFormat;
+using numbers::SkipOnError;
+namespace checked = numbers::checked;
 
 namespace {
 using namespace ui;

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primes/sieve_window.h"
 
+#include "numbers/number_format.h"
 #include "primes/rules/sieve.h"
-#include "shell/rules/number_format.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/grid_keys.h"
 
 #include <vector>
+
+using numbers::NumberFormat;
 
 // The layout names the buttons out of the order of their numbers. Defined before the rows that
 // use them.

@@ -20,6 +20,8 @@
 #include <numeric>
 #include <vector>
 
+using numbers::NumberFormat;
+
 namespace {
 using namespace ui;
 using namespace probability;

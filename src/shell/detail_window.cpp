@@ -27,22 +27,22 @@ const std::vector<ControlRow> kControls = {
 // The lines laid out with their marks: headings in bold, a blank line before each but the first,
 // the radicand under its root sign overlined. The text is the lines' plain text exactly, so that a
 // copy or a screen reader gets what the rules wrote.
-void layOut(QPlainTextEdit& box, const maths::Steps& steps) {
+void layOut(QPlainTextEdit& box, const numbers::Steps& steps) {
     box.clear();
     QTextCursor cursor(box.document());
     bool first = true;
-    for (const maths::Line& line : steps) {
+    for (const numbers::Line& line : steps) {
         if (!first) {
-            if (line.kind == maths::Line::Kind::Heading)
+            if (line.kind == numbers::Line::Kind::Heading)
                 cursor.insertBlock();
             cursor.insertBlock();
         }
         first = false;
         QTextCharFormat plain;
-        plain.setFontWeight(line.kind == maths::Line::Kind::Heading ? QFont::Bold : QFont::Normal);
-        for (const maths::Run& run : line.runs) {
-            const QString text = QString::fromStdString(maths::plainText(maths::Line{.runs = {run}}));
-            if (run.mark == maths::Run::Mark::Root && text.startsWith(QStringLiteral("√"))) {
+        plain.setFontWeight(line.kind == numbers::Line::Kind::Heading ? QFont::Bold : QFont::Normal);
+        for (const numbers::Run& run : line.runs) {
+            const QString text = QString::fromStdString(numbers::plainText(numbers::Line{.runs = {run}}));
+            if (run.mark == numbers::Run::Mark::Root && text.startsWith(QStringLiteral("√"))) {
                 QTextCharFormat over = plain;
                 over.setFontOverline(true);
                 cursor.insertText(QStringLiteral("√"), plain);
@@ -85,9 +85,9 @@ void DetailWindow::sourceExplained(Form& source) {
 }
 
 void DetailWindow::showSteps() {
-    maths::Steps steps = m_source ? m_source->explanation() : maths::Steps{};
+    numbers::Steps steps = m_source ? m_source->explanation() : numbers::Steps{};
     if (steps.empty())
-        steps.push_back(maths::step("Aucun calcul pour l'instant : faites un calcul dans la fenêtre, "
-                                    "son détail s'écrira ici."));
+        steps.push_back(numbers::step("Aucun calcul pour l'instant : faites un calcul dans la fenêtre, "
+                                      "son détail s'écrira ici."));
     layOut(get(stepsBox), steps);
 }

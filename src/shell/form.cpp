@@ -180,7 +180,7 @@ void Form::announce(const QString& phrase) {
     ui::announcerOf(&window())->say(phrase);
 }
 
-void Form::explain(maths::Steps steps) {
+void Form::explain(numbers::Steps steps) {
     if (steps.empty())
         return;
     m_explanation = std::move(steps);

@@ -5,7 +5,7 @@
 #include "shell/toolkit/description.h"
 #include "shell/toolkit/form_window.h"
 
-#include "maths/rules/steps.h"
+#include "numbers/steps.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,7 +20,7 @@ class Program;
 // One window of the program, for the whole run. Its window-level values are members of the
 // concrete form and live as long as it does; its controls are built from its description when
 // first needed and destroyed when the pupil closes the window, to be built afresh at the next use.
-class Form : public QObject {
+class Form : public QObject, public ui::HandlerTarget {
 public:
     // The toolkit's controls, as the windows name them in their typed names (ui::Ref<Button>).
     using Button = ui::Button;
@@ -92,8 +92,8 @@ public:
 
     // The reasoning behind the window's last computation; the details window follows it when it
     // shows this window's reasoning. No steps (the boxes did not hold numbers) keep the last ones.
-    void explain(maths::Steps steps);
-    const maths::Steps& explanation() const { return m_explanation; }
+    void explain(numbers::Steps steps);
+    const numbers::Steps& explanation() const { return m_explanation; }
     // "Détail" and F1: the details window shows this window's reasoning.
     void showDetails();
     static std::string toUtf8(const QString& text) { return text.toStdString(); }
@@ -119,5 +119,5 @@ private:
     QPointer<FormWindow> m_window;
     // Windows already closed whose widgets may still be on the call stack of a suspended handler.
     std::vector<QPointer<FormWindow>> m_discarded;
-    maths::Steps m_explanation;
+    numbers::Steps m_explanation;
 };

@@ -33,7 +33,7 @@ const FontSpec kBig{.points = 12, .bold = true};
 
 // A button or menu entry that shows the window of that name.
 Handler opens(const char* name, bool modal = false) {
-    return [name, modal](Form& form) { static_cast<W&>(form).showWindow(name, modal); };
+    return [name, modal](ui::HandlerTarget& target) { static_cast<W&>(target).showWindow(name, modal); };
 }
 
 const ControlRow kControls[] = {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 #include "shell/services.h"
 
 #include <QString>
@@ -20,7 +20,7 @@ class Form;
 class Program {
 public:
     struct Services {
-        NumberFormat numbers;
+        numbers::NumberFormat numbers;
         std::unique_ptr<Dialogs> dialogs;
         std::unique_ptr<Pump> pump;
         std::unique_ptr<Draws> draws;
@@ -58,7 +58,7 @@ public:
     void windowClosedByPupil();
     bool steppedTime() const { return m_services.steppedTime; }
 
-    const NumberFormat& numbers() const { return m_services.numbers; }
+    const numbers::NumberFormat& numbers() const { return m_services.numbers; }
     Dialogs& dialogs() { return *m_services.dialogs; }
     Pump& pump() { return *m_services.pump; }
     Draws& draws() { return *m_services.draws; }

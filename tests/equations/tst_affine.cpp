@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+using numbers::NumberFormat;
+
 namespace affine = equations::affine;
 using namespace exactcheck;
 

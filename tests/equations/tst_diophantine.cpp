@@ -10,6 +10,8 @@
 #include <numeric>
 #include <optional>
 
+using numbers::NumberFormat;
+
 namespace diophantine = equations::diophantine;
 using diophantine::Boxes;
 using diophantine::Particular;

@@ -8,12 +8,14 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using numbers::NumberFormat;
+
 namespace {
 
-QStringList lines(const maths::Steps& steps) {
+QStringList lines(const numbers::Steps& steps) {
     QStringList out;
-    for (const maths::Line& line : steps)
-        out << QString::fromStdString(maths::plainText(line));
+    for (const numbers::Line& line : steps)
+        out << QString::fromStdString(numbers::plainText(line));
     return out;
 }
 
@@ -26,7 +28,7 @@ class TestEquationSteps : public QObject {
 private Q_SLOTS:
     // The marks read in plain text as they are written by hand.
     void plainTextOfMarks() {
-        using namespace maths;
+        using namespace numbers;
         Line line = step("Δ = b");
         line << exponent("2") << " ; 10" << exponent("-3") << " ; x" << exponent("k+1") << " ; " << root("32")
              << " ; " << root("2x + 1") << " ; " << fraction("−b", "2a") << " ; " << fraction("3", "4")

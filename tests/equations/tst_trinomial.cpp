@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/rules/trinomial.h"
 #include "exact_fractions.h"
-#include "maths/rules/exact.h"
+#include "numbers/exact.h"
 
 #include <QTest>
 
 #include <cmath>
 #include <limits>
 #include <string>
+
+using numbers::NumberFormat;
 
 using namespace equations::trinomial;
 
@@ -117,7 +119,7 @@ private Q_SLOTS:
             discriminant(fmt, boxes, memory, view);
             QCOMPARE(memory.typedA, boxes.a);
             QCOMPARE(memory.typedB, boxes.b);
-            QCOMPARE(memory.constantTerm ? maths::plainText(fmt, *memory.constantTerm) : std::string(),
+            QCOMPARE(memory.constantTerm ? numbers::plainText(fmt, *memory.constantTerm) : std::string(),
                      under(sep, constantTerm));
             QCOMPARE(view.discriminant, under(sep, delta));
             QVERIFY(view.solutionsShown);

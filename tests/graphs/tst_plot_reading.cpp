@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphs/rules/plot_description.h"
 #include "graphs/rules/read_cursor.h"
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 
 #include <QTest>
 
 #include <cmath>
+
+using numbers::NumberFormat;
 
 using graphs::ReadCursor;
 

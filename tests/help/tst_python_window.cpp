@@ -30,6 +30,8 @@
 #include <string>
 #include <vector>
 
+using numbers::NumberFormat;
+
 using namespace ui;
 
 namespace {

@@ -2,29 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primes/rules/divisor_table.h"
 #include "primes/rules/primality.h"
+#include "rules/reference_primality.h"
 
 #include <QTest>
 
 #include <vector>
 
 namespace {
-
-// The test as the listing writes it, with the processor's division: its verdict and the number
-// of passes it makes.
-bool byDivision(std::int32_t n, int& passes) {
-    passes = 0;
-    if (n < 2)
-        return false;
-    if (n == 2 || n == 3 || n == 5 || n == 7 || n == 11 || n == 13)
-        return true;
-    const auto r = std::int32_t(roundHalfEven(std::sqrt(double(n)) / 6 + 1));
-    for (std::int32_t i = 1; i <= r; ++i) {
-        ++passes;
-        if (n % 2 == 0 || n % 3 == 0 || n % (6 * i - 1) == 0 || n % (6 * i + 1) == 0)
-            return false;
-    }
-    return true;
-}
 
 std::vector<std::int32_t> numbersToCheck() {
     std::vector<std::int32_t> numbers;
@@ -66,7 +50,7 @@ private Q_SLOTS:
         QCOMPARE(primes::divisionPath(), wanted);
         for (const std::int32_t n : numbersToCheck()) {
             int expected = 0;
-            const bool verdict = byDivision(n, expected);
+            const bool verdict = reference::isPrimeAsListed(n, expected);
             int calls = 0;
             if (primes::isPrime(n, [&] { ++calls; }) != verdict || calls != expected)
                 QFAIL(qPrintable(

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primes/rules/primality.h"
+#include "rules/reference_primality.h"
 
 #include <QTest>
 
@@ -23,19 +24,8 @@ private Q_SLOTS:
     }
 
     void largestThirtyTwoBitNumbers() {
-        // Trial division by every odd number up to the root, independent of the 6i +- 1 scheme.
-        auto slow = [](std::int32_t n) {
-            if (n < 2)
-                return false;
-            if (n % 2 == 0)
-                return n == 2;
-            for (std::int64_t d = 3; d * d <= n; d += 2)
-                if (n % d == 0)
-                    return false;
-            return true;
-        };
         for (std::int32_t n = 2147483647; n > 2147483647 - 3000; --n)
-            QCOMPARE(primes::isPrime(n), slow(n));
+            QCOMPARE(primes::isPrime(n), reference::isPrime(n));
         // Squares of primes just below the 32-bit limit: the loop must reach the root.
         QVERIFY(!primes::isPrime(46337 * 46337));
         QVERIFY(!primes::isPrime(46327 * 46337));
@@ -56,19 +46,6 @@ private Q_SLOTS:
     // The test step for step as the listing writes it: the same verdict after the same number of
     // passes, whatever shortcuts the fast one takes.
     void passesAsTheListingDoes() {
-        auto listing = [](std::int32_t n, int& passes) {
-            if (n == 0 || n == 1)
-                return false;
-            if (n == 2 || n == 3 || n == 5 || n == 7 || n == 11 || n == 13)
-                return true;
-            const auto r = std::int32_t(roundHalfEven(std::sqrt(double(n)) / 6 + 1));
-            for (std::int32_t i = 1; i <= r; ++i) {
-                ++passes;
-                if (n % 2 == 0 || n % 3 == 0 || n % (6 * i - 1) == 0 || n % (6 * i + 1) == 0)
-                    return false;
-            }
-            return true;
-        };
         std::vector<std::int32_t> numbers;
         for (std::int32_t n = 0; n < 100000; ++n)
             numbers.push_back(n);
@@ -79,7 +56,7 @@ private Q_SLOTS:
         for (const std::int32_t n : numbers) {
             int expected = 0;
             int calls = 0;
-            const bool verdict = listing(n, expected);
+            const bool verdict = reference::isPrimeAsListed(n, expected);
             if (primes::isPrime(n, [&] { ++calls; }) != verdict || calls != expected)
                 QFAIL(qPrintable(
                     QStringLiteral("%1: %2 passes instead of %3").arg(n).arg(calls).arg(expected)));

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primes/rules/sieve.h"
+#include "rules/reference_primality.h"
 
 #include <QTest>
 
@@ -8,15 +9,6 @@
 #include <set>
 
 namespace {
-// Trial division by every number below n, independent of the sieve.
-bool isPrime(int n) {
-    if (n < 2)
-        return false;
-    for (int d = 2; d < n; ++d)
-        if (n % d == 0)
-            return false;
-    return true;
-}
 
 std::set<int> marksOf(std::initializer_list<int> numbers) {
     std::set<int> marked;
@@ -85,7 +77,7 @@ private Q_SLOTS:
         const std::set<int> left = unmarkedBetween1And250(marksOf({1, 2, 3, 5, 7, 11, 13}));
         std::set<int> primes;
         for (int k = 1; k <= 250; ++k)
-            if (isPrime(k))
+            if (reference::isPrime(k))
                 primes.insert(k);
         QCOMPARE(left, primes);
         QCOMPARE(int(left.size()), 53);
@@ -97,7 +89,7 @@ private Q_SLOTS:
         const std::set<int> afterSeven = marksOf({1, 2, 3, 5, 7});
         std::set<int> composites;
         for (int k : unmarkedBetween1And250(afterSeven))
-            if (!isPrime(k))
+            if (!reference::isPrime(k))
                 composites.insert(k);
         QCOMPARE(composites, (std::set<int>{121, 143, 169, 187, 209, 221, 247}));
         std::set<int> byEleven;
@@ -118,7 +110,7 @@ private Q_SLOTS:
         const std::set<int> marked = marksOf({1, 2, 3, 5, 7, 11, 13});
         for (int n : {4, 6, 8, 9, 10, 12, 14, 15, 16, 17, 18})
             for (int m = n; m <= 250; m += n)
-                if (m != n || !isPrime(n))
+                if (m != n || !reference::isPrime(n))
                     QVERIFY2(marked.count(m), qPrintable(QStringLiteral("%1 for %2").arg(m).arg(n)));
     }
 };

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "rules/reference_primality.h"
 #include "test_program.h"
 
 #include "primes/rules/sieve.h"
@@ -41,15 +42,6 @@ const std::pair<const char*, const char*> kColumn[] = {
 // The numbers that are neither 1 nor 2, 3, 5, 7, 11, 13.
 const int kInactive[] = {4, 6, 8, 9, 10, 12, 14, 15, 16, 17, 18};
 
-// Trial division by every number below n, independent of the window.
-bool isPrime(int n) {
-    if (n < 2)
-        return false;
-    for (int d = 2; d < n; ++d)
-        if (n % d == 0)
-            return false;
-    return true;
-}
 } // namespace
 
 class TestSieveWindow : public QObject {
@@ -85,7 +77,7 @@ class TestSieveWindow : public QObject {
     static std::set<int> primesUpTo250() {
         std::set<int> primes;
         for (int k = 1; k <= 250; ++k)
-            if (isPrime(k))
+            if (reference::isPrime(k))
                 primes.insert(k);
         return primes;
     }

@@ -4,12 +4,14 @@
 
 #include <QTest>
 
+using numbers::NumberFormat;
+
 namespace {
 
-QStringList lines(const maths::Steps& steps) {
+QStringList lines(const numbers::Steps& steps) {
     QStringList out;
-    for (const maths::Line& line : steps)
-        out << QString::fromStdString(maths::plainText(line));
+    for (const numbers::Line& line : steps)
+        out << QString::fromStdString(numbers::plainText(line));
     return out;
 }
 

@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+using numbers::NumberFormat;
+
 using namespace probability;
 
 namespace {

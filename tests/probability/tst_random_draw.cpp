@@ -7,6 +7,8 @@
 
 #include <limits>
 
+using numbers::NumberFormat;
+
 using namespace probability;
 
 namespace {

@@ -50,6 +50,8 @@
 // NS_SANITIZED_BUILD there), while its header ships with every g++.
 #ifdef NS_SANITIZED_BUILD
 #include <sanitizer/common_interface_defs.h>
+
+using numbers::NumberFormat;
 #endif
 
 using namespace ui;

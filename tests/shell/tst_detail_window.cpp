@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QClipboard>
 
+using numbers::NumberFormat;
+
 using namespace ui;
 
 class TestDetailWindow : public QObject {
@@ -46,7 +48,7 @@ private Q_SLOTS:
         QCOMPARE(w.form.get(Degree1Window::solutionLabel).caption(), QStringLiteral("x = 3,32"));
         // A blank line before every heading but the first.
         QString expected = QString::fromStdString(
-            maths::plainText(equations::affine::solveSteps(NumberFormat(','), "8", "-15", "11,6")));
+            numbers::plainText(equations::affine::solveSteps(NumberFormat(','), "8", "-15", "11,6")));
         expected.chop(1);
         QCOMPARE(detailText(w.tp), expected);
 

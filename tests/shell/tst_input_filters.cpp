@@ -19,7 +19,7 @@ public:
     FilteredBox(Program& p, boxFilters::Filter f)
         : Form(p, description)
         , filter(f) {}
-    void Text1_Change() {
+    void filterText() {
         ++changes;
         boxFilters::apply(*this, Text1, filter);
     }
@@ -31,7 +31,7 @@ public:
     static const ui::WindowDescription description;
 };
 const ui::ControlRow FilteredBox::controls[] = {
-    {.control = Text1, .rect = {0, 0, 1500, 300}, .handler = ui::call(&FilteredBox::Text1_Change)}};
+    {.control = Text1, .rect = {0, 0, 1500, 300}, .handler = ui::call(&FilteredBox::filterText)}};
 const ui::WindowDescription FilteredBox::description{.name = "FilteredBox",
                                                      .border = FormWindow::Border::FixedSingle,
                                                      .width = 1500,
@@ -127,7 +127,7 @@ private Q_SLOTS:
         form.box().blockSignals(true);
         form.box().setText(QStringLiteral("5a"));
         form.box().blockSignals(false);
-        form.Text1_Change();
+        form.filterText();
         QVERIFY(typedInto.isNull());
         QCOMPARE(int(tp.dialogs.shown.size()), 1);
         // The handler went on in the window rebuilt, hidden, as any access by code does.

@@ -5,6 +5,8 @@
 #include "app/app_setup.h"
 #include "app/window_catalog.h"
 
+using numbers::NumberFormat;
+
 TestProgram::TestProgram(char decimalSeparator)
     : TestProgram(decimalSeparator, std::make_unique<ScriptedDialogs>(), std::make_unique<TestPump>(),
                   std::make_unique<SequenceDraws>()) {}

@@ -2,31 +2,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/rules/affine.h"
 
-#include "maths/rules/exact.h"
+#include "numbers/exact.h"
+
+using numbers::NumberFormat;
 
 namespace equations::affine {
 
 std::optional<std::string> solve(const NumberFormat& fmt, std::string_view a, std::string_view b,
                                  std::string_view k) {
-    const auto va = maths::exactValue(fmt, a);
-    const auto vb = maths::exactValue(fmt, b);
-    const auto vk = maths::exactValue(fmt, k);
+    const auto va = numbers::exactValue(fmt, a);
+    const auto vb = numbers::exactValue(fmt, b);
+    const auto vk = numbers::exactValue(fmt, k);
     if (!va || !vb || !vk || *va == 0)
         return std::nullopt;
-    return maths::twoDecimalsText(fmt, (*vk - *vb) / *va);
+    return numbers::twoDecimalsText(fmt, (*vk - *vb) / *va);
 }
 
 std::optional<std::string> valueAt(const NumberFormat& fmt, std::string_view a, std::string_view b,
                                    std::string_view x0) {
-    const auto va = maths::exactValue(fmt, a);
-    const auto vb = maths::exactValue(fmt, b);
-    const auto x = maths::exactValue(fmt, x0);
+    const auto va = numbers::exactValue(fmt, a);
+    const auto vb = numbers::exactValue(fmt, b);
+    const auto x = numbers::exactValue(fmt, x0);
     if (!va || !vb || !x || *va == 0)
         return std::nullopt;
     const mpq_class y = *vb + *va * *x;
-    if (!maths::withinDoubles(y))
+    if (!numbers::withinDoubles(y))
         return std::nullopt;
-    return maths::plainText(fmt, y);
+    return numbers::plainText(fmt, y);
 }
 
 Arrow arrowFor(double a) {

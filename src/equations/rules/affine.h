@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 
 #include <optional>
 #include <string>
@@ -16,12 +16,12 @@ namespace equations::affine {
 
 // The text of the solution of f(x) = k, (k − b) / a, rounded to two decimals (a tie to the even
 // digit); nothing when a text is not a number, a is 0 or the result is beyond the doubles.
-std::optional<std::string> solve(const NumberFormat& fmt, std::string_view a, std::string_view b,
+std::optional<std::string> solve(const numbers::NumberFormat& fmt, std::string_view a, std::string_view b,
                                  std::string_view k);
 
 // The text of f(x0) = b + a·x0, not rounded; nothing when a text is not a number, a is 0 (the
 // constant function is refused here too) or the value is beyond the doubles.
-std::optional<std::string> valueAt(const NumberFormat& fmt, std::string_view a, std::string_view b,
+std::optional<std::string> valueAt(const numbers::NumberFormat& fmt, std::string_view a, std::string_view b,
                                    std::string_view x0);
 
 // The arrow of the table of variation, in window twips (start point first).
@@ -37,6 +37,6 @@ Arrow arrowFor(double a);
 // The longest leading part of the text that the strict number conversion reads (the whole text
 // when it is a number, an empty text when no beginning of it is): what the trim-to-number filter
 // of the coefficient boxes keeps.
-std::string longestNumberPrefix(const NumberFormat& fmt, std::string_view text);
+std::string longestNumberPrefix(const numbers::NumberFormat& fmt, std::string_view text);
 
 } // namespace equations::affine

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/rules/affine_steps.h"
 
-#include "maths/rules/exact.h"
+#include "numbers/exact.h"
 
 namespace equations::affine {
 
-using namespace maths;
+using namespace numbers;
 
 namespace {
 

@@ -3,13 +3,19 @@
 #include "equations/rules/diophantine.h"
 
 #include "equations/rules/bezout.h"
-#include "maths/rules/exact.h"
-#include "shell/rules/skip_on_error.h"
+#include "numbers/exact.h"
+#include "numbers/skip_on_error.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+
+using numbers::need;
+using numbers::NumberFormat;
+namespace checked = numbers::checked;
+using numbers::SkipOnError;
+using numbers::StepFailed;
 
 namespace equations::diophantine {
 
@@ -41,7 +47,7 @@ constexpr long kSearchBound = 100;
 } // namespace
 
 std::optional<mpz_class> wholeNumber(const NumberFormat& fmt, const std::string& text) {
-    const auto value = maths::exactValue(fmt, text);
+    const auto value = numbers::exactValue(fmt, text);
     if (!value || value->get_den() != 1)
         return std::nullopt;
     return mpz_class(value->get_num());

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 
 #include <gmpxx.h>
 
@@ -53,7 +53,7 @@ void resetOnEdit(View& view);
 // Returns d, 0 when a box is empty or there is no divisor (a = b = 0).
 //
 // The window writes the boxes first (their change handlers reset it) and then shows the view.
-double simplify(const NumberFormat& fmt, Boxes& boxes, View& view);
+double simplify(const numbers::NumberFormat& fmt, Boxes& boxes, View& view);
 
 inline constexpr std::string_view kEveryPairMessage =
     "Tous les couples d'entiers (x ; y) sont solutions : 0x + 0y = 0 quels que soient x et y";
@@ -66,7 +66,7 @@ enum class Particular {
 };
 
 // The value of a text that is a whole number, of any size; nothing for any other text («2,5»).
-std::optional<mpz_class> wholeNumber(const NumberFormat& fmt, const std::string& text);
+std::optional<mpz_class> wholeNumber(const numbers::NumberFormat& fmt, const std::string& text);
 
 // One solution of a·x + b·y = c. For c = 0 it is (0, 0); for a = 0 it is (1, c) and for b = 0
 // (c, 1), each when it solves the equation (the simplification has made the other coefficient 1
@@ -81,11 +81,11 @@ struct Solution {
 std::optional<Solution> onePair(const mpz_class& a, const mpz_class& b, const mpz_class& c);
 
 // "Solutions particulieres": the pair of onePair, or what the window says instead.
-Particular particularSolution(const NumberFormat& fmt, const Boxes& boxes, View& view);
+Particular particularSolution(const numbers::NumberFormat& fmt, const Boxes& boxes, View& view);
 
 // "Solution générale". Does nothing while a box is empty. Shows the two general lines: b as typed,
 // −a, and x0 and y0 read back from their labels, each after "*k +" when positive, after "*k" when
 // negative (its text carries the minus sign) and left out when zero.
-void generalSolution(const NumberFormat& fmt, const Boxes& boxes, View& view);
+void generalSolution(const numbers::NumberFormat& fmt, const Boxes& boxes, View& view);
 
 } // namespace equations::diophantine

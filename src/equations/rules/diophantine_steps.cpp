@@ -6,7 +6,7 @@
 
 namespace equations::diophantine {
 
-using namespace maths;
+using namespace numbers;
 
 namespace {
 

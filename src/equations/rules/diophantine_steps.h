@@ -3,13 +3,13 @@
 #pragma once
 
 #include "equations/rules/diophantine.h"
-#include "maths/rules/steps.h"
+#include "numbers/steps.h"
 
 // The reasoning of the diophantine window, a·x + b·y = c in whole numbers: the table of Euclid's
 // algorithm, Bézout's coefficients from it, the particular solution the window shows, the
 // general solution, each checked by substitution. Nothing while a box is not a whole number.
 namespace equations::diophantine {
 
-maths::Steps solutionSteps(const NumberFormat& fmt, const Boxes& boxes);
+numbers::Steps solutionSteps(const numbers::NumberFormat& fmt, const Boxes& boxes);
 
 } // namespace equations::diophantine

@@ -2,9 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/rules/trinomial.h"
 
-#include "maths/rules/exact.h"
-#include "maths/rules/surd.h"
-#include "shell/rules/skip_on_error.h"
+#include "numbers/exact.h"
+#include "numbers/skip_on_error.h"
+#include "numbers/surd.h"
+
+using numbers::need;
+using numbers::NumberFormat;
+namespace checked = numbers::checked;
+using numbers::SkipOnError;
+using numbers::StepFailed;
 
 namespace equations::trinomial {
 
@@ -17,7 +23,7 @@ double number(const NumberFormat& fmt, const std::string& text) {
 
 // The exact value of a text, or the failure of the statement that needs it.
 mpq_class exact(const NumberFormat& fmt, const std::string& text) {
-    return need(maths::exactValue(fmt, text));
+    return need(numbers::exactValue(fmt, text));
 }
 
 mpq_class divided(const mpq_class& numerator, const mpq_class& denominator) {
@@ -28,14 +34,14 @@ mpq_class divided(const mpq_class& numerator, const mpq_class& denominator) {
 
 // The text of a solution rounded to two decimals; beyond the doubles the statement fails.
 std::string rounded(const NumberFormat& fmt, const mpq_class& value) {
-    return need(maths::twoDecimalsText(fmt, value));
+    return need(numbers::twoDecimalsText(fmt, value));
 }
-std::string rounded(const NumberFormat& fmt, const maths::Surd& value) {
-    return rounded(fmt, maths::roundToDecimals(value, 2));
+std::string rounded(const NumberFormat& fmt, const numbers::Surd& value) {
+    return rounded(fmt, numbers::roundToDecimals(value, 2));
 }
 
 // (p ± √Δ) / (2a) as one exact number.
-maths::Surd quotient(const maths::Surd& numerator, const mpq_class& twiceA) {
+numbers::Surd quotient(const numbers::Surd& numerator, const mpq_class& twiceA) {
     if (twiceA == 0)
         throw StepFailed{};
     return numerator / twiceA;
@@ -56,9 +62,9 @@ void discriminant(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, V
     run.step([&] {
         const mpq_class delta =
             discriminantOf(exact(fmt, memory.typedA), exact(fmt, memory.typedB), need(memory.constantTerm));
-        if (!maths::withinDoubles(delta))
+        if (!numbers::withinDoubles(delta))
             throw StepFailed{};
-        view.discriminant = maths::signKeepingText(fmt, delta);
+        view.discriminant = numbers::signKeepingText(fmt, delta);
         memory.discriminantText = view.discriminant;
         memory.discriminant = delta;
     });
@@ -80,7 +86,7 @@ void solutions(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View
     };
     const auto twiceA = [&]() -> mpq_class { return 2 * exact(fmt, memory.typedA); };
     const auto minusB = [&]() -> mpq_class { return -exact(fmt, memory.typedB); };
-    const auto root = [&] { return maths::squareRoot(delta()); };
+    const auto root = [&] { return numbers::squareRoot(delta()); };
     // The three cases are tested one after the other, not as alternatives: when the discriminant
     // is not a number every test fails, and so every case runs.
     if (run.test([&] { return delta() == 0; })) {
@@ -95,7 +101,7 @@ void solutions(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View
     if (run.test([&] { return delta() < 0; })) {
         const auto complexRoot = [&](const char* sign) {
             const std::string real = rounded(fmt, divided(minusB(), twiceA()));
-            const std::string imaginary = rounded(fmt, quotient(maths::squareRoot(-delta()), twiceA()));
+            const std::string imaginary = rounded(fmt, quotient(numbers::squareRoot(-delta()), twiceA()));
             return real + sign + imaginary;
         };
         run.step([&] { view.first = complexRoot(" - i* "); });
@@ -132,16 +138,16 @@ void factorise(const NumberFormat& fmt, const std::string& typedA, View& view) {
 
 std::optional<std::string> valueAt(const NumberFormat& fmt, const std::string& a, const std::string& b,
                                    const std::string& c, const std::string& x0) {
-    const auto va = maths::exactValue(fmt, a);
-    const auto vb = maths::exactValue(fmt, b);
-    const auto vc = maths::exactValue(fmt, c);
-    const auto x = maths::exactValue(fmt, x0);
+    const auto va = numbers::exactValue(fmt, a);
+    const auto vb = numbers::exactValue(fmt, b);
+    const auto vc = numbers::exactValue(fmt, c);
+    const auto x = numbers::exactValue(fmt, x0);
     if (!va || !vb || !vc || !x)
         return std::nullopt;
     const mpq_class value = (*va * *x + *vb) * *x + *vc;
-    if (!maths::withinDoubles(value))
+    if (!numbers::withinDoubles(value))
         return std::nullopt;
-    return maths::plainText(fmt, value);
+    return numbers::plainText(fmt, value);
 }
 
 Variation variationOf(const NumberFormat& fmt, const std::string& a, const std::string& b,
@@ -163,9 +169,9 @@ Variation variationOf(const NumberFormat& fmt, const std::string& a, const std::
         run.step([&] { result.arrows = Variation::Arrows::UpThenDown; });
     run.step([&] {
         const mpq_class vertex = divided(-exact(fmt, b), 2 * exact(fmt, a));
-        if (!maths::withinDoubles(vertex))
+        if (!numbers::withinDoubles(vertex))
             throw StepFailed{};
-        result.vertex = maths::plainText(fmt, vertex);
+        result.vertex = numbers::plainText(fmt, vertex);
     });
     return result;
 }

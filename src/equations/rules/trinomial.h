@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 
 #include <gmpxx.h>
 
@@ -49,16 +49,16 @@ struct View {
 // sign, so that the number of solutions shown always agrees with it; the solutions are those of the
 // exact discriminant behind that text, each rounded to two decimals (ties to the even digit).
 mpq_class discriminantOf(const mpq_class& a, const mpq_class& b, const mpq_class& c); // b² − 4ac
-void discriminant(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view);
-void solutions(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view);
+void discriminant(const numbers::NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view);
+void solutions(const numbers::NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view);
 // Writes a(x - s1)(x - s2) from the solutions shown, `typedA` being a as typed. Complex solutions
 // are not numbers and are copied as they stand; a zero solution leaves the factorisation alone.
-void factorise(const NumberFormat& fmt, const std::string& typedA, View& view);
+void factorise(const numbers::NumberFormat& fmt, const std::string& typedA, View& view);
 
 // The text of f(x0) = a·x0² + b·x0 + c, exactly, not rounded; nothing when a text is not a number or
 // the value is beyond the doubles.
-std::optional<std::string> valueAt(const NumberFormat& fmt, const std::string& a, const std::string& b,
-                                   const std::string& c, const std::string& x0);
+std::optional<std::string> valueAt(const numbers::NumberFormat& fmt, const std::string& a,
+                                   const std::string& b, const std::string& c, const std::string& x0);
 
 // The table of variation: which way the arrows point and the abscissa of the vertex, -b / 2a, exact.
 struct Variation {
@@ -66,7 +66,7 @@ struct Variation {
     std::optional<Arrows> arrows;      // nothing: the arrows stay where they are
     std::optional<std::string> vertex; // nothing: the vertex label keeps its text
 };
-Variation variationOf(const NumberFormat& fmt, const std::string& a, const std::string& b,
+Variation variationOf(const numbers::NumberFormat& fmt, const std::string& a, const std::string& b,
                       const std::string& c);
 
 } // namespace equations::trinomial

@@ -3,11 +3,11 @@
 #include "equations/rules/trinomial_steps.h"
 
 #include "equations/rules/trinomial.h"
-#include "maths/rules/exact.h"
+#include "numbers/exact.h"
 
 namespace equations::trinomial {
 
-using namespace maths;
+using namespace numbers;
 
 namespace {
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "maths/rules/steps.h"
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
+#include "numbers/steps.h"
 
 #include <string_view>
 
@@ -12,15 +12,15 @@ namespace equations::trinomial {
 
 // f(x) = k: Δ = b² − 4ac with the numbers put in, the solutions (−b ± √Δ)/(2a) simplified (real
 // or complex), the factorised form. Nothing when a text is not a number.
-maths::Steps solverSteps(const NumberFormat& fmt, std::string_view a, std::string_view b, std::string_view c,
-                         std::string_view k);
+numbers::Steps solverSteps(const numbers::NumberFormat& fmt, std::string_view a, std::string_view b,
+                           std::string_view c, std::string_view k);
 
 // f(x0) with the numbers put in.
-maths::Steps valueSteps(const NumberFormat& fmt, std::string_view a, std::string_view b, std::string_view c,
-                        std::string_view x0);
+numbers::Steps valueSteps(const numbers::NumberFormat& fmt, std::string_view a, std::string_view b,
+                          std::string_view c, std::string_view x0);
 
 // α = −b/(2a), β = f(α), the canonical form and the variations.
-maths::Steps variationSteps(const NumberFormat& fmt, std::string_view a, std::string_view b,
-                            std::string_view c);
+numbers::Steps variationSteps(const numbers::NumberFormat& fmt, std::string_view a, std::string_view b,
+                              std::string_view c);
 
 } // namespace equations::trinomial

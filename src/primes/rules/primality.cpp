@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primes/rules/primality.h"
 
+using numbers::roundHalfEven;
+
 namespace primes {
 
 std::int32_t largestDivisorUpToRoot(std::int32_t n) {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "numbers/rounding.h"
 #include "primes/rules/divisor_table.h"
-#include "shell/rules/rounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,7 +36,7 @@ template <class PumpFn> bool isPrime(std::int32_t n, PumpFn&& pump) {
     pumpPasses(pump, 1);
     if (n % 2 == 0 || n % 3 == 0 || n % 5 == 0 || n % 7 == 0)
         return false;
-    const auto passes = std::int32_t(roundHalfEven(std::sqrt(double(n)) / 6 + 1));
+    const auto passes = std::int32_t(numbers::roundHalfEven(std::sqrt(double(n)) / 6 + 1));
     // The other passes divide by multiplication, several divisors at a time; the pump is then
     // called once for each pass made, up to the one that found a divisor.
     const int found = firstDividingPass(std::uint32_t(n), 2, passes);

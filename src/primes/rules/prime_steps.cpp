@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primes/rules/prime_steps.h"
 
-#include "maths/rules/exact.h"
+#include "numbers/exact.h"
 
 #include <cmath>
 #include <string>
@@ -10,7 +10,7 @@
 
 namespace primes {
 
-using namespace maths;
+using namespace numbers;
 
 namespace {
 

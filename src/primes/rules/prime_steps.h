@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "maths/rules/steps.h"
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
+#include "numbers/steps.h"
 
 #include <cstdint>
 
@@ -12,14 +12,14 @@ namespace primes {
 
 // Trial division: the divisors tried up to √n, the first one that divides n or «aucun diviseur
 // jusqu'à √97 ≈ 9,8 : 97 est premier»; then the prime factorisation, «360 = 2³ × 3² × 5».
-maths::Steps verificationSteps(const NumberFormat& fmt, std::int64_t n);
+numbers::Steps verificationSteps(const numbers::NumberFormat& fmt, std::int64_t n);
 
 // A search from `from` to `to` that found `count` primes: how many numbers were tested, the
 // count, and π(to) when the search started at 2 or below.
-maths::Steps searchSteps(std::int64_t from, std::int64_t to, std::int64_t count);
+numbers::Steps searchSteps(std::int64_t from, std::int64_t to, std::int64_t count);
 
 // Every way of writing the even number n as a sum of two primes p + q with p <= q, the first ones
 // listed, and how many there are.
-maths::Steps goldbachSteps(std::int64_t n);
+numbers::Steps goldbachSteps(std::int64_t n);
 
 } // namespace primes

@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "probability/rules/combination_steps.h"
 
-#include "maths/rules/exact.h"
+#include "numbers/exact.h"
 #include "probability/rules/combinations.h"
 
 #include <cmath>
 
 namespace probability {
 
-using namespace maths;
+using namespace numbers;
 
 namespace {
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "maths/rules/steps.h"
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
+#include "numbers/steps.h"
 
 #include <cstdint>
 #include <string_view>
@@ -14,11 +14,11 @@
 namespace probability {
 
 // n! = 1 × 2 × … × n with every digit of its value. Nothing when the text is not a whole number.
-maths::Steps factorialSteps(const NumberFormat& fmt, std::string_view n);
+numbers::Steps factorialSteps(const numbers::NumberFormat& fmt, std::string_view n);
 
 // k among n = n!/(k!(n − k)!) with the numbers put in, the product that is left, and every digit
 // of the count. Nothing when a text is not a whole number.
-maths::Steps combinationSteps(const NumberFormat& fmt, std::string_view n, std::string_view k);
+numbers::Steps combinationSteps(const numbers::NumberFormat& fmt, std::string_view n, std::string_view k);
 
 // One outcome of a series: its name, how many times it came, its probability p = num/den.
 struct Outcome {
@@ -28,7 +28,7 @@ struct Outcome {
     std::int64_t probabilityDen = 2;
 };
 // Counts, frequencies as fractions and decimals, and whether each lies in [p − 1/√n ; p + 1/√n].
-maths::Steps frequencySteps(const NumberFormat& fmt, std::string_view title,
-                            const std::vector<Outcome>& outcomes);
+numbers::Steps frequencySteps(const numbers::NumberFormat& fmt, std::string_view title,
+                              const std::vector<Outcome>& outcomes);
 
 } // namespace probability

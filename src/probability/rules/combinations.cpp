@@ -2,14 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "probability/rules/combinations.h"
 
-#include "maths/rules/exact.h"
-#include "shell/rules/skip_on_error.h"
+#include "numbers/exact.h"
+#include "numbers/skip_on_error.h"
 
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <utility>
 #include <vector>
+
+using numbers::need;
+using numbers::NumberFormat;
+using numbers::SkipOnError;
 
 namespace probability {
 
@@ -38,7 +42,7 @@ double shownValue(const NumberFormat& fmt, const std::string& text) {
 // The exact value of a number text when it is a whole number of zero or more: «52», «1,5E+20» (under
 // a comma) or «5,» read as 52, 150000000000000000000 and 5. Nothing for any other text.
 std::optional<mpz_class> wholeValue(const NumberFormat& fmt, std::string_view text) {
-    const auto value = maths::exactValue(fmt, text);
+    const auto value = numbers::exactValue(fmt, text);
     if (!value || value->get_den() != 1 || *value < 0)
         return std::nullopt;
     return mpz_class(value->get_num());

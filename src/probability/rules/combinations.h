@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 
 #include <gmpxx.h>
 
@@ -22,16 +22,17 @@ namespace probability {
 // v, v - 1, ... down to at most 1, each product written as a text and read back; a count of
 // combinations needs whole numbers. Counts are formed without factorials, so that C(1000, 500) is
 // exact although 1000! is far beyond the doubles.
-std::optional<std::string> factorial(const NumberFormat& fmt, std::string_view s);
-std::optional<std::string> combinations(const NumberFormat& fmt, std::string_view n, std::string_view k);
+std::optional<std::string> factorial(const numbers::NumberFormat& fmt, std::string_view s);
+std::optional<std::string> combinations(const numbers::NumberFormat& fmt, std::string_view n,
+                                        std::string_view k);
 
 // The plain number text of an exact whole number as above; nothing beyond the largest double.
-std::optional<std::string> countText(const NumberFormat& fmt, const mpz_class& count);
+std::optional<std::string> countText(const numbers::NumberFormat& fmt, const mpz_class& count);
 
 // The whole number a box holds once "Calculer" has tidied it: the plain number text of the absolute value
 // of the integer part of its leading number ("-5.7" -> "5", "abc" -> "0"). Nothing when that leading
 // number lies beyond the doubles (the box then keeps its text).
-std::optional<std::string> normalisedEntry(const NumberFormat& fmt, std::string_view text);
+std::optional<std::string> normalisedEntry(const numbers::NumberFormat& fmt, std::string_view text);
 
 // The factorial half of the window as its "Calculer" button may change it.
 struct FactorialView {
@@ -53,8 +54,8 @@ inline constexpr const char* kTooLargeCount = "Nombre trop grand";
 // The two "Calculer" buttons. Each statement may fail (a value beyond the doubles); a failed statement
 // changes nothing and the next one runs, so a factorial out of range leaves its label as it was. A count
 // out of range writes kTooLargeCount.
-void computeFactorial(const NumberFormat& fmt, FactorialView& view);
-void computeCombinations(const NumberFormat& fmt, CombinationView& view);
+void computeFactorial(const numbers::NumberFormat& fmt, FactorialView& view);
+void computeCombinations(const numbers::NumberFormat& fmt, CombinationView& view);
 
 // The messages of the window, shown with the application title and no icon.
 inline constexpr const char* kSwapMessage =

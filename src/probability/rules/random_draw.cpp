@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using numbers::NumberFormat;
+
 namespace probability {
 
 std::optional<DrawTexts> drawTexts(const NumberFormat& numbers, std::string_view bound, std::string_view mode,

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 
 #include <optional>
 #include <string>
@@ -21,8 +21,8 @@ struct DrawTexts {
 // The draw x = N × r of a bound text N and a draw r in [0, 1), in double precision. The history
 // always shows x; the result shows its whole part when the mode is exactly "Entier", x otherwise.
 // Nothing when the bound does not read as a number.
-std::optional<DrawTexts> drawTexts(const NumberFormat& numbers, std::string_view bound, std::string_view mode,
-                                   float r);
+std::optional<DrawTexts> drawTexts(const numbers::NumberFormat& numbers, std::string_view bound,
+                                   std::string_view mode, float r);
 
 // A bound that a draw first replaces with "1": the empty text and exactly "0" (the text, not its
 // value: "0,0" stays, and draws 0 every time).

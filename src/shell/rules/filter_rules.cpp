@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using numbers::NumberFormat;
+
 // Each filter reads the text twice: leniently, by its leading number, and strictly, as a whole number
 // text. The text passes when the strict reading equals the lenient one, taken as is (signed filter),
 // made non-negative (bound filter), or made non-negative and whole (digit filter). Both readings take

@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 #include <string_view>
 // True when the whole text of a box may stay there.
-bool digitFilterAccepts(const NumberFormat& fmt, std::string_view text);  // non-negative whole numbers
-bool boundFilterAccepts(const NumberFormat& fmt, std::string_view text);  // non-negative numbers
-bool signedFilterAccepts(const NumberFormat& fmt, std::string_view text); // any number, or a lone "-"
+bool digitFilterAccepts(const numbers::NumberFormat& fmt,
+                        std::string_view text); // non-negative whole numbers
+bool boundFilterAccepts(const numbers::NumberFormat& fmt, std::string_view text); // non-negative numbers
+bool signedFilterAccepts(const numbers::NumberFormat& fmt,
+                         std::string_view text); // any number, or a lone "-"
 // The messages the window shows on rejection, and their box titles.
 inline constexpr const char* kDigitFilterMessage =
     "Erreur, il est impossible de rentrer ce nombre"; // digit and bound filters, application title, no icon

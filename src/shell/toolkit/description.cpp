@@ -63,8 +63,8 @@ private:
 // Builds the controls of one window, row by row.
 class Builder {
 public:
-    Builder(Form& form, FormWindow* window, const WindowDescription& description)
-        : m_form(form)
+    Builder(HandlerTarget& target, FormWindow* window, const WindowDescription& description)
+        : m_target(target)
         , m_window(window)
         , m_description(description) {}
 
@@ -95,7 +95,7 @@ private:
     template <class Sender, class Signal> void connect(Sender* sender, Signal signal, const ControlRow& row) {
         if (!row.handler)
             return;
-        QObject::connect(sender, signal, m_window, [&form = m_form, h = row.handler] { h(form); });
+        QObject::connect(sender, signal, m_window, [&target = m_target, h = row.handler] { h(target); });
     }
 
     QObject* make(const ControlRow& row) {
@@ -191,7 +191,7 @@ private:
         case Kind::Timer: {
             auto* timer = new Timer(m_window, name, row.intervalMs);
             if (row.handler)
-                timer->onTick([&form = m_form, h = row.handler] { h(form); });
+                timer->onTick([&target = m_target, h = row.handler] { h(target); });
             return timer;
         }
         case Kind::Menu: {
@@ -281,8 +281,9 @@ private:
             return;
         auto* surface = dynamic_cast<DrawingSurface*>(w);
         MouseTwips* mouse = surface ? &surface->mouse() : new MouseTwips(w);
-        const auto relay = [&form = m_form](const MouseHandler& h) {
-            return [&form, h](int button, int shift, double x, double y) { h(form, button, shift, x, y); };
+        const auto relay = [&target = m_target](const MouseHandler& h) {
+            return
+                [&target, h](int button, int shift, double x, double y) { h(target, button, shift, x, y); };
         };
         if (row.onMouseDown)
             QObject::connect(mouse, &MouseTwips::mouseDown, m_window, relay(row.onMouseDown));
@@ -294,7 +295,7 @@ private:
             QObject::connect(mouse, &MouseTwips::mouseUp, m_window, relay(row.onMouseUp));
     }
 
-    Form& m_form;
+    HandlerTarget& m_target;
     FormWindow* m_window;
     const WindowDescription& m_description;
     QString m_lastLabel;
@@ -302,7 +303,7 @@ private:
 
 } // namespace
 
-FormWindow* build(Form& form, const WindowDescription& description) {
+FormWindow* build(HandlerTarget& target, const WindowDescription& description) {
     installAccessibleFactories();
     auto* window = new FormWindow(QString::fromLatin1(description.name), description.title,
                                   description.border, description.width, description.height);
@@ -310,7 +311,7 @@ FormWindow* build(Form& form, const WindowDescription& description) {
         window->setAccessibleName(description.accessibleName);
     if (description.backColor.isValid())
         window->setBackColor(description.backColor.resolve());
-    Builder builder(form, window, description);
+    Builder builder(target, window, description);
     for (const ControlRow& row : description.controls)
         builder.add(row);
     if (!description.f1Presses.name.isEmpty()) {
@@ -325,17 +326,17 @@ FormWindow* build(Form& form, const WindowDescription& description) {
         QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
     }
     if (description.onDblClick)
-        new BackgroundDoubleClick(window->client(), [&form, h = description.onDblClick] { h(form); });
+        new BackgroundDoubleClick(window->client(), [&target, h = description.onDblClick] { h(target); });
     if (description.onMouseMove) {
         // A move over a control that the control leaves alone comes to the background as well.
         ClientArea* client = window->client();
         client->setMouseTracking(true);
         QObject::connect(
             new MouseTwips(client), &MouseTwips::mouseMove, window,
-            [&form, client, h = description.onMouseMove](int button, int shift, double x, double y) {
+            [&target, client, h = description.onMouseMove](int button, int shift, double x, double y) {
                 const QPoint at = QPointF(x / twips::perPixel, y / twips::perPixel).toPoint();
                 if (!onControl(client, at))
-                    h(form, button, shift, x, y);
+                    h(target, button, shift, x, y);
             });
     }
     return window;

@@ -13,7 +13,6 @@
 #include <functional>
 #include <span>
 
-class Form;
 class QAction;
 class QMenu;
 
@@ -21,6 +20,14 @@ class QMenu;
 // The toolkit builds, names and connects the controls from the rows; the window's own code is
 // its handlers.
 namespace ui {
+
+// The code a description's handlers run on: the window whose member functions its rows name.
+// Windows derive from it, so the toolkit calls them without knowing the layer above.
+class HandlerTarget {
+protected:
+    HandlerTarget() = default;
+    ~HandlerTarget() = default;
+};
 
 class Button;
 class ChartView;
@@ -116,7 +123,7 @@ template <> constexpr Kind kindOf<QAction>() {
 }
 
 // A control's name with its type: declared once, it names the control in its row and gives the
-// handlers typed access to it (Form::get).
+// handlers typed access to it through their window.
 template <class T> struct Ref { QString name; };
 
 // The items of a control array, named "Name(0)", "Name(1)"…
@@ -169,28 +176,28 @@ inline Control image(const char* name) {
 
 // A handler of the window that owns the control: a click, a change of text, a line picked in a
 // list or a tick.
-using Handler = std::function<void(Form&)>;
+using Handler = std::function<void(HandlerTarget&)>;
 // A mouse handler: buttons (1 left, 2 right, 4 middle), shift keys (1 Shift, 2 Ctrl, 4 Alt) and
 // the pointer position in twips relative to the control.
-using MouseHandler = std::function<void(Form&, int button, int shift, double x, double y)>;
+using MouseHandler = std::function<void(HandlerTarget&, int button, int shift, double x, double y)>;
 
 // Binds a member function of a window as a handler.
 template <class W> Handler call(void (W::*method)()) {
-    return [method](Form& form) { (static_cast<W&>(form).*method)(); };
+    return [method](HandlerTarget& target) { (static_cast<W&>(target).*method)(); };
 }
 // The same for an item of a control array, which passes its index.
 template <class W> Handler call(void (W::*method)(int), int index) {
-    return [method, index](Form& form) { (static_cast<W&>(form).*method)(index); };
+    return [method, index](HandlerTarget& target) { (static_cast<W&>(target).*method)(index); };
 }
 template <class W> MouseHandler call(void (W::*method)(int, int, double, double)) {
-    return [method](Form& form, int button, int shift, double x, double y) {
-        (static_cast<W&>(form).*method)(button, shift, x, y);
+    return [method](HandlerTarget& target, int button, int shift, double x, double y) {
+        (static_cast<W&>(target).*method)(button, shift, x, y);
     };
 }
 // A mouse handler of an item of a control array, which passes its index first.
 template <class W> MouseHandler call(void (W::*method)(int, int, int, double, double), int index) {
-    return [method, index](Form& form, int button, int shift, double x, double y) {
-        (static_cast<W&>(form).*method)(index, button, shift, x, y);
+    return [method, index](HandlerTarget& target, int button, int shift, double x, double y) {
+        (static_cast<W&>(target).*method)(index, button, shift, x, y);
     };
 }
 
@@ -286,7 +293,7 @@ struct WindowDescription {
     MouseHandler onMouseMove = {};
 };
 
-// Builds the window and every control of its description, and connects their handlers to form.
-FormWindow* build(Form& form, const WindowDescription& description);
+// Builds the window and every control of its description, and connects their handlers to target.
+FormWindow* build(HandlerTarget& target, const WindowDescription& description);
 
 } // namespace ui

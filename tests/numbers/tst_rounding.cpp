@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/rules/rounding.h"
+#include "numbers/rounding.h"
 
 #include <QTest>
 
@@ -8,6 +8,9 @@
 #include <cmath>
 #include <limits>
 #include <random>
+
+using numbers::roundHalfEven;
+using numbers::roundToTwoDecimals;
 
 namespace {
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "maths/rules/surd.h"
-#include "shell/rules/number_format.h"
+#include "numbers/surd.h"
+#include "numbers/number_format.h"
 
 #include <gmpxx.h>
 
@@ -13,7 +13,7 @@
 
 // The reasoning behind a result, as data: lines of text runs, some of them marked as an exponent,
 // a square root or a fraction. The rules write their steps this way; a window only lays them out.
-namespace maths {
+namespace numbers {
 
 struct Run {
     enum class Mark {
@@ -76,4 +76,4 @@ std::string termText(const NumberFormat& fmt, const mpq_class& c, std::string_vi
 // The same term after another one: « + 3x», « − x», nothing for c = 0.
 std::string nextTermText(const NumberFormat& fmt, const mpq_class& c, std::string_view x);
 
-} // namespace maths
+} // namespace numbers

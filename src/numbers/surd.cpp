@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maths/rules/surd.h"
+#include "numbers/surd.h"
 
-#include "maths/rules/exact.h"
+#include "numbers/exact.h"
 
-namespace maths {
+namespace numbers {
 
 namespace {
 
@@ -120,7 +120,7 @@ int compare(const Surd& s, const mpq_class& q) {
 
 mpq_class roundToDecimals(const Surd& s, int decimals) {
     if (s.isRational())
-        return maths::roundToDecimals(s.rational, decimals);
+        return numbers::roundToDecimals(s.rational, decimals);
     mpz_class scale;
     mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(decimals));
     const Surd scaled = s * mpq_class(scale);
@@ -133,4 +133,4 @@ mpq_class roundToDecimals(const Surd& s, int decimals) {
     return rounded;
 }
 
-} // namespace maths
+} // namespace numbers

@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 
-#include "shell/rules/rounding.h"
+#include "numbers/rounding.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <system_error>
+
+namespace numbers {
 
 namespace {
 
@@ -442,3 +444,5 @@ std::string NumberFormat::signedSpaceText(double value) {
     }
     return text;
 }
+
+} // namespace numbers

@@ -1,9 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/rules/number_format.h"
-#include "shell/rules/skip_on_error.h"
+#include "numbers/number_format.h"
+#include "numbers/skip_on_error.h"
 
 #include <QTest>
+
+using numbers::need;
+using numbers::NumberFormat;
+using numbers::SkipOnError;
+namespace checked = numbers::checked;
 
 class TestSkipOnError : public QObject {
     Q_OBJECT

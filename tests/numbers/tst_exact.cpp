@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maths/rules/exact.h"
-#include "maths/rules/surd.h"
+#include "numbers/exact.h"
+#include "numbers/surd.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <cstring>
 
-using namespace maths;
+using numbers::NumberFormat;
+
+using namespace numbers;
 
 namespace {
 

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/rules/rounding.h"
+#include "numbers/rounding.h"
+
+namespace numbers {
 
 double roundToTwoDecimals(double value) {
     // From 2^46 on, doubles lie at least 1/64 apart: the nearest hundredth, at most 0.005 away, is
@@ -20,3 +22,5 @@ double roundToTwoDecimals(double value) {
     // value that rounds to zero keeps its sign.
     return std::copysign(hundredths / 100.0, value);
 }
+
+} // namespace numbers

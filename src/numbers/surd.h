@@ -6,7 +6,7 @@
 
 // A number a + b√r with a and b rational and r a whole number without square factor (√8 is 2√2):
 // the roots of a trinomial with rational coefficients, kept exactly.
-namespace maths {
+namespace numbers {
 
 struct Surd {
     mpq_class rational;    // a
@@ -29,4 +29,4 @@ int compare(const Surd& s, const mpq_class& q);
 // s rounded to `decimals` decimals, halves to the even last digit (only a rational can be a half).
 mpq_class roundToDecimals(const Surd& s, int decimals);
 
-} // namespace maths
+} // namespace numbers

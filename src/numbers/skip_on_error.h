@@ -8,6 +8,8 @@
 #include <limits>
 #include <optional>
 
+namespace numbers {
+
 // Some handlers run their statements as steps that may fail: a text that does not convert, a
 // division by zero, the square root of a negative number, a result out of range. A failed step
 // has no effect and the handler goes on with the next one; a test that fails counts as passed.
@@ -74,3 +76,5 @@ public:
 private:
     int m_failures = 0;
 };
+
+} // namespace numbers

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maths/rules/steps.h"
+#include "numbers/steps.h"
 
-#include "maths/rules/exact.h"
+#include "numbers/exact.h"
 
 #include <array>
 
-namespace maths {
+namespace numbers {
 
 namespace {
 
@@ -204,4 +204,4 @@ std::string approximately(const NumberFormat& fmt, const mpq_class& value, const
     return (value == rounded ? "= " : "≈ ") + withMinusSign(plainText(fmt, rounded));
 }
 
-} // namespace maths
+} // namespace numbers

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <compare>
 
+namespace numbers {
+
 // The program's one rounding rule: to the nearest, and a value exactly halfway between two
 // neighbours goes to the even one. The program's conversions and results round through roundsUp.
 
@@ -25,3 +27,5 @@ inline double roundHalfEven(double value) {
 // `value` rounded to hundredths, on the exact value of the double: 0.125 gives 0.12, and 2.675,
 // stored just below the tie, gives 2.67. A value that is not finite comes back as it is.
 double roundToTwoDecimals(double value);
+
+} // namespace numbers

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "numbers/number_format.h"
 #include "shell/rules/filter_rules.h"
-#include "shell/rules/number_format.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -13,6 +13,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+using numbers::NumberFormat;
 
 namespace {
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/rules/number_format.h"
+#include "numbers/number_format.h"
 
 #include <gmpxx.h>
 
@@ -12,7 +12,7 @@
 
 // Exact numbers: a number typed in a box is a decimal, so an exact rational («0,1» is 1/10). The
 // windows compute on these and round only once, on the exact result, when they write it.
-namespace maths {
+namespace numbers {
 
 // The exact value of a text that the strict number conversion reads; nothing for any other text.
 // A value too small for the doubles reads as 0, as it does there.
@@ -45,4 +45,4 @@ bool hasFiniteDecimals(const mpq_class& value);
 // as «0,1234567890123456789»; other values as plainText.
 std::string exactDecimalText(const NumberFormat& fmt, const mpq_class& value);
 
-} // namespace maths
+} // namespace numbers

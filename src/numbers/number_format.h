@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace numbers {
+
 // The conversions between numbers and texts, for one decimal separator (',' or '.').
 class NumberFormat {
 public:
@@ -50,3 +52,5 @@ public:
 private:
     char m_sep;
 };
+
+} // namespace numbers

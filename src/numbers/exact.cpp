@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maths/rules/exact.h"
+#include "numbers/exact.h"
 
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 
-namespace maths {
+namespace numbers {
 
 namespace {
 
@@ -176,4 +176,4 @@ std::string exactDecimalText(const NumberFormat& fmt, const mpq_class& value) {
     return value < 0 ? "-" + digits : digits;
 }
 
-} // namespace maths
+} // namespace numbers

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "numbers/surd.h"
 #include "numbers/number_format.h"
+#include "numbers/surd.h"
 
 #include <gmpxx.h>
 

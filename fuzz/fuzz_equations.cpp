@@ -6,29 +6,34 @@
 #include "shown_numbers.h"
 
 #include "equations/rules/affine.h"
+#include "equations/rules/affine_steps.h"
 #include "equations/rules/diophantine.h"
+#include "equations/rules/diophantine_steps.h"
 #include "equations/rules/trinomial.h"
-#include "numbers/rounding.h"
+#include "equations/rules/trinomial_steps.h"
+#include "numbers/exact.h"
 
 using numbers::NumberFormat;
-using numbers::roundToTwoDecimals;
 
 namespace {
 namespace trinomial = equations::trinomial;
 namespace diophantine = equations::diophantine;
+using numbers::exactValue;
 
-void affineRules(FuzzInput& in) {
-    const double a = in.value<double>();
-    const double b = in.value<double>();
-    const double k = in.value<double>();
-    if (const auto x = equations::affine::solve(a, b, k)) {
-        REQUIRE(std::isfinite(*x) && a != 0);
-        REQUIRE(roundToTwoDecimals(*x) == *x);
+void affineRules(const NumberFormat& fmt, FuzzInput& in) {
+    const std::string a(in.text());
+    const std::string b(in.text());
+    const std::string k(in.text());
+    if (const auto x = equations::affine::solve(fmt, a, b, k))
+        requireResultReadsBack(fmt, *x);
+    if (const auto y = equations::affine::valueAt(fmt, a, b, k))
+        requireResultReadsBack(fmt, *y);
+    REQUIRE(!equations::affine::solveSteps(fmt, a, b, k).empty() ==
+            (exactValue(fmt, a) && exactValue(fmt, b) && exactValue(fmt, k)));
+    if (const auto va = fmt.toDouble(a)) {
+        const equations::affine::Arrow arrow = equations::affine::arrowFor(*va);
+        REQUIRE(arrow == equations::affine::kRisingArrow || arrow == equations::affine::kFallingArrow);
     }
-    if (const auto y = equations::affine::valueAt(a, b, k))
-        REQUIRE(std::isfinite(*y));
-    const equations::affine::Arrow arrow = equations::affine::arrowFor(a);
-    REQUIRE(arrow == equations::affine::kRisingArrow || arrow == equations::affine::kFallingArrow);
 }
 
 bool isComplex(const std::string& s) {
@@ -60,7 +65,9 @@ void trinomialRules(const NumberFormat& fmt, FuzzInput& in) {
             requireResultReadsBack(fmt, view.second);
     }
     if (const auto v = trinomial::valueAt(fmt, boxes.a, boxes.b, boxes.c, boxes.k))
-        REQUIRE(std::isfinite(*v));
+        requireResultReadsBack(fmt, *v);
+    trinomial::solverSteps(fmt, boxes.a, boxes.b, boxes.c, boxes.k);
+    trinomial::variationSteps(fmt, boxes.a, boxes.b, boxes.c);
     const trinomial::Variation variation = trinomial::variationOf(fmt, boxes.a, boxes.b, boxes.c);
     if (variation.vertex)
         requireResultReadsBack(fmt, *variation.vertex);
@@ -71,10 +78,11 @@ void diophantineRules(const NumberFormat& fmt, FuzzInput& in) {
     diophantine::View view;
     diophantine::simplify(fmt, boxes, view);
     if (diophantine::particularSolution(fmt, boxes, view) == diophantine::Particular::Found) {
-        const auto a = fmt.toDouble(boxes.a), b = fmt.toDouble(boxes.b), c = fmt.toDouble(boxes.c);
-        const auto x0 = fmt.toDouble(view.x0), y0 = fmt.toDouble(view.y0);
-        REQUIRE(a && b && c && x0 && y0);
-        REQUIRE(*a * *x0 + *b * *y0 == *c);
+        const auto a = diophantine::wholeNumber(fmt, boxes.a), b = diophantine::wholeNumber(fmt, boxes.b);
+        const auto c = diophantine::wholeNumber(fmt, boxes.c);
+        REQUIRE(a && b && c);
+        REQUIRE(*a * mpz_class(view.x0) + *b * mpz_class(view.y0) == *c);
+        REQUIRE(!diophantine::solutionSteps(fmt, boxes).empty());
         diophantine::generalSolution(fmt, boxes, view);
         REQUIRE(view.generalLinesShown);
     }
@@ -91,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const NumberFormat fmt(choice & 1 ? '.' : ',');
     switch ((choice >> 1) % 3) {
     case 0:
-        affineRules(in);
+        affineRules(fmt, in);
         break;
     case 1:
         trinomialRules(fmt, in);

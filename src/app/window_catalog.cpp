@@ -23,6 +23,7 @@
 #include "probability/probability_course_window.h"
 #include "probability/random_numbers_window.h"
 #include "probability/simulation_window.h"
+#include "shell/detail_window.h"
 #include "shell/main_menu.h"
 #include "shell/splash.h"
 
@@ -68,6 +69,7 @@ const auto& catalog() {
         entry<GlossaryWindow>(),
         entry<PythonWindow>(),
         entry<FrequenciesWindow>(),
+        entry<DetailWindow>(),
     };
     // clang-format on
     return entries;

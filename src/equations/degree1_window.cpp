@@ -3,6 +3,7 @@
 #include "equations/degree1_window.h"
 
 #include "equations/rules/affine.h"
+#include "equations/rules/affine_steps.h"
 #include "graphs/plotter.h"
 #include "numbers/skip_on_error.h"
 #include "shell/input_filters.h"
@@ -130,6 +131,11 @@ const std::vector<ControlRow> kControls = [] {
          .caption = "Tableau de variation",
          .rect = {1080, 4620, 2595, 450},
          .handler = call(&W::showVariation)},
+        {.control = W::detailButton,
+         .caption = "Détail",
+         .rect = {3840, 4620, 795, 450},
+         .accessibleName = "Détail du calcul",
+         .handler = call(&W::showDetails)},
         {.control = line("Line10"), .ends = {0, 5340, kWidth, 5340}},
 
         // Tracé, with the ranges of the drawing
@@ -155,6 +161,7 @@ const WindowDescription Degree1Window::description{
     .centred = true,
     .accessibleName = "Équations du premier degré",
     .mainButton = W::solveButton,
+    .f1Presses = W::detailButton,
     .controls = kControls,
 };
 
@@ -169,25 +176,19 @@ graphs::PlotNumbers Degree1Window::plotNumbers() {
 }
 
 void Degree1Window::solve() {
-    const NumberFormat& f = program().numbers();
-    auto number = [&](const Ref<TextBox>& box) { return need(numberIn(box)); };
-    SkipOnError run;
-    if (run.test([&] { return number(aBox) != 0; }))
-        run.step([&] {
-            const double x = need(equations::affine::solve(number(aBox), number(bBox), number(kBox)));
-            setTextOf(solutionLabel, "x = " + f.numberText(x));
-        });
+    const numbers::NumberFormat& f = program().numbers();
+    const std::string a = textOf(aBox), b = textOf(bBox), k = textOf(kBox);
+    if (const auto x = equations::affine::solve(f, a, b, k))
+        setTextOf(solutionLabel, "x = " + *x);
+    explain(equations::affine::solveSteps(f, a, b, k));
 }
 
 void Degree1Window::computeValue() {
-    const NumberFormat& f = program().numbers();
-    const auto a = numberIn(aBox);
-    const auto b = numberIn(bBox);
-    const auto x0 = numberIn(x0Box);
-    if (!a || !b || !x0)
-        return;
-    if (const auto y = equations::affine::valueAt(*a, *b, *x0))
-        setTextOf(valueLabel, f.numberText(*y));
+    const numbers::NumberFormat& f = program().numbers();
+    const std::string a = textOf(aBox), b = textOf(bBox), x0 = textOf(x0Box);
+    if (const auto y = equations::affine::valueAt(f, a, b, x0))
+        setTextOf(valueLabel, *y);
+    explain(equations::affine::valueSteps(f, a, b, x0));
 }
 
 void Degree1Window::showVariation() {
@@ -204,6 +205,7 @@ void Degree1Window::showVariation() {
                                                                   : QStringLiteral("F décroissante");
     get(variationButton).setAccessibleDescription(said);
     announce(said);
+    explain(equations::affine::variationSteps(program().numbers(), typed));
 }
 
 void Degree1Window::plotFunction() {

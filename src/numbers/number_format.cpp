@@ -292,8 +292,13 @@ std::string formatDouble(double value, char sep) {
         exponent = -exponent;
     }
     digits.resize(digits.find_last_not_of('0') + 1); // the first digit is never zero
+    return NumberFormat::layoutDigits(value < 0, digits, exponent, sep);
+}
 
-    std::string out = value < 0 ? "-" : "";
+} // namespace
+
+std::string NumberFormat::layoutDigits(bool negative, std::string_view digits, int exponent, char sep) {
+    std::string out = negative ? "-" : "";
     if (exponent >= 15 || exponent < -4) {
         out += digits[0];
         if (digits.size() > 1) {
@@ -301,8 +306,8 @@ std::string formatDouble(double value, char sep) {
             out.append(digits, 1);
         }
         out += 'E';
-        out += exponentNegative ? '-' : '+';
-        const int shown = exponentNegative ? -exponent : exponent;
+        out += exponent < 0 ? '-' : '+';
+        const int shown = exponent < 0 ? -exponent : exponent;
         if (shown < 10) {
             out += '0';
         }
@@ -325,8 +330,6 @@ std::string formatDouble(double value, char sep) {
     }
     return out;
 }
-
-} // namespace
 
 NumberFormat::NumberFormat(char decimalSeparator)
     : m_sep(decimalSeparator) {}

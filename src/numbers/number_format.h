@@ -45,6 +45,9 @@ public:
     // Signed-space number text: as numberText but always '.', and a leading blank for values >= 0 (" 3",
     // " 2.5", "-2.5").
     static std::string signedSpaceText(double value);
+    // The layout of plain number text for the significant digits d1d2…dn (no leading or trailing
+    // zero) of the value d1,d2…dn × 10^exponent: the exponent form from 10^15 on and below 10^-4.
+    static std::string layoutDigits(bool negative, std::string_view digits, int exponent, char sep);
 
 private:
     char m_sep;

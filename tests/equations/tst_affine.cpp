@@ -1,77 +1,167 @@
 // SPDX-FileCopyrightText: 2026 Niveau Seconde developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/rules/affine.h"
+#include "exact_fractions.h"
 
 #include <QElapsedTimer>
 #include <QTest>
 
-#include <cmath>
-#include <limits>
-
 using numbers::NumberFormat;
 
 namespace affine = equations::affine;
+using namespace exactcheck;
 
 namespace {
-const double kNone = std::numeric_limits<double>::quiet_NaN(); // no result
+const QString kNone = QStringLiteral("(rien)"); // no result
 
-double orNone(const std::optional<double>& v) {
-    return v ? *v : kNone;
+QString orNone(const std::optional<std::string>& text) {
+    return text ? QString::fromStdString(*text) : kNone;
 }
 
-bool same(double a, double b) {
-    return (std::isnan(a) && std::isnan(b)) || a == b;
+std::string str(const QString& text) {
+    return text.toStdString();
 }
+
 } // namespace
 
 class TestAffine : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // x = (k − b) / a from the exact values typed, rounded once to hundredths, a tie to the even digit.
     void solve_data() {
-        QTest::addColumn<double>("a");
-        QTest::addColumn<double>("b");
-        QTest::addColumn<double>("k");
-        QTest::addColumn<double>("x");
-        QTest::newRow("2/3 rounds up") << 3.0 << 1.0 << 3.0 << 0.67;
-        QTest::newRow("whole") << 2.0 << 1.0 << 5.0 << 2.0;
-        QTest::newRow("negative") << -3.0 << 1.0 << 3.0 << -0.67;
-        QTest::newRow("tie to even below") << 1.0 << 0.0 << 0.125 << 0.12;
-        QTest::newRow("tie to even above") << 1.0 << 0.0 << 0.375 << 0.38;
-        QTest::newRow("negative tie") << 8.0 << 1.0 << 0.0 << -0.12; // -1/8
-        QTest::newRow("2.675 lies below the tie") << 1.0 << 0.0 << 2.675 << 2.67;
-        QTest::newRow("1.005 lies below the tie") << 1.0 << 0.0 << 1.005 << 1.0;
-        QTest::newRow("large values keep their digits") << 1.0 << 0.0 << 123456789012.345 << 123456789012.35;
-        QTest::newRow("beyond rounding") << 1.0 << 0.0 << 1e300 << 1e300;
-        QTest::newRow("a = 0") << 0.0 << 1.0 << 3.0 << kNone;
-        QTest::newRow("quotient beyond a double") << 1e-10 << 0.0 << 1e300 << kNone;
-        QTest::newRow("difference beyond a double") << 1.0 << -1.7e308 << 1.7e308 << kNone;
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("k");
+        QTest::addColumn<QString>("x");
+        QTest::newRow("2/3 rounds up") << "3"
+                                       << "1"
+                                       << "3"
+                                       << "0,67";
+        QTest::newRow("whole") << "2"
+                               << "1"
+                               << "5"
+                               << "2";
+        QTest::newRow("negative") << "-3"
+                                  << "1"
+                                  << "3"
+                                  << "-0,67";
+        QTest::newRow("tie to even below") << "1"
+                                           << "0"
+                                           << "0,125"
+                                           << "0,12";
+        QTest::newRow("tie to even above") << "1"
+                                           << "0"
+                                           << "0,375"
+                                           << "0,38";
+        QTest::newRow("negative tie") << "8"
+                                      << "1"
+                                      << "0"
+                                      << "-0,12"; // -1/8
+        QTest::newRow("2,675 is a tie, up to 8") << "1"
+                                                 << "0"
+                                                 << "2,675"
+                                                 << "2,68";
+        QTest::newRow("3,325 is a tie, down to 2") << "8"
+                                                   << "-15"
+                                                   << "11,6"
+                                                   << "3,32";
+        QTest::newRow("0,665 is a tie, down to 6") << "1"
+                                                   << "0"
+                                                   << "0,665"
+                                                   << "0,66";
+        QTest::newRow("7,215 is a tie, up to 2") << "2"
+                                                 << "0"
+                                                 << "14,43"
+                                                 << "7,22";
+        QTest::newRow("1,005 is a tie, down to 0") << "1"
+                                                   << "0"
+                                                   << "1,005"
+                                                   << "1";
+        QTest::newRow("large values keep their digits") << "1"
+                                                        << "0"
+                                                        << "123456789012,345"
+                                                        << "123456789012,34";
+        QTest::newRow("beyond rounding") << "1"
+                                         << "0"
+                                         << "1E300"
+                                         << "1E+300";
+        QTest::newRow("a = 0") << "0"
+                               << "1"
+                               << "3" << kNone;
+        QTest::newRow("k a lone minus") << "1"
+                                        << "1"
+                                        << "-" << kNone;
+        QTest::newRow("quotient beyond a double") << "1E-10"
+                                                  << "0"
+                                                  << "1E300" << kNone;
+        QTest::newRow("difference beyond a double") << "1"
+                                                    << "-1,7E308"
+                                                    << "1,7E308" << kNone;
     }
     void solve() {
-        QFETCH(double, a);
-        QFETCH(double, b);
-        QFETCH(double, k);
-        QFETCH(double, x);
-        QVERIFY2(same(orNone(affine::solve(a, b, k)), x),
-                 qPrintable(QString::number(orNone(affine::solve(a, b, k)), 'g', 17)));
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, k);
+        QFETCH(QString, x);
+        QCOMPARE(orNone(affine::solve(NumberFormat(','), str(a), str(b), str(k))), x);
+        const auto withPoint = [](QString t) { return t.replace(',', '.'); };
+        QCOMPARE(
+            orNone(affine::solve(NumberFormat('.'), str(withPoint(a)), str(withPoint(b)), str(withPoint(k)))),
+            withPoint(x));
+    }
+
+    // Random decimals of 0 to 3 places against the test's own fractions.
+    void solveAgainstFractions() {
+        QRandomGenerator random(20261211);
+        const NumberFormat fmt(',');
+        for (int i = 0; i < 3000; ++i) {
+            const Typed a = randomDecimal(random, true);
+            const Typed b = randomDecimal(random, false);
+            const Typed k = randomDecimal(random, false);
+            const Fraction x = (k.value - b.value) / a.value;
+            QCOMPARE(orNone(affine::solve(fmt, str(a.text), str(b.text), str(k.text))),
+                     hundredthsText(hundredths(x)));
+        }
     }
 
     void valueAt_data() {
-        QTest::addColumn<double>("a");
-        QTest::addColumn<double>("b");
-        QTest::addColumn<double>("x0");
-        QTest::addColumn<double>("y");
-        QTest::newRow("2·3 + 1") << 2.0 << 1.0 << 3.0 << 7.0;
-        QTest::newRow("2·0.25 + 1") << 2.0 << 1.0 << 0.25 << 1.5;
-        QTest::newRow("not rounded") << 1.0 << 0.0 << 0.125 << 0.125;
-        QTest::newRow("a = 0 is refused") << 0.0 << 4.0 << 3.0 << kNone;
-        QTest::newRow("beyond a double") << 1e308 << 0.0 << 10.0 << kNone;
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("x0");
+        QTest::addColumn<QString>("y");
+        QTest::newRow("2·3 + 1") << "2"
+                                 << "1"
+                                 << "3"
+                                 << "7";
+        QTest::newRow("2·0,25 + 1") << "2"
+                                    << "1"
+                                    << "0,25"
+                                    << "1,5";
+        QTest::newRow("not rounded") << "1"
+                                     << "0"
+                                     << "0,125"
+                                     << "0,125";
+        QTest::newRow("no residue") << "1"
+                                    << "-18,5"
+                                    << "18,7"
+                                    << "0,2";
+        QTest::newRow("15 significant digits") << "1"
+                                               << "0"
+                                               << "0,1234567890123456"
+                                               << "0,123456789012346";
+        QTest::newRow("a = 0 is refused") << "0"
+                                          << "4"
+                                          << "3" << kNone;
+        QTest::newRow("beyond a double") << "1E308"
+                                         << "0"
+                                         << "10" << kNone;
     }
     void valueAt() {
-        QFETCH(double, a);
-        QFETCH(double, b);
-        QFETCH(double, x0);
-        QFETCH(double, y);
-        QVERIFY(same(orNone(affine::valueAt(a, b, x0)), y));
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, x0);
+        QFETCH(QString, y);
+        QCOMPARE(orNone(affine::valueAt(NumberFormat(','), str(a), str(b), str(x0))), y);
     }
 
     void arrows() {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <numeric>
 #include <optional>
 
 using numbers::NumberFormat;
@@ -100,9 +101,12 @@ private Q_SLOTS:
             {"1", "*k +", "1", "0", "*k", "-2"});
         row("5 0 10", {"5", "0", "10"}, {"1", "0", "2"}, 5, true, found, {"2", "1"},
             {"0", "*k +", "2", "-1", "*k +", "1"});
-        row("1 1 500: outside the square", {"1", "1", "500"}, {"1", "1", "500"}, 1, false, none);
-        row("0 0 0", {"0", "0", "0"}, {"0", "0", "0"}, 0, false, found, {"0", "0"},
-            {"0", "*k", "", "0", "*k", ""});
+        // Outside the square, Bézout's coefficients times c / gcd(a, b).
+        row("1 1 500: outside the square", {"1", "1", "500"}, {"1", "1", "500"}, 1, false, found,
+            {"0", "500"}, {"1", "*k", "", "-1", "*k +", "500"});
+        row("-517 -1754 3298: outside the square", {"-517", "-1754", "3298"}, {"517", "1754", "-3298"}, -1,
+            true, found, {"1823794", "-537574"}, {"1754", "*k +", "1823794", "-517", "*k", "-537574"});
+        row("0 0 0: every pair", {"0", "0", "0"}, {"0", "0", "0"}, 0, false, Particular::EveryPair);
         row("+5 3 1: texts ordered by code", {"+5", "3", "1"}, {"5", "3", "1"}, 1, true, found, {"59", "-98"},
             {"3", "*k +", "59", "-5", "*k", "-98"});
         row("10 9 1: \"10\" before \"9\"", {"10", "9", "1"}, {"-10", "-9", "-1"}, -1, true, found,
@@ -124,14 +128,18 @@ private Q_SLOTS:
             {"201", "*k", "-1", "-200", "*k +", "1"});
         row("32767 1 1", {"32767", "1", "1"}, {"32767", "1", "1"}, 1, false, found, {"0", "1"},
             {"1", "*k", "", "-32767", "*k +", "1"});
-        row("300 301 150: none in the square", {"300", "301", "150"}, {"300", "301", "150"}, 1, false, none);
+        row("300 301 150: none in the square", {"300", "301", "150"}, {"300", "301", "150"}, 1, false, found,
+            {"-150", "150"}, {"301", "*k", "-150", "-300", "*k +", "150"});
+        row("40000 3 1: beyond 16 bits", {"40000", "3", "1"}, {"40000", "3", "1"}, 1, false, found,
+            {"1", "-13333"}, {"3", "*k +", "1", "-40000", "*k", "-13333"});
 
-        // Texts that are not whole numbers from -32768 to 32767: no rewrite that changes the
-        // equation, and the particular solution does nothing.
+        // Texts that are not whole numbers: no rewrite that changes the equation, and the particular
+        // solution does nothing. Whole numbers of any size are solved.
         row("1,5 2 3: b/d not whole", {"1,5", "2", "3"}, {"1,5", "2", "3"}, 1.5, false, nothing);
         row("letters", {"abc", "6", "12"}, {"abc", "6", "12"}, 6, false, nothing);
         row("lone minus", {"-", "3", "1"}, {"-", "3", "1"}, 3, false, nothing);
-        row("beyond 16 bits", {"40000", "1", "1"}, {"40000", "1", "1"}, 1, false, nothing);
+        row("whole numbers beyond 16 bits", {"40000", "1", "1"}, {"40000", "1", "1"}, 1, false, found,
+            {"0", "1"}, {"1", "*k", "", "-40000", "*k +", "1"});
         row("comma under point settings", {"2,5", "5", "10"}, {"2,5", "5", "10"}, 5, false, nothing, {}, {},
             '.');
         row("empty box", {"", "3", "1"}, {"", "3", "1"}, 0, false, nothing);
@@ -193,7 +201,7 @@ private Q_SLOTS:
         expected.xMultiplier = expected.yMultiplier = "*k +";
         QCOMPARE(describe(view), describe(expected));
 
-        Boxes boxes{"0", "0", "0"};
+        Boxes boxes{"2", "3", "0"};
         diophantine::simplify(fmt, boxes, view);
         QCOMPARE(diophantine::particularSolution(fmt, boxes, view), Particular::Found);
         diophantine::generalSolution(fmt, boxes, view);
@@ -209,8 +217,8 @@ private Q_SLOTS:
         QCOMPARE(describe(view), describe(earlierAnswer()));
     }
 
-    // Whatever the 16-bit coefficients, a reported pair solves the equation exactly, lies in the
-    // square and has the largest x there; no solution in the square means the message.
+    // Whatever the 16-bit coefficients, a pair is found when gcd(a, b) divides c, and solves the
+    // equation exactly; when one lies in the square, it is the one with the largest x there.
     void searchIsExactForEveryCoefficient() {
         const NumberFormat fmt(',');
         const int coefficients[] = {-32768, -20000, -328, -200, -7, -1, 1, 3, 201, 327, 32767};
@@ -230,8 +238,13 @@ private Q_SLOTS:
                     const Boxes boxes{std::to_string(a), std::to_string(b), std::to_string(c)};
                     const Particular outcome = diophantine::particularSolution(fmt, boxes, view);
                     const QString where = QStringLiteral("%1 %2 %3").arg(a).arg(b).arg(c);
-                    QVERIFY2(outcome == (best ? Particular::Found : Particular::NoSolution),
+                    const bool solvable = c % std::gcd(a, b) == 0;
+                    QVERIFY2(outcome == (solvable ? Particular::Found : Particular::NoSolution),
                              qPrintable(where));
+                    if (solvable) {
+                        const mpz_class x(view.x0), y(view.y0);
+                        QVERIFY2(a * x + b * y == c, qPrintable(where));
+                    }
                     if (best) {
                         QVERIFY2(view.x0 == std::to_string(best->first), qPrintable(where));
                         QVERIFY2(view.y0 == std::to_string(best->second), qPrintable(where));

@@ -20,6 +20,8 @@ namespace {
 using W = DiophantineWindow;
 
 const QString kNoSolution = QStringLiteral("L'équation n'admet pas de solutions");
+const QString kEveryPair =
+    QStringLiteral("Tous les couples d'entiers (x ; y) sont solutions : 0x + 0y = 0 quels que soient x et y");
 
 // The captions of the two general lines: x = b *k + x0, y = -a *k + y0.
 const ui::Ref<Label> kGeneralLabels[] = {W::generalBLabel, W::xMultiplierLabel, W::generalX0Label,
@@ -149,8 +151,10 @@ private Q_SLOTS:
             {"1", "*k +", "1", "0", "*k", "-2"});
         row("5 0 10", {"5", "0", "10"}, {"1", "0", "2"}, "pair", {"2", "1"},
             {"0", "*k +", "2", "-1", "*k +", "1"});
-        row("1 1 500: no pair in the search square", {"1", "1", "500"}, {"1", "1", "500"}, "message");
-        row("0 0 0", {"0", "0", "0"}, {"0", "0", "0"}, "pair", {"0", "0"}, {"0", "*k", "", "0", "*k", ""});
+        // No pair in the search square: Bézout's coefficients.
+        row("1 1 500", {"1", "1", "500"}, {"1", "1", "500"}, "pair", {"0", "500"},
+            {"1", "*k", "", "-1", "*k +", "500"});
+        row("0 0 0: every pair", {"0", "0", "0"}, {"0", "0", "0"}, "every pair");
         // "+5" sorts before "3" by character code; rewriting it resets the window before the
         // particular-solution button is shown, which it then stays.
         row("+5 3 1", {"+5", "3", "1"}, {"5", "3", "1"}, "pair", {"59", "-98"},
@@ -159,11 +163,11 @@ private Q_SLOTS:
             {"1", "*k", "-100", "-1", "*k", "-100"});
         // A zero coefficient whose partner does not divide c: no pair of the rule solves it.
         row("0 3 5", {"0", "3", "5"}, {"0", "3", "5"}, "message");
-        // Texts that are not whole numbers within 16 bits: nothing is rewritten, nothing is found
-        // and nothing is said.
+        // Texts that are not whole numbers: nothing is rewritten, nothing is found and nothing is said.
         row("letters", {"abc", "6", "12"}, {"abc", "6", "12"}, "nothing");
         row("1,5 2 3: b/d not whole", {"1,5", "2", "3"}, {"1,5", "2", "3"}, "nothing");
-        row("beyond 16 bits", {"40000", "1", "1"}, {"40000", "1", "1"}, "nothing");
+        row("beyond 16 bits", {"40000", "1", "1"}, {"40000", "1", "1"}, "pair", {"0", "1"},
+            {"1", "*k", "", "-40000", "*k +", "1"});
     }
     void stages() {
         QFETCH(QStringList, typed);
@@ -184,9 +188,10 @@ private Q_SLOTS:
         if (outcome != QLatin1String("pair")) {
             QCOMPARE(w.stage(), QStringLiteral("simplified"));
             QVERIFY(w.resultsCleared());
-            if (outcome == QLatin1String("message")) {
+            if (outcome != QLatin1String("nothing")) {
                 QCOMPARE(w.tp.dialogs.shown.size(), size_t(1));
-                QCOMPARE(w.tp.dialogs.shown[0].text, kNoSolution);
+                QCOMPARE(w.tp.dialogs.shown[0].text,
+                         outcome == QLatin1String("message") ? kNoSolution : kEveryPair);
                 QCOMPARE(w.tp.dialogs.shown[0].title, QStringLiteral("Korrin1"));
                 QCOMPARE(w.tp.dialogs.shown[0].icon, Dialogs::Icon::None);
             } else {
@@ -261,7 +266,7 @@ private Q_SLOTS:
         QTest::newRow("negative x0") << QStringList{"1", "1", "-200"}
                                      << QStringList{"1", "*k", "-100", "-1", "*k", "-100"};
         QTest::newRow("zero x0 and y0")
-            << QStringList{"0", "0", "0"} << QStringList{"0", "*k", "", "0", "*k", ""};
+            << QStringList{"2", "3", "0"} << QStringList{"-3", "*k", "", "2", "*k", ""};
     }
     void multiplierFollowsTheNewAnswer() {
         QFETCH(QStringList, second);
@@ -295,7 +300,7 @@ private Q_SLOTS:
     // afterwards, and the next show starts from the layout.
     void closedWhileTheMessageIsOpen() {
         Window w;
-        w.equation({"1", "1", "500"});
+        w.equation({"0", "3", "5"});
         w.press(W::simplifyButton);
         w.tp.dialogs.whileOpen = [&] { w.form.window().close(); };
         w.press(W::particularButton);

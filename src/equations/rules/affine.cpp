@@ -2,31 +2,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/rules/affine.h"
 
-#include "numbers/rounding.h"
-
-#include <cmath>
+#include "numbers/exact.h"
 
 using numbers::NumberFormat;
-using numbers::roundToTwoDecimals;
 
 namespace equations::affine {
 
-std::optional<double> solve(double a, double b, double k) {
-    if (a == 0)
+std::optional<std::string> solve(const NumberFormat& fmt, std::string_view a, std::string_view b,
+                                 std::string_view k) {
+    const auto va = numbers::exactValue(fmt, a);
+    const auto vb = numbers::exactValue(fmt, b);
+    const auto vk = numbers::exactValue(fmt, k);
+    if (!va || !vb || !vk || *va == 0)
         return std::nullopt;
-    const double x = roundToTwoDecimals((k - b) / a);
-    if (!std::isfinite(x))
-        return std::nullopt;
-    return x;
+    return numbers::twoDecimalsText(fmt, (*vk - *vb) / *va);
 }
 
-std::optional<double> valueAt(double a, double b, double x0) {
-    if (a == 0)
+std::optional<std::string> valueAt(const NumberFormat& fmt, std::string_view a, std::string_view b,
+                                   std::string_view x0) {
+    const auto va = numbers::exactValue(fmt, a);
+    const auto vb = numbers::exactValue(fmt, b);
+    const auto x = numbers::exactValue(fmt, x0);
+    if (!va || !vb || !x || *va == 0)
         return std::nullopt;
-    const double y = b + a * x0;
-    if (!std::isfinite(y))
+    const mpq_class y = *vb + *va * *x;
+    if (!numbers::withinDoubles(y))
         return std::nullopt;
-    return y;
+    return numbers::plainText(fmt, y);
 }
 
 Arrow arrowFor(double a) {

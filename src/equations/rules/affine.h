@@ -11,13 +11,18 @@
 // The rules of the degree-1 window, for f(x) = a·x + b.
 namespace equations::affine {
 
-// The solution of f(x) = k, (k − b) / a, rounded to two decimals; nothing when a is 0 or the
-// result is beyond the range of a double.
-std::optional<double> solve(double a, double b, double k);
+// The coefficients are read exactly from the texts of the boxes («0,1» is 1/10) and every result is
+// computed exactly, then rounded once when it is written.
 
-// f(x0) = b + a·x0, not rounded; nothing when a is 0 (the constant function is refused here too)
-// or the result is beyond the range of a double.
-std::optional<double> valueAt(double a, double b, double x0);
+// The text of the solution of f(x) = k, (k − b) / a, rounded to two decimals (a tie to the even
+// digit); nothing when a text is not a number, a is 0 or the result is beyond the doubles.
+std::optional<std::string> solve(const numbers::NumberFormat& fmt, std::string_view a, std::string_view b,
+                                 std::string_view k);
+
+// The text of f(x0) = b + a·x0, not rounded; nothing when a text is not a number, a is 0 (the
+// constant function is refused here too) or the value is beyond the doubles.
+std::optional<std::string> valueAt(const numbers::NumberFormat& fmt, std::string_view a, std::string_view b,
+                                   std::string_view x0);
 
 // The arrow of the table of variation, in window twips (start point first).
 struct Arrow {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/rules/diophantine.h"
 
+#include "equations/rules/bezout.h"
+#include "numbers/exact.h"
 #include "numbers/skip_on_error.h"
 
 #include <cmath>
@@ -36,49 +38,52 @@ std::string wholeQuotientText(const NumberFormat& fmt, const std::string& value,
     return fmt.numberText(quotient);
 }
 
-// The value of a text that is a whole number from −32768 to 32767; nothing for any other text,
-// "2,5" included (the integer conversion alone would round it).
-std::optional<std::int64_t> smallWholeNumber(const NumberFormat& fmt, const std::string& text) {
-    const auto rounded = fmt.toInt16(text);
-    const auto exact = fmt.toDouble(text);
-    if (!rounded || !exact || *exact != *rounded)
-        return std::nullopt;
-    return *rounded;
-}
-
-struct Pair {
-    std::int64_t x;
-    std::int64_t y;
-};
-
-// The products are computed in 64 bits, so the test is exact for every 16-bit coefficient.
-bool solves(std::int64_t a, std::int64_t b, std::int64_t c, const Pair& p) {
+bool solves(const mpz_class& a, const mpz_class& b, const mpz_class& c, const Solution& p) {
     return a * p.x + b * p.y == c;
 }
 
-constexpr std::int64_t kSearchBound = 100;
+constexpr long kSearchBound = 100;
 
-// One solution of a·x + b·y = c, or nothing.
-std::optional<Pair> findPair(std::int64_t a, std::int64_t b, std::int64_t c) {
-    const auto ifSolution = [&](const Pair& p) -> std::optional<Pair> {
+} // namespace
+
+std::optional<mpz_class> wholeNumber(const NumberFormat& fmt, const std::string& text) {
+    const auto value = numbers::exactValue(fmt, text);
+    if (!value || value->get_den() != 1)
+        return std::nullopt;
+    return mpz_class(value->get_num());
+}
+
+std::optional<Solution> onePair(const mpz_class& a, const mpz_class& b, const mpz_class& c) {
+    const auto ifSolution = [&](Solution p) -> std::optional<Solution> {
         if (solves(a, b, c, p))
             return p;
         return std::nullopt;
     };
     if (c == 0)
-        return Pair{0, 0};
-    if (a == 0)
-        return ifSolution(Pair{1, c});
-    if (b == 0)
-        return ifSolution(Pair{c, 1});
-    // b is not 0, so each x has at most one y: the first x found from the top is the largest.
-    for (std::int64_t x = kSearchBound; x >= -kSearchBound; --x) {
-        const std::int64_t rest = c - a * x;
-        if (rest % b == 0 && std::llabs(rest / b) <= kSearchBound)
-            return Pair{x, rest / b};
+        return Solution{0, 0};
+    if (a == 0) {
+        if (auto p = ifSolution({1, c}))
+            return p;
+    } else if (b == 0) {
+        if (auto p = ifSolution({c, 1}))
+            return p;
+    } else {
+        // b is not 0, so each x has at most one y: the first x found from the top is the largest.
+        for (long x = kSearchBound; x >= -kSearchBound; --x) {
+            const mpz_class rest = c - a * x;
+            if (mpz_divisible_p(rest.get_mpz_t(), b.get_mpz_t()) && abs(mpz_class(rest / b)) <= kSearchBound)
+                return Solution{x, rest / b};
+        }
     }
-    return std::nullopt;
+    // Beyond the square: Bézout's coefficients, multiplied by c / gcd(a, b) when it is whole.
+    const Bezout identity = bezout(a, b);
+    if (identity.gcd == 0 || !mpz_divisible_p(c.get_mpz_t(), identity.gcd.get_mpz_t()))
+        return std::nullopt;
+    const mpz_class times = c / identity.gcd;
+    return Solution{identity.u * times, identity.v * times, true};
 }
+
+namespace {
 
 // One general line's end: the value read back from the particular solution's label, after "*k +"
 // when positive, after "*k" when negative. Each test reads the label again; one that is not a
@@ -168,16 +173,18 @@ double simplify(const NumberFormat& fmt, Boxes& boxes, View& view) {
 Particular particularSolution(const NumberFormat& fmt, const Boxes& boxes, View& view) {
     if (anyEmpty(boxes))
         return Particular::Nothing;
-    const auto a = smallWholeNumber(fmt, boxes.a);
-    const auto b = smallWholeNumber(fmt, boxes.b);
-    const auto c = smallWholeNumber(fmt, boxes.c);
+    const auto a = wholeNumber(fmt, boxes.a);
+    const auto b = wholeNumber(fmt, boxes.b);
+    const auto c = wholeNumber(fmt, boxes.c);
     if (!a || !b || !c)
         return Particular::Nothing;
-    const auto pair = findPair(*a, *b, *c);
+    if (*a == 0 && *b == 0 && *c == 0)
+        return Particular::EveryPair;
+    const auto pair = onePair(*a, *b, *c);
     if (!pair)
         return Particular::NoSolution;
-    view.x0 = NumberFormat::integerText(pair->x);
-    view.y0 = NumberFormat::integerText(pair->y);
+    view.x0 = pair->x.get_str();
+    view.y0 = pair->y.get_str();
     view.particularLinesShown = true;
     view.generalShown = true;
     return Particular::Found;

@@ -4,6 +4,9 @@
 
 #include "numbers/number_format.h"
 
+#include <gmpxx.h>
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,16 +55,32 @@ void resetOnEdit(View& view);
 // The window writes the boxes first (their change handlers reset it) and then shows the view.
 double simplify(const numbers::NumberFormat& fmt, Boxes& boxes, View& view);
 
+inline constexpr std::string_view kEveryPairMessage =
+    "Tous les couples d'entiers (x ; y) sont solutions : 0x + 0y = 0 quels que soient x et y";
+
 enum class Particular {
-    Nothing,    // a box is empty or not a whole number from −32768 to 32767: nothing happens
+    Nothing,    // a box is empty or not a whole number: nothing happens
     Found,      // the pair is shown, with the general-solution button
     NoSolution, // the window shows kNoSolutionMessage and nothing else changes
+    EveryPair,  // 0x + 0y = 0: the window shows kEveryPairMessage and nothing else changes
 };
 
-// "Solutions particulieres". For c = 0 the pair is (0, 0); for a = 0 it is (1, c) and for b = 0
-// (c, 1), each only when it solves the equation (the simplification has made the other
-// coefficient 1 whenever it divides c). Otherwise the pair with the largest x from −100 to 100
-// for which a y from −100 to 100 solves the equation; solutions outside that square are not found.
+// The value of a text that is a whole number, of any size; nothing for any other text («2,5»).
+std::optional<mpz_class> wholeNumber(const numbers::NumberFormat& fmt, const std::string& text);
+
+// One solution of a·x + b·y = c. For c = 0 it is (0, 0); for a = 0 it is (1, c) and for b = 0
+// (c, 1), each when it solves the equation (the simplification has made the other coefficient 1
+// whenever it divides c); otherwise the one with the largest x from −100 to 100 for which a y from
+// −100 to 100 solves it. When none of these does, Bézout's coefficients u·a + v·b = gcd(a, b)
+// multiplied by c / gcd(a, b). Nothing when gcd(a, b) does not divide c (a = b = 0 and c ≠ 0 too).
+struct Solution {
+    mpz_class x;
+    mpz_class y;
+    bool fromBezout = false; // found by Bézout's coefficients, not by the rules before them
+};
+std::optional<Solution> onePair(const mpz_class& a, const mpz_class& b, const mpz_class& c);
+
+// "Solutions particulieres": the pair of onePair, or what the window says instead.
 Particular particularSolution(const numbers::NumberFormat& fmt, const Boxes& boxes, View& view);
 
 // "Solution générale". Does nothing while a box is empty. Shows the two general lines: b as typed,

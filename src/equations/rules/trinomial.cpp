@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/rules/trinomial.h"
 
-#include "numbers/rounding.h"
+#include "numbers/exact.h"
 #include "numbers/skip_on_error.h"
+#include "numbers/surd.h"
 
 using numbers::need;
 using numbers::NumberFormat;
 namespace checked = numbers::checked;
-using numbers::roundToTwoDecimals;
 using numbers::SkipOnError;
+using numbers::StepFailed;
 
 namespace equations::trinomial {
 
@@ -20,29 +21,52 @@ double number(const NumberFormat& fmt, const std::string& text) {
     return need(fmt.toDouble(text));
 }
 
-// The text of a result rounded to two decimals.
-std::string rounded(const NumberFormat& fmt, double value) {
-    return fmt.numberText(roundToTwoDecimals(checked::finite(value)));
+// The exact value of a text, or the failure of the statement that needs it.
+mpq_class exact(const NumberFormat& fmt, const std::string& text) {
+    return need(numbers::exactValue(fmt, text));
 }
 
-// c - k as a number text; both come from the boxes.
-std::string constantTermText(const NumberFormat& fmt, const Boxes& boxes) {
-    return fmt.numberText(checked::finite(number(fmt, boxes.c) - number(fmt, boxes.k)));
+mpq_class divided(const mpq_class& numerator, const mpq_class& denominator) {
+    if (denominator == 0)
+        throw StepFailed{};
+    return numerator / denominator;
+}
+
+// The text of a solution rounded to two decimals; beyond the doubles the statement fails.
+std::string rounded(const NumberFormat& fmt, const mpq_class& value) {
+    return need(numbers::twoDecimalsText(fmt, value));
+}
+std::string rounded(const NumberFormat& fmt, const numbers::Surd& value) {
+    return rounded(fmt, numbers::roundToDecimals(value, 2));
+}
+
+// (p ± √Δ) / (2a) as one exact number.
+numbers::Surd quotient(const numbers::Surd& numerator, const mpq_class& twiceA) {
+    if (twiceA == 0)
+        throw StepFailed{};
+    return numerator / twiceA;
 }
 
 } // namespace
+
+mpq_class discriminantOf(const mpq_class& a, const mpq_class& b, const mpq_class& c) {
+    return b * b - 4 * a * c;
+}
 
 void discriminant(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View& view) {
     SkipOnError run;
     run.step([&] { memory.typedA = boxes.a; });
     run.step([&] { memory.typedB = boxes.b; });
-    run.step([&] { memory.constantTerm = constantTermText(fmt, boxes); });
+    run.step([&] { memory.constantTerm = exact(fmt, boxes.c) - exact(fmt, boxes.k); });
     run.step([&] { view.solutionsShown = true; });
     run.step([&] {
-        const double a = number(fmt, memory.typedA);
-        const double b = number(fmt, memory.typedB);
-        const double c = number(fmt, memory.constantTerm);
-        view.discriminant = rounded(fmt, b * b - c * (a * 4));
+        const mpq_class delta =
+            discriminantOf(exact(fmt, memory.typedA), exact(fmt, memory.typedB), need(memory.constantTerm));
+        if (!numbers::withinDoubles(delta))
+            throw StepFailed{};
+        view.discriminant = numbers::signKeepingText(fmt, delta);
+        memory.discriminantText = view.discriminant;
+        memory.discriminant = delta;
     });
 }
 
@@ -51,27 +75,33 @@ void solutions(const NumberFormat& fmt, const Boxes& boxes, Memory& memory, View
     run.step([&] { memory.shownDiscriminant = view.discriminant; });
     run.step([&] { memory.typedA = boxes.a; });
     run.step([&] { memory.typedB = boxes.b; });
-    run.step([&] { memory.constantTerm = constantTermText(fmt, boxes); });
+    run.step([&] { memory.constantTerm = exact(fmt, boxes.c) - exact(fmt, boxes.k); });
     run.step([&] { view.factorisationShown = true; });
 
-    const auto delta = [&] { return number(fmt, memory.shownDiscriminant); };
-    const auto a = [&] { return number(fmt, memory.typedA); };
-    const auto b = [&] { return number(fmt, memory.typedB); };
+    // The discriminant is the exact one behind the text shown; an empty label is not a number.
+    const auto delta = [&]() -> mpq_class {
+        if (!memory.shownDiscriminant.empty() && memory.shownDiscriminant == memory.discriminantText)
+            return memory.discriminant;
+        return exact(fmt, memory.shownDiscriminant);
+    };
+    const auto twiceA = [&]() -> mpq_class { return 2 * exact(fmt, memory.typedA); };
+    const auto minusB = [&]() -> mpq_class { return -exact(fmt, memory.typedB); };
+    const auto root = [&] { return numbers::squareRoot(delta()); };
     // The three cases are tested one after the other, not as alternatives: when the discriminant
     // is not a number every test fails, and so every case runs.
     if (run.test([&] { return delta() == 0; })) {
         run.step([&] { view.secondShown = false; });
-        run.step([&] { view.first = rounded(fmt, checked::div(checked::sqrt(delta()) - b(), a() + a())); });
-        run.step([&] { view.second = rounded(fmt, checked::div(checked::sqrt(delta()) - b(), a() + a())); });
+        run.step([&] { view.first = rounded(fmt, quotient(root() + minusB(), twiceA())); });
+        run.step([&] { view.second = rounded(fmt, quotient(root() + minusB(), twiceA())); });
     }
     if (run.test([&] { return delta() > 0; })) {
-        run.step([&] { view.second = rounded(fmt, checked::div(-b() - checked::sqrt(delta()), a() + a())); });
-        run.step([&] { view.first = rounded(fmt, checked::div(checked::sqrt(delta()) - b(), a() + a())); });
+        run.step([&] { view.second = rounded(fmt, quotient(-root() + minusB(), twiceA())); });
+        run.step([&] { view.first = rounded(fmt, quotient(root() + minusB(), twiceA())); });
     }
     if (run.test([&] { return delta() < 0; })) {
         const auto complexRoot = [&](const char* sign) {
-            const std::string real = rounded(fmt, checked::div(-b(), a() + a()));
-            const std::string imaginary = rounded(fmt, checked::div(checked::sqrt(-delta()), a() + a()));
+            const std::string real = rounded(fmt, divided(minusB(), twiceA()));
+            const std::string imaginary = rounded(fmt, quotient(numbers::squareRoot(-delta()), twiceA()));
             return real + sign + imaginary;
         };
         run.step([&] { view.first = complexRoot(" - i* "); });
@@ -106,18 +136,18 @@ void factorise(const NumberFormat& fmt, const std::string& typedA, View& view) {
     }
 }
 
-std::optional<double> valueAt(const NumberFormat& fmt, const std::string& a, const std::string& b,
-                              const std::string& c, const std::string& x0) {
-    const auto va = fmt.toDouble(a);
-    const auto vb = fmt.toDouble(b);
-    const auto vc = fmt.toDouble(c);
-    const auto x = fmt.toDouble(x0);
+std::optional<std::string> valueAt(const NumberFormat& fmt, const std::string& a, const std::string& b,
+                                   const std::string& c, const std::string& x0) {
+    const auto va = numbers::exactValue(fmt, a);
+    const auto vb = numbers::exactValue(fmt, b);
+    const auto vc = numbers::exactValue(fmt, c);
+    const auto x = numbers::exactValue(fmt, x0);
     if (!va || !vb || !vc || !x)
         return std::nullopt;
-    const double value = (*x * (*va * *x) + *vb * *x) + *vc;
-    if (!std::isfinite(value))
+    const mpq_class value = (*va * *x + *vb) * *x + *vc;
+    if (!numbers::withinDoubles(value))
         return std::nullopt;
-    return value;
+    return numbers::plainText(fmt, value);
 }
 
 Variation variationOf(const NumberFormat& fmt, const std::string& a, const std::string& b,
@@ -138,8 +168,10 @@ Variation variationOf(const NumberFormat& fmt, const std::string& a, const std::
     else
         run.step([&] { result.arrows = Variation::Arrows::UpThenDown; });
     run.step([&] {
-        const double va = number(fmt, a);
-        result.vertex = fmt.numberText(checked::div(-number(fmt, b), va + va));
+        const mpq_class vertex = divided(-exact(fmt, b), 2 * exact(fmt, a));
+        if (!numbers::withinDoubles(vertex))
+            throw StepFailed{};
+        result.vertex = numbers::plainText(fmt, vertex);
     });
     return result;
 }

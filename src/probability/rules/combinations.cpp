@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "probability/rules/combinations.h"
 
+#include "numbers/exact.h"
 #include "numbers/skip_on_error.h"
 
 #include <cfloat>
@@ -21,14 +22,9 @@ namespace {
 // From this argument on the factorial is beyond the doubles: 171! is about seven times the largest one.
 constexpr double kFirstOutOfRange = 171;
 
-// The largest double, exactly: (2^53 - 1) × 2^971.
-const WholeNumber& largestDouble() {
-    static const WholeNumber largest = [] {
-        WholeNumber n{(std::uint64_t{1} << 53) - 1};
-        for (int i = 0; i < 971; ++i)
-            n *= 2;
-        return n;
-    }();
+// The largest double, exactly: a double is a whole number from 2^53 on.
+const mpz_class& largestDouble() {
+    static const mpz_class largest(DBL_MAX);
     return largest;
 }
 
@@ -45,98 +41,34 @@ double shownValue(const NumberFormat& fmt, const std::string& text) {
 
 // The exact value of a number text when it is a whole number of zero or more: «52», «1,5E+20» (under
 // a comma) or «5,» read as 52, 150000000000000000000 and 5. Nothing for any other text.
-std::optional<WholeNumber> wholeValue(const NumberFormat& fmt, std::string_view text) {
-    if (!fmt.toDouble(text))
-        return std::nullopt; // not a number, or beyond the doubles
-    std::string digits;
-    std::int64_t decimals = 0;
-    std::int64_t exponent = 0;
-    bool negative = false;
-    bool afterSeparator = false;
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            digits += c;
-            decimals += afterSeparator ? 1 : 0;
-        } else if (c == fmt.decimalSeparator()) {
-            afterSeparator = true;
-        } else {
-            break;
-        }
-    }
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        ++i;
-        bool exponentNegative = false;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            exponentNegative = text[i++] == '-';
-        // A longer exponent only matters for a zero mantissa, which the digits alone decide.
-        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-            exponent = std::min<std::int64_t>(exponent * 10 + (text[i] - '0'), 1'000'000);
-        if (exponentNegative)
-            exponent = -exponent;
-    }
-    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
-    if (digits.empty())
-        return WholeNumber{};
-    if (negative)
+std::optional<mpz_class> wholeValue(const NumberFormat& fmt, std::string_view text) {
+    const auto value = numbers::exactValue(fmt, text);
+    if (!value || value->get_den() != 1 || *value < 0)
         return std::nullopt;
-    // The value is digits × 10^shift; below zero the digits dropped must all be zeros.
-    const std::int64_t shift = exponent - decimals;
-    if (shift < 0) {
-        const auto dropped = std::uint64_t(-shift);
-        if (dropped >= digits.size() ||
-            digits.find_first_not_of('0', digits.size() - dropped) != std::string::npos)
-            return std::nullopt;
-        digits.resize(digits.size() - dropped);
-    } else {
-        // toDouble() accepted the text: the value has at most 309 digits.
-        digits.append(std::size_t(std::min<std::int64_t>(shift, 400)), '0');
-    }
-    return WholeNumber::fromDigits(digits);
-}
-
-// The factorial of a whole number from 2 to 170, exactly.
-WholeNumber exactFactorial(std::uint32_t n) {
-    WholeNumber product{1};
-    for (std::uint32_t factor = 2; factor <= n; ++factor)
-        product *= factor;
-    return product;
+    return mpz_class(value->get_num());
 }
 
 // The number of combinations of k among n, exactly, for k <= n; nothing when it is beyond the
-// largest double. No factorial is formed: C(m + i, i) = C(m + i - 1, i - 1) × (m + i) ÷ i is a whole
-// number at each step, and grows at each step, so the count stops as soon as it passes the doubles.
-std::optional<WholeNumber> exactCombinations(const WholeNumber& n, const WholeNumber& k) {
-    const WholeNumber other = n - k;
-    const WholeNumber& chosen = std::min(k, other);
-    // With chosen <= n / 2 each step at least doubles the count: beyond 1024 steps it is past 2^1024.
-    if (chosen > WholeNumber{1024})
+// largest double. With chosen = min(k, n - k), C(n, chosen) at least doubles with each step of
+// chosen up to n / 2: beyond 1024 it is past 2^1024.
+std::optional<mpz_class> exactCombinations(const mpz_class& n, const mpz_class& k) {
+    const mpz_class other = n - k;
+    const mpz_class& chosen = std::min(k, other);
+    if (chosen > 1024)
         return std::nullopt;
-    const WholeNumber& rest = std::max(k, other);
-    const auto steps = std::uint32_t(std::stoul(chosen.digits()));
-    WholeNumber count{1};
-    for (std::uint32_t i = 1; i <= steps; ++i) {
-        WholeNumber factor = rest;
-        factor += i;
-        count = count * factor;
-        count.divide(i);
-        if (count > largestDouble())
-            return std::nullopt;
-    }
+    mpz_class count;
+    mpz_bin_ui(count.get_mpz_t(), n.get_mpz_t(), chosen.get_ui());
+    if (count > largestDouble())
+        return std::nullopt;
     return count;
 }
 
 } // namespace
 
-std::optional<std::string> countText(const NumberFormat& fmt, const WholeNumber& count) {
+std::optional<std::string> countText(const NumberFormat& fmt, const mpz_class& count) {
     if (count > largestDouble())
         return std::nullopt;
-    std::string digits = count.digits();
+    std::string digits = count.get_str();
     if (digits.size() <= kShownDigits)
         return digits; // every digit shows: no rounding, no exponent form below 10^15
     std::size_t exponent = digits.size() - 1;
@@ -178,8 +110,11 @@ std::optional<std::string> factorial(const NumberFormat& fmt, std::string_view s
         return std::nullopt;
     if (*value <= 1)
         return "1";
-    if (*value == std::trunc(*value))
-        return countText(fmt, exactFactorial(std::uint32_t(*value)));
+    if (*value == std::trunc(*value)) {
+        mpz_class product;
+        mpz_fac_ui(product.get_mpz_t(), static_cast<unsigned long>(*value));
+        return countText(fmt, product);
+    }
     // Not a whole number (the window never asks for one): v times the factorial of the text of v - 1,
     // down to an argument of at most 1, each product written as a text and read back.
     std::vector<double> factors;

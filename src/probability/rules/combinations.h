@@ -3,7 +3,8 @@
 #pragma once
 
 #include "numbers/number_format.h"
-#include "probability/rules/whole_number.h"
+
+#include <gmpxx.h>
 
 #include <optional>
 #include <string>
@@ -26,7 +27,7 @@ std::optional<std::string> combinations(const numbers::NumberFormat& fmt, std::s
                                         std::string_view k);
 
 // The plain number text of an exact whole number as above; nothing beyond the largest double.
-std::optional<std::string> countText(const numbers::NumberFormat& fmt, const WholeNumber& count);
+std::optional<std::string> countText(const numbers::NumberFormat& fmt, const mpz_class& count);
 
 // The whole number a box holds once "Calculer" has tidied it: the plain number text of the absolute value
 // of the integer part of its leading number ("-5.7" -> "5", "abc" -> "0"). Nothing when that leading

@@ -12,6 +12,7 @@
 #include "help/glossary_window.h"
 #include "help/help_window.h"
 #include "help/python_window.h"
+#include "practice/practice_window.h"
 #include "primes/goldbach_window.h"
 #include "primes/prime_check_window.h"
 #include "primes/prime_course_window.h"
@@ -68,6 +69,7 @@ const auto& catalog() {
         entry<GlossaryWindow>(),
         entry<PythonWindow>(),
         entry<FrequenciesWindow>(),
+        entry<PracticeWindow>(),
     };
     // clang-format on
     return entries;

@@ -4,6 +4,7 @@
 #include "maths/rules/surd_arithmetic.h"
 #include "practice/rules/exercise.h"
 #include "practice/rules/exercise_text.h"
+#include "practice/rules/series_code.h"
 #include "practice/rules/series_random.h"
 #include "practice/rules/typography.h"
 
@@ -219,6 +220,24 @@ private Q_SLOTS:
                 makeExercise(kComma, Kind::Linear, 1, 4271, 1).question != first.question);
         SeriesRandom draw(0);
         QCOMPARE(draw.next(), 0xE220A8397B1DCDAFULL); // SplitMix64's first output from seed 0
+    }
+
+    // A code says its kind and level: every kind and level has codes of four digits, and a code
+    // typed with words around it is read.
+    void seriesCodes() {
+        for (int kind = 0; kind < kKindCount; ++kind)
+            for (int level = 1; level <= kLevelCount; ++level)
+                for (std::uint64_t chance : {0ULL, 1ULL, 12345ULL, ~0ULL}) {
+                    const std::uint32_t code = codeFor(kind, level, chance);
+                    QVERIFY(code >= kFirstCode && code <= kLastCode);
+                    QCOMPARE(seriesOf(code).kind, kind);
+                    QCOMPARE(seriesOf(code).level, level);
+                }
+        QCOMPARE(readCode("4271"), std::optional<std::uint32_t>(4271));
+        QCOMPARE(readCode("Série 4271"), std::optional<std::uint32_t>(4271));
+        QCOMPARE(readCode(" 4271 "), std::optional<std::uint32_t>(4271));
+        for (const char* refused : {"", "Série", "999", "42710", "42a71", "-4271"})
+            QVERIFY2(!readCode(refused), refused);
     }
 
     // No-break spaces where French typography puts them, once.

@@ -13,6 +13,7 @@
 #include "help/help_window.h"
 #include "help/python_window.h"
 #include "practice/practice_window.h"
+#include "practice/worksheet_window.h"
 #include "primes/goldbach_window.h"
 #include "primes/prime_check_window.h"
 #include "primes/prime_course_window.h"
@@ -70,6 +71,7 @@ const auto& catalog() {
         entry<PythonWindow>(),
         entry<FrequenciesWindow>(),
         entry<PracticeWindow>(),
+        entry<WorksheetWindow>(),
     };
     // clang-format on
     return entries;

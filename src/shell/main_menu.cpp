@@ -212,7 +212,7 @@ constexpr const char* kResetOrder[] = {
     "b_Prem_verif", "b_Prem_rech", "b_Prem_gold",  "b_Prem_crible",    "b_Prem_prog",
     "b_Prem_cours", "c_Eq_d1",     "c_Eq_d2",      "c_Eq_dioph",       "c_Eq_cours",
     "d_Proba_alea", "d_Proba_sim", "d_Proba_comb", "d_Proba_cours",    "Frm_Aide",
-    "Frm_Lexique",  "Frm_Python",  "d_Proba_freq", "Frm_Entrainement",
+    "Frm_Lexique",  "Frm_Python",  "d_Proba_freq", "Frm_Entrainement", "Frm_Fiche",
 };
 
 } // namespace

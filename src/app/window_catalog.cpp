@@ -25,6 +25,7 @@
 #include "probability/probability_course_window.h"
 #include "probability/random_numbers_window.h"
 #include "probability/simulation_window.h"
+#include "shell/detail_window.h"
 #include "shell/main_menu.h"
 #include "shell/splash.h"
 
@@ -70,6 +71,7 @@ const auto& catalog() {
         entry<GlossaryWindow>(),
         entry<PythonWindow>(),
         entry<FrequenciesWindow>(),
+        entry<DetailWindow>(),
         entry<PracticeWindow>(),
         entry<WorksheetWindow>(),
     };

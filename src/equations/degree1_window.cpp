@@ -3,6 +3,7 @@
 #include "equations/degree1_window.h"
 
 #include "equations/rules/affine.h"
+#include "equations/rules/affine_steps.h"
 #include "graphs/plotter.h"
 #include "shell/input_filters.h"
 #include "shell/program.h"
@@ -125,6 +126,11 @@ const std::vector<ControlRow> kControls = [] {
          .caption = "Tableau de variation",
          .rect = {1080, 4620, 2595, 450},
          .handler = call(&W::showVariation)},
+        {.control = W::detailButton,
+         .caption = "Détail",
+         .rect = {3840, 4620, 795, 450},
+         .accessibleName = "Détail du calcul",
+         .handler = call(&W::showDetails)},
         {.control = line("Line10"), .ends = {0, 5340, kWidth, 5340}},
 
         // Tracé, with the ranges of the drawing
@@ -150,6 +156,7 @@ const WindowDescription Degree1Window::description{
     .centred = true,
     .accessibleName = "Équations du premier degré",
     .mainButton = W::solveButton,
+    .f1Presses = W::detailButton,
     .controls = kControls,
 };
 
@@ -164,15 +171,19 @@ graphs::PlotNumbers Degree1Window::plotNumbers() {
 }
 
 void Degree1Window::solve() {
-    if (const auto x =
-            equations::affine::solve(program().numbers(), textOf(aBox), textOf(bBox), textOf(kBox)))
+    const NumberFormat& f = program().numbers();
+    const std::string a = textOf(aBox), b = textOf(bBox), k = textOf(kBox);
+    if (const auto x = equations::affine::solve(f, a, b, k))
         setTextOf(solutionLabel, "x = " + *x);
+    explain(equations::affine::solveSteps(f, a, b, k));
 }
 
 void Degree1Window::computeValue() {
-    if (const auto y =
-            equations::affine::valueAt(program().numbers(), textOf(aBox), textOf(bBox), textOf(x0Box)))
+    const NumberFormat& f = program().numbers();
+    const std::string a = textOf(aBox), b = textOf(bBox), x0 = textOf(x0Box);
+    if (const auto y = equations::affine::valueAt(f, a, b, x0))
         setTextOf(valueLabel, *y);
+    explain(equations::affine::valueSteps(f, a, b, x0));
 }
 
 void Degree1Window::showVariation() {
@@ -189,6 +200,7 @@ void Degree1Window::showVariation() {
                                                                   : QStringLiteral("F décroissante");
     get(variationButton).setAccessibleDescription(said);
     announce(said);
+    explain(equations::affine::variationSteps(program().numbers(), typed));
 }
 
 void Degree1Window::plotFunction() {

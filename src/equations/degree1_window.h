@@ -21,6 +21,7 @@ public:
     static inline const ui::Ref<Line> variationArrow{"Line9"};
     static inline const ui::Ref<Button> variationButton{"Command3"};
     static inline const ui::Ref<Button> plotButton{"Command4"};
+    static inline const ui::Ref<Button> detailButton{"showDetail"};
     // x minimum, x maximum, y minimum, y maximum
     static inline const ui::Array<TextBox> rangeBoxes{"Text_range"};
     // "RANGE X", "RANGE Y"

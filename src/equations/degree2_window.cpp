@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/degree2_window.h"
 
+#include "equations/rules/trinomial_steps.h"
 #include "graphs/plotter.h"
 #include "shell/input_filters.h"
 #include "shell/program.h"
@@ -84,6 +85,11 @@ const std::vector<ControlRow> kControls = [] {
          .rect = {2040, 1560, 1095, 405},
          .font = kBoxFont,
          .accessibleName = "k"},
+        {.control = W::detailButton,
+         .caption = "Détail",
+         .rect = {6240, 1530, 1200, 465},
+         .accessibleName = "Détail du calcul",
+         .handler = call(&W::showDetails)},
         {.control = W::discriminantButton,
          .caption = "&Discriminant",
          .rect = {120, 2160, 1695, 495},
@@ -171,6 +177,7 @@ const WindowDescription Degree2Window::description{
     .centred = true,
     .accessibleName = "Équations du second degré",
     .mainButton = W::discriminantButton,
+    .f1Presses = W::detailButton,
     .controls = kControls,
 };
 
@@ -220,24 +227,42 @@ void Degree2Window::computeDiscriminant() {
     trinomial::View view = solverView();
     trinomial::discriminant(program().numbers(), solverBoxes(), m_memory, view);
     showSolverView(view);
+    explainSolver();
 }
 
 void Degree2Window::computeSolutions() {
     trinomial::View view = solverView();
     trinomial::solutions(program().numbers(), solverBoxes(), m_memory, view);
     showSolverView(view);
+    explainSolver();
 }
 
 void Degree2Window::factorise() {
     trinomial::View view = solverView();
     trinomial::factorise(program().numbers(), textOf(aBox), view);
     showSolverView(view);
+    explainSolver();
+}
+
+// The three steps share one reasoning, from the equation as the boxes hold it.
+void Degree2Window::explainSolver() {
+    const trinomial::Boxes b = solverBoxes();
+    maths::Steps steps = trinomial::solverSteps(program().numbers(), b.a, b.b, b.c, b.k);
+    // The vertex and the canonical form complete the study of the trinomial.
+    for (maths::Line& line : trinomial::variationSteps(program().numbers(), b.a, b.b, b.c))
+        if (!steps.empty() && line.kind != maths::Line::Kind::Heading)
+            steps.push_back(std::move(line));
+        else if (!steps.empty())
+            steps.push_back(maths::heading("Forme canonique"));
+    explain(std::move(steps));
 }
 
 void Degree2Window::computeValue() {
-    if (const auto value =
-            trinomial::valueAt(program().numbers(), textOf(aBox), textOf(bBox), textOf(cBox), textOf(x0Box)))
+    const NumberFormat& f = program().numbers();
+    const std::string a = textOf(aBox), b = textOf(bBox), c = textOf(cBox), x0 = textOf(x0Box);
+    if (const auto value = trinomial::valueAt(f, a, b, c, x0))
         setTextOf(valueAndRangeLabels[0], *value);
+    explain(trinomial::valueSteps(f, a, b, c, x0));
 }
 
 // The arrows are a drawing: screen readers hear what they show, and find it on the button.
@@ -260,6 +285,7 @@ void Degree2Window::showVariation() {
     }
     if (v.vertex)
         setTextOf(vertexLabel, *v.vertex);
+    explain(trinomial::variationSteps(program().numbers(), textOf(aBox), textOf(bBox), textOf(cBox)));
 }
 
 void Degree2Window::plotFunction() {

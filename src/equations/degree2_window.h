@@ -33,6 +33,7 @@ public:
     static inline const ui::Ref<Button> variationButton{"Command5"};
     static inline const ui::Ref<Label> vertexLabel{"Label11"}; // the vertex's abscissa
     static inline const ui::Ref<Button> plotButton{"Command6"};
+    static inline const ui::Ref<Button> detailButton{"showDetail"};
     // x minimum, x maximum, y minimum, y maximum
     static inline const ui::Array<TextBox> rangeBoxes{"Text_range"};
 
@@ -62,6 +63,7 @@ private:
     equations::trinomial::View solverView();
     void showSolverView(const equations::trinomial::View& view);
     void describeVariation(const QString& said);
+    void explainSolver();
 
     equations::trinomial::Memory m_memory;
     // Counts the builds of the controls, so that a plot knows when its boxes are gone.

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equations/diophantine_window.h"
 
+#include "equations/rules/diophantine_steps.h"
+
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
@@ -72,6 +74,11 @@ const ControlRow kControls[] = {
      .caption = "Simplifier(éventuellement)",
      .rect = {1800, 1020, 2010, 495},
      .handler = call(&W::simplify)},
+    {.control = W::detailButton,
+     .caption = "Détail",
+     .rect = {4320, 1020, 1035, 495},
+     .accessibleName = "Détail du calcul",
+     .handler = call(&W::showDetails)},
 
     // The particular solution, its two lines to the right of the button.
     {.control = W::particularButton,
@@ -110,6 +117,7 @@ const WindowDescription DiophantineWindow::description{
     .height = 4635,
     .accessibleName = "Équations diophantiennes",
     .mainButton = W::simplifyButton,
+    .f1Presses = W::detailButton,
     .controls = kControls,
 };
 
@@ -173,11 +181,13 @@ void DiophantineWindow::simplify() {
     rewrite(bBox, b.b);
     rewrite(cBox, b.c);
     showView(v);
+    explain(diophantine::solutionSteps(program().numbers(), b));
     announce(QStringLiteral("Équation : %1 x + %2 y = %3").arg(fromUtf8(b.a), fromUtf8(b.b), fromUtf8(b.c)));
 }
 
 void DiophantineWindow::findParticularSolution() {
     diophantine::View v = view();
+    explain(diophantine::solutionSteps(program().numbers(), boxes()));
     switch (diophantine::particularSolution(program().numbers(), boxes(), v)) {
     case diophantine::Particular::Found:
         showView(v);
@@ -197,6 +207,7 @@ void DiophantineWindow::writeGeneralSolution() {
     diophantine::View v = view();
     diophantine::generalSolution(program().numbers(), boxes(), v);
     showView(v);
+    explain(diophantine::solutionSteps(program().numbers(), boxes()));
     if (v.generalLinesShown)
         announce(QStringLiteral("Solution générale : x = %1 %2 %3, y = %4 %5 %6")
                      .arg(fromUtf8(v.generalB), fromUtf8(v.xMultiplier), fromUtf8(v.generalX0),

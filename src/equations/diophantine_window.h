@@ -17,6 +17,7 @@ public:
     static inline const ui::Ref<Button> simplifyButton{"Command3"};
     static inline const ui::Ref<Button> particularButton{"Command1"};
     static inline const ui::Ref<Button> generalButton{"Command2"};
+    static inline const ui::Ref<Button> detailButton{"showDetail"};
     // (0) "x =" and (1) "y =" of the particular solution, (3) "x =" and (2) "y =" of the general one
     static inline const ui::Array<Label> linePrefixes{"Label4"};
     static inline const ui::Ref<Label> x0Label{"Label2"};

@@ -4,6 +4,7 @@
 
 #include "primes/prime_input.h"
 #include "primes/rules/primality.h"
+#include "primes/rules/prime_steps.h"
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
@@ -55,6 +56,11 @@ const ControlRow kControls[] = {
      .font = {.points = 12},
      .wordWrap = true,
      .announceAs = "%1"},
+    {.control = W::detailButton,
+     .caption = "Détail",
+     .rect = {5280, 4320, 1095, 495},
+     .accessibleName = "Détail du calcul",
+     .handler = call(&W::showDetails)},
 };
 
 } // namespace
@@ -68,6 +74,7 @@ const WindowDescription GoldbachWindow::description{
     .backColor = colours::silver,
     .accessibleName = "Conjecture de Goldbach",
     .mainButton = W::searchButton,
+    .f1Presses = W::detailButton,
     .controls = kControls,
 };
 
@@ -118,6 +125,8 @@ void GoldbachWindow::findSum() {
             return;
         setTextOf(sumLabel, NumberFormat::integerText(m_smallerPrime) + "+" +
                                 numbers.numberText(*last - m_smallerPrime) + "=" + shown);
+        if (const auto even = NumberFormat::roundToInt32(*last))
+            explain(primes::goldbachSteps(*even));
         return;
     }
 }

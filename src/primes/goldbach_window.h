@@ -13,6 +13,7 @@ public:
     static inline const ui::Ref<Button> searchButton{"Command1"}; // "Chercher"
     static inline const ui::Ref<TextBox> evenNumberBox{"Text1"};
     static inline const ui::Ref<Label> sumLabel{"Label6"}; // the sum, or why there is none
+    static inline const ui::Ref<Button> detailButton{"showDetail"};
 
     static const ui::WindowDescription description;
     explicit GoldbachWindow(Program& program)

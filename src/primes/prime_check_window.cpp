@@ -4,6 +4,7 @@
 
 #include "primes/prime_input.h"
 #include "primes/rules/primality.h"
+#include "primes/rules/prime_steps.h"
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
@@ -42,6 +43,11 @@ const ControlRow kControls[] = {
      .visible = false,
      .handler = call(&W::decompose)},
     {.control = W::decompositionLabel, .rect = {2400, 4200, 2175, 735}, .announceAs = "Décomposition : %1"},
+    {.control = W::detailButton,
+     .caption = "Détail",
+     .rect = {4440, 2400, 1095, 495},
+     .accessibleName = "Détail du calcul",
+     .handler = call(&W::showDetails)},
 };
 
 } // namespace
@@ -55,6 +61,7 @@ const WindowDescription PrimeCheckWindow::description{
     .backColor = colours::silver,
     .accessibleName = "Nombres premiers : vérification",
     .mainButton = W::checkButton,
+    .f1Presses = W::detailButton,
     .controls = kControls,
 };
 
@@ -71,6 +78,7 @@ void PrimeCheckWindow::checkNumber() {
                 setTextOf(verdictLabel, "Le nombre est composé");
                 get(decomposeButton).setVisible(true);
             }
+            explain(primes::verificationSteps(program().numbers(), *n));
         }
     }
     setTextOf(decompositionLabel, "");

@@ -12,6 +12,7 @@ public:
     static inline const ui::Ref<Label> verdictLabel{"Label1"};
     static inline const ui::Ref<Button> decomposeButton{"Command2"}; // "Décomposition"
     static inline const ui::Ref<Label> decompositionLabel{"Label3"};
+    static inline const ui::Ref<Button> detailButton{"showDetail"};
 
     static const ui::WindowDescription description;
     explicit PrimeCheckWindow(Program& program)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "probability/combinations_window.h"
 
+#include "probability/rules/combination_steps.h"
 #include "probability/rules/combinations.h"
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
@@ -166,6 +167,11 @@ const ControlRow kControls[] = {
      .alignment = Qt::AlignHCenter | Qt::AlignTop,
      .wordWrap = true,
      .announceAs = "Nombre de combinaisons : %1"},
+    {.control = W::detailButton,
+     .caption = "Détail",
+     .rect = {6300, 4770, 1095, 375},
+     .accessibleName = "Détail du calcul",
+     .handler = call(&W::showDetails)},
 };
 
 } // namespace
@@ -178,6 +184,7 @@ const WindowDescription CombinationsWindow::description{
     .height = kHeight,
     .backColor = colours::silver,
     .accessibleName = "Factoriels et combinaisons",
+    .f1Presses = W::detailButton,
     .controls = kControls,
 };
 
@@ -200,6 +207,7 @@ void CombinationsWindow::showFactorial() {
     if (textOf(numberBox) != view.number)
         setTextOf(numberBox, view.number);
     setTextOf(factorialLabel, view.result);
+    explain(probability::factorialSteps(program().numbers(), view.number));
 }
 
 void CombinationsWindow::explainCombinations() {
@@ -218,6 +226,7 @@ void CombinationsWindow::showCombinations() {
         setTextOf(setSizeBox, view.n);
     if (textOf(chosenCountBox) != view.k)
         setTextOf(chosenCountBox, view.k);
+    explain(probability::combinationSteps(program().numbers(), view.n, view.k));
     if (view.swapped)
         program().message(fromUtf8(kSwapMessage));
     // The message lets events run: the label is reached afresh.

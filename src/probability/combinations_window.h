@@ -23,6 +23,7 @@ public:
     static inline const ui::Ref<Button> fillInHelpButton{"Command4"};
     static inline const ui::Ref<Button> combinationsButton{"Command5"};
     static inline const ui::Ref<Label> combinationsLabel{"Label5"};
+    static inline const ui::Ref<Button> detailButton{"showDetail"};
     // Items 0 and 1 belong to the factorial half and to the combinations half.
     static inline const ui::Array<Label> headingLabels{"Label1"};
     static inline const ui::Array<Label> promptLabels{"Label2"};

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/form.h"
 
+#include "shell/detail_window.h"
 #include "shell/program.h"
 #include "shell/rules/placement.h"
 #include "shell/toolkit/accessibility.h"
@@ -177,4 +178,17 @@ void Form::setTextOf(const ui::Ref<ui::Label>& label, std::string_view utf8) {
 
 void Form::announce(const QString& phrase) {
     ui::announcerOf(&window())->say(phrase);
+}
+
+void Form::explain(maths::Steps steps) {
+    if (steps.empty())
+        return;
+    m_explanation = std::move(steps);
+    if (auto* details = dynamic_cast<DetailWindow*>(m_program.form(DetailWindow::description.name)))
+        details->sourceExplained(*this);
+}
+
+void Form::showDetails() {
+    if (auto* details = dynamic_cast<DetailWindow*>(m_program.form(DetailWindow::description.name)))
+        details->follow(*this);
 }

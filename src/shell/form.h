@@ -5,6 +5,8 @@
 #include "shell/toolkit/description.h"
 #include "shell/toolkit/form_window.h"
 
+#include "maths/rules/steps.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -87,6 +89,13 @@ public:
     std::optional<double> numberIn(const ui::Ref<TextBox>& box);
     // Has screen readers say a phrase politely, with the results written at the same time.
     void announce(const QString& phrase);
+
+    // The reasoning behind the window's last computation; the details window follows it when it
+    // shows this window's reasoning. No steps (the boxes did not hold numbers) keep the last ones.
+    void explain(maths::Steps steps);
+    const maths::Steps& explanation() const { return m_explanation; }
+    // "Détail" and F1: the details window shows this window's reasoning.
+    void showDetails();
     static std::string toUtf8(const QString& text) { return text.toStdString(); }
     static QString fromUtf8(std::string_view utf8) {
         return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -110,4 +119,5 @@ private:
     QPointer<FormWindow> m_window;
     // Windows already closed whose widgets may still be on the call stack of a suspended handler.
     std::vector<QPointer<FormWindow>> m_discarded;
+    maths::Steps m_explanation;
 };

@@ -43,9 +43,15 @@ Steps solveSteps(const NumberFormat& fmt, std::string_view a, std::string_view b
         steps.push_back(step(ax + " = " + numberText(fmt, *vk) + " − " + factorText(fmt, *vb)));
         steps.push_back(step(ax + " = " + numberText(fmt, difference)));
     }
-    if (*va != 1)
-        steps.push_back(step("x = ") << fraction(numberText(fmt, difference), numberText(fmt, *va)));
-    writeRounded(steps, fmt, "x", difference / *va);
+    // (k − b)/a with its numbers, when it is not already the reduced fraction.
+    const mpq_class x = difference / *va;
+    Line quotient = step("x = ");
+    quotient << fraction(numberText(fmt, difference), numberText(fmt, *va));
+    Line reduced = step("x = ");
+    reduced << exactRun(x);
+    if (*va != 1 && plainText(quotient) != plainText(reduced))
+        steps.push_back(quotient);
+    writeRounded(steps, fmt, "x", x);
     return steps;
 }
 

@@ -151,7 +151,12 @@ Steps solverSteps(const NumberFormat& fmt, std::string_view a, std::string_view 
             steps.push_back(value);
         }
         steps.push_back(heading("Forme factorisée"));
-        steps.push_back(result("Δ < 0 : le trinôme ne se factorise pas dans ℝ."));
+        steps.push_back(result("Δ < 0 : le trinôme ne se factorise pas dans ℝ ; dans ℂ, " +
+                               polynomial(fmt, e) + " = " +
+                               (e.a == 1    ? ""
+                                : e.a == -1 ? "−"
+                                            : factorText(fmt, e.a)) +
+                               "(x − z₁)(x − z₂)."));
     }
     return steps;
 }

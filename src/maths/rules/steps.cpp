@@ -27,10 +27,13 @@ std::string_view superscript(char c) {
     return {};
 }
 
-// Whether a text needs no brackets under a root or in a fraction: a number, or one letter.
+// Whether a text needs no brackets under a root or in a fraction: a number or one letter, and its
+// factorial («52!», «n!»).
 bool singleTerm(std::string_view text) {
     if (text.substr(0, kMinus.size()) == kMinus)
         text.remove_prefix(kMinus.size());
+    if (!text.empty() && text.back() == '!')
+        text.remove_suffix(1);
     if (text == "a" || text == "b" || text == "c" || text == "k" || text == "n" || text == "x" || text == "Δ")
         return true;
     if (text.empty())

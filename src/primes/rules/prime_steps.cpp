@@ -27,7 +27,7 @@ std::int64_t squareRootFloor(std::int64_t n) {
 }
 
 // Beyond this the decompositions of an even number are listed, not all counted.
-constexpr std::int64_t kLargestCounted = 10'000'000;
+constexpr std::int64_t kLargestCounted = 1'000'000;
 
 // Whether each number up to `limit` is prime, by the sieve of Eratosthenes.
 std::vector<bool> sieveUpTo(std::int64_t limit) {
@@ -161,7 +161,7 @@ Steps goldbachSteps(std::int64_t n) {
         steps.push_back(step("…"));
         steps.push_back(
             result("Les " + std::to_string(found) +
-                   " premières décompositions ; elles ne sont toutes comptées que jusqu'à 10 000 000."));
+                   " premières décompositions ; elles ne sont toutes comptées que jusqu'à 1 000 000."));
         return steps;
     }
     if (found > std::int64_t(kListed))

@@ -127,12 +127,14 @@ Steps frequencySteps(const NumberFormat& fmt, std::string_view title, const std:
     steps.push_back(
         step("1/√n = 1/√" + std::to_string(total) + " ≈ " + withMinusSign(plainText(fmt, width))));
     for (const Outcome& o : outcomes) {
-        const mpq_class f(o.count, total);
-        const mpq_class p(o.probabilityNum, o.probabilityDen);
+        mpq_class f(o.count, total);
+        f.canonicalize();
+        mpq_class p(o.probabilityNum, o.probabilityDen);
+        p.canonicalize();
         Line line = step(o.name + " : " + std::to_string(o.count) + " fois, fréquence f = ");
         line << fraction(std::to_string(o.count), std::to_string(total));
-        if (mpq_class(f).get_den() != total)
-            line << " = " << exactRun(mpq_class(f));
+        if (f.get_den() != total)
+            line << " = " << exactRun(f);
         line << " " + approximately(fmt, f, roundToDecimals(f, 3));
         steps.push_back(line);
         const mpq_class low = roundToDecimals(mpq_class(p - halfWidth), 3);

@@ -313,6 +313,13 @@ FormWindow* build(Form& form, const WindowDescription& description) {
     Builder builder(form, window, description);
     for (const ControlRow& row : description.controls)
         builder.add(row);
+    if (!description.f1Presses.name.isEmpty()) {
+        auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
+        QObject::connect(f1, &QShortcut::activated, window, [window, button = description.f1Presses.name] {
+            if (auto* b = qobject_cast<QAbstractButton*>(window->control(button)); b && b->isEnabled())
+                b->click();
+        });
+    }
     if (description.page) {
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
         QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);

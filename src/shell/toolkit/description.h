@@ -274,6 +274,8 @@ struct WindowDescription {
     QString accessibleName = {};
     // The button that Enter in any single-line box of the window presses (when it is shown).
     Ref<Button> mainButton = {};
+    // The button that F1 presses, wherever the focus is in the window.
+    Ref<Button> f1Presses = {};
     // A page to read: Tab walks through its texts, which take the focus in turn, and Escape
     // closes it as its title bar's close box does.
     bool page = false;

@@ -12,6 +12,8 @@
 #include "help/glossary_window.h"
 #include "help/help_window.h"
 #include "help/python_window.h"
+#include "practice/practice_window.h"
+#include "practice/worksheet_window.h"
 #include "primes/goldbach_window.h"
 #include "primes/prime_check_window.h"
 #include "primes/prime_course_window.h"
@@ -70,6 +72,8 @@ const auto& catalog() {
         entry<PythonWindow>(),
         entry<FrequenciesWindow>(),
         entry<DetailWindow>(),
+        entry<PracticeWindow>(),
+        entry<WorksheetWindow>(),
     };
     // clang-format on
     return entries;

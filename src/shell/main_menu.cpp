@@ -183,6 +183,15 @@ const ControlRow kControls[] = {
      .parent = "mnuFichier",
      .caption = "Quitter",
      .handler = call(&W::quit)},
+    {.control = menu("mnuEntrainement"), .caption = "Entraînement"},
+    {.control = Ref<QAction>{"Entrainement"},
+     .parent = "mnuEntrainement",
+     .caption = "S'entraîner…",
+     .handler = opens("Frm_Entrainement")},
+    {.control = Ref<QAction>{"Fiche"},
+     .parent = "mnuEntrainement",
+     .caption = "Fiche d'exercices…",
+     .handler = opens("Frm_Fiche")},
     {.control = menu("mnuAide"), .caption = "Aide"},
     {.control = Ref<QAction>{"Programmes"},
      .parent = "mnuAide",
@@ -200,9 +209,10 @@ const ControlRow kControls[] = {
 
 // The windows "Tout effacer" hides, in this order.
 constexpr const char* kResetOrder[] = {
-    "b_Prem_verif", "b_Prem_rech",   "b_Prem_gold", "b_Prem_crible", "b_Prem_prog",  "b_Prem_cours",
-    "c_Eq_d1",      "c_Eq_d2",       "c_Eq_dioph",  "c_Eq_cours",    "d_Proba_alea", "d_Proba_sim",
-    "d_Proba_comb", "d_Proba_cours", "Frm_Aide",    "Frm_Lexique",   "Frm_Python",   "d_Proba_freq",
+    "b_Prem_verif", "b_Prem_rech", "b_Prem_gold",  "b_Prem_crible",    "b_Prem_prog",
+    "b_Prem_cours", "c_Eq_d1",     "c_Eq_d2",      "c_Eq_dioph",       "c_Eq_cours",
+    "d_Proba_alea", "d_Proba_sim", "d_Proba_comb", "d_Proba_cours",    "Frm_Aide",
+    "Frm_Lexique",  "Frm_Python",  "d_Proba_freq", "Frm_Entrainement", "Frm_Fiche",
 };
 
 } // namespace

@@ -66,8 +66,20 @@ private Q_SLOTS:
         QCOMPARE(target->path, dir.filePath(QStringLiteral("essai.py")));
         QCOMPARE(target->filter, 0);
 
-        // The next one opens in the same folder; cancelled, it gives nothing.
+        // Asked but not yet written, the folder is not offered; once the file is written there,
+        // the next dialog opens in it; cancelled, it gives nothing.
         QString folder;
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                folder = dialog->directory().absolutePath();
+                dialog->reject();
+            }
+        });
+        QVERIFY(!dialogs.askSaveFile(nullptr, QStringLiteral("Enregistrer le programme"),
+                                     {QStringLiteral("Programme Python (*.py)")},
+                                     QStringLiteral("autre.py")));
+        QVERIFY(folder != QDir(dir.path()).absolutePath());
+        dialogs.saved(target->path);
         QTimer::singleShot(0, [&] {
             if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
                 folder = dialog->directory().absolutePath();

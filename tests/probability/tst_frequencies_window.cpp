@@ -114,7 +114,7 @@ private Q_SLOTS:
         for (const int face : {6, 1, 6})
             die.append(std::uint8_t(face - 1));
         die.announce(false);
-        QCOMPARE(w.law(), QStringLiteral("Après 3 lancers : fréquence de la face 6 0,6667"));
+        QCOMPARE(w.law(), QStringLiteral("Après 3 lancers : fréquence de la face 6 : 0,6667"));
         ListBox* list = control(w.sim, S::dieHistoryList);
         QTRY_COMPARE(list->shownCount(), 3);
         QCOMPARE(list->item(1), QStringLiteral("1"));

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int level = data[1] % practice::kLevelCount + 1;
     FuzzInput in(data + 2, size - 2);
     const auto code = in.value<std::uint16_t>();
-    const NumberFormat fmt(code & 1 ? '.' : ',');
+    const numbers::NumberFormat fmt(code & 1 ? '.' : ',');
     const practice::Exercise e = practice::makeExercise(fmt, practice::Kind(kind), level, code, code % 10);
     REQUIRE(!e.question.empty() && !e.answer.empty() && !e.correction.empty());
     const std::string_view answer = in.rest();

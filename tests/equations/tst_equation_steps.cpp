@@ -5,19 +5,14 @@
 #include "equations/rules/diophantine_steps.h"
 #include "equations/rules/trinomial_steps.h"
 
+#include "step_lines.h"
 #include <QRandomGenerator>
+
 #include <QTest>
 
 using numbers::NumberFormat;
 
 namespace {
-
-QStringList lines(const numbers::Steps& steps) {
-    QStringList out;
-    for (const numbers::Line& line : steps)
-        out << QString::fromStdString(numbers::plainText(line));
-    return out;
-}
 
 const NumberFormat kComma(',');
 
@@ -39,16 +34,16 @@ private Q_SLOTS:
     }
 
     void degree1() {
-        QCOMPARE(lines(equations::affine::solveSteps(kComma, "8", "-15", "11,6")),
+        QCOMPARE(stepLines(equations::affine::solveSteps(kComma, "8", "-15", "11,6")),
                  QStringList({"Résolution de f(x) = k", "8x − 15 = 11,6", "8x = 11,6 − (−15)", "8x = 26,6",
                               "x = 26,6/8", "x = 133/40 = 3,325", "x ≈ 3,32 (arrondi au centième)"}));
-        QCOMPARE(lines(equations::affine::solveSteps(kComma, "3", "1", "3")).mid(4),
+        QCOMPARE(stepLines(equations::affine::solveSteps(kComma, "3", "1", "3")).mid(4),
                  QStringList({"x = 2/3", "x ≈ 0,67 (arrondi au centième)"}));
-        QCOMPARE(lines(equations::affine::solveSteps(kComma, "1", "0", "5")),
+        QCOMPARE(stepLines(equations::affine::solveSteps(kComma, "1", "0", "5")),
                  QStringList({"Résolution de f(x) = k", "x = 5", "x = 5"}));
-        QCOMPARE(lines(equations::affine::solveSteps(kComma, "0", "2", "5")).last(),
+        QCOMPARE(stepLines(equations::affine::solveSteps(kComma, "0", "2", "5")).last(),
                  QStringLiteral("a = 0 : f est constante, l'équation n'a pas une solution unique."));
-        QCOMPARE(lines(equations::affine::valueSteps(kComma, "1", "-18,5", "18,7")),
+        QCOMPARE(stepLines(equations::affine::valueSteps(kComma, "1", "-18,5", "18,7")),
                  QStringList({"Calcul de f(x₀) pour x₀ = 18,7", "f(18,7) = 1 × 18,7 + (−18,5)",
                               "f(18,7) = 18,7 − 18,5", "f(18,7) = 0,2"}));
         QVERIFY(equations::affine::solveSteps(kComma, "1", "-", "2").empty());
@@ -100,7 +95,7 @@ private Q_SLOTS:
     void degree2() {
         QFETCH(QStringList, coefficients);
         QFETCH(QStringList, expected);
-        const QStringList got = lines(equations::trinomial::solverSteps(
+        const QStringList got = stepLines(equations::trinomial::solverSteps(
             kComma, coefficients[0].toStdString(), coefficients[1].toStdString(),
             coefficients[2].toStdString(), coefficients[3].toStdString()));
         qsizetype at = 0;
@@ -112,12 +107,12 @@ private Q_SLOTS:
     }
 
     void vertexAndValue() {
-        QCOMPARE(lines(equations::trinomial::variationSteps(kComma, "2", "1", "-3")),
+        QCOMPARE(stepLines(equations::trinomial::variationSteps(kComma, "2", "1", "-3")),
                  QStringList(
                      {"Sommet et variations de f(x) = 2x² + x − 3", "α = −b/(2a) = −1/4 = −0,25",
                       "β = f(α) = −3,125  ≈ −3,12", "f(x) = 2(x + 0,25)² − 3,125",
                       "a > 0 : f est décroissante puis croissante ; son minimum β est atteint en x = α."}));
-        QCOMPARE(lines(equations::trinomial::valueSteps(kComma, "1", "-0,3", "0,02", "0,1")).last(),
+        QCOMPARE(stepLines(equations::trinomial::valueSteps(kComma, "1", "-0,3", "0,02", "0,1")).last(),
                  QStringLiteral("f(0,1) = 0"));
     }
 
@@ -178,7 +173,7 @@ private Q_SLOTS:
     void diophantine() {
         QFETCH(QStringList, boxes);
         QFETCH(QStringList, expected);
-        const QStringList got = lines(equations::diophantine::solutionSteps(
+        const QStringList got = stepLines(equations::diophantine::solutionSteps(
             kComma, {boxes[0].toStdString(), boxes[1].toStdString(), boxes[2].toStdString()}));
         qsizetype at = 0;
         for (const QString& line : expected) {

@@ -2,20 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primes/rules/prime_steps.h"
 
+#include "step_lines.h"
+
 #include <QTest>
 
 using numbers::NumberFormat;
-
-namespace {
-
-QStringList lines(const numbers::Steps& steps) {
-    QStringList out;
-    for (const numbers::Line& line : steps)
-        out << QString::fromStdString(numbers::plainText(line));
-    return out;
-}
-
-} // namespace
 
 class TestPrimeSteps : public QObject {
     Q_OBJECT
@@ -59,43 +50,43 @@ private Q_SLOTS:
     void verification() {
         QFETCH(qint64, n);
         QFETCH(QStringList, expected);
-        QCOMPARE(lines(primes::verificationSteps(NumberFormat(','), n)), expected);
+        QCOMPARE(stepLines(primes::verificationSteps(NumberFormat(','), n)), expected);
     }
 
     // The largest 32-bit prime: every prime up to its root is tried, and the list says how many.
     void largePrime() {
-        const QStringList got = lines(primes::verificationSteps(NumberFormat(','), 2147483647));
+        const QStringList got = stepLines(primes::verificationSteps(NumberFormat(','), 2147483647));
         QVERIFY(got[1].endsWith("(4792 diviseurs en tout)"));
         QCOMPARE(got[2],
                  QStringLiteral("Aucun diviseur jusqu'à √2147483647 ≈ 46341 : 2147483647 est premier."));
         // 2^31 − 2 = 2 × 3² × 7 × 11 × 31 × 151 × 331
-        QCOMPARE(lines(primes::verificationSteps(NumberFormat(','), 2147483646)).last(),
+        QCOMPARE(stepLines(primes::verificationSteps(NumberFormat(','), 2147483646)).last(),
                  QStringLiteral("2147483646 = 2 × 3² × 7 × 11 × 31 × 151 × 331"));
     }
 
     void search() {
-        QCOMPARE(lines(primes::searchSteps(1, 100, 25)),
+        QCOMPARE(stepLines(primes::searchSteps(1, 100, 25)),
                  QStringList({"Nombres premiers de 1 à 100",
                               "Nombres testés : 100 (chacun par des divisions jusqu'à sa racine carrée)",
                               "Nombres premiers trouvés : 25",
                               "π(100) = 25 : il y a 25 nombres premiers inférieurs ou égaux à 100."}));
-        QCOMPARE(lines(primes::searchSteps(10, 20, 4)).size(), 3);
+        QCOMPARE(stepLines(primes::searchSteps(10, 20, 4)).size(), 3);
     }
 
     void goldbach() {
-        QCOMPARE(lines(primes::goldbachSteps(100)),
+        QCOMPARE(stepLines(primes::goldbachSteps(100)),
                  QStringList({"Décompositions de 100 en somme de deux nombres premiers", "100 = 3 + 97",
                               "100 = 11 + 89", "100 = 17 + 83", "100 = 29 + 71", "100 = 41 + 59",
                               "100 = 47 + 53", "6 décompositions (p ≤ q)."}));
-        QCOMPARE(lines(primes::goldbachSteps(4)).last(), QStringLiteral("1 décomposition (p ≤ q)."));
+        QCOMPARE(stepLines(primes::goldbachSteps(4)).last(), QStringLiteral("1 décomposition (p ≤ q)."));
         // 10^6 has 5402 decompositions; only the first ones are listed.
-        const QStringList million = lines(primes::goldbachSteps(1000000));
+        const QStringList million = stepLines(primes::goldbachSteps(1000000));
         QCOMPARE(million.last(), QStringLiteral("5402 décompositions (p ≤ q)."));
         QCOMPARE(million.size(), 1 + 25 + 2);
-        const QStringList large = lines(primes::goldbachSteps(2000000000));
+        const QStringList large = stepLines(primes::goldbachSteps(2000000000));
         QCOMPARE(large[1], QStringLiteral("2000000000 = 73 + 1999999927"));
         QVERIFY(large.last().contains("1 000 000"));
-        QVERIFY(lines(primes::goldbachSteps(1000002)).last().contains("1 000 000"));
+        QVERIFY(stepLines(primes::goldbachSteps(1000002)).last().contains("1 000 000"));
     }
 };
 

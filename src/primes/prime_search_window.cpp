@@ -6,6 +6,7 @@
 #include "primes/prime_input.h"
 #include "primes/rules/parallel_search.h"
 #include "primes/rules/prime_segments.h"
+#include "primes/rules/prime_steps.h"
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/controls.h"
@@ -56,6 +57,11 @@ const ControlRow kControls[] = {
     {.control = W::countLabel,
      .rect = {480, 4680, 2775, 255},
      .announceAs = "Nombre de nombres premiers de la liste : %1"},
+    {.control = W::detailButton,
+     .caption = "Détail",
+     .rect = {840, 2280, 1095, 495},
+     .accessibleName = "Détail du calcul",
+     .handler = call(&W::showDetails)},
 };
 
 } // namespace
@@ -69,6 +75,7 @@ const WindowDescription PrimeSearchWindow::description{
     .backColor = colours::silver,
     .accessibleName = "Nombres premiers : recherche",
     .mainButton = W::startButton,
+    .f1Presses = W::detailButton,
     .controls = kControls,
 };
 
@@ -115,9 +122,11 @@ void PrimeSearchWindow::searchPrimes() {
     // Lists a run of primes found one after the other. The primes are handed over in runs, always
     // before events run, so that whatever the pupil can see (list, selection, count) is what
     // listing them one at a time would show.
+    std::int64_t total = 0;
     auto found = [&](std::span<const std::int32_t> primes) {
         if (primes.empty())
             return;
+        total += std::int64_t(primes.size());
         ListBox& list = get(primesList);
         for (const std::int32_t prime : primes)
             list.addNumber(prime);
@@ -130,8 +139,10 @@ void PrimeSearchWindow::searchPrimes() {
         searchOnThreads(lower, upper, search, found);
     else
         searchHere(lower, upper, search, found);
-    if (!searchStopped(search))
+    if (!searchStopped(search)) {
         showCount();
+        explain(primes::searchSteps(lower, upper, total));
+    }
 }
 
 template <class Found>

@@ -23,6 +23,7 @@ public:
     static inline const ui::Ref<ListBox> primesList{"List1"};
     static inline const ui::Ref<Label> countCaption{"Label2"};
     static inline const ui::Ref<Label> countLabel{"Label3"};
+    static inline const ui::Ref<Button> detailButton{"showDetail"};
 
     static const ui::WindowDescription description;
     explicit PrimeSearchWindow(Program& program);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "probability/frequencies_window.h"
 
+#include "probability/rules/combination_steps.h"
 #include "shell/input_filters.h"
 #include "shell/program.h"
 #include "shell/toolkit/button.h"
@@ -75,6 +76,11 @@ const ControlRow kControls[] = {
     {.control = W::samplesChart,
      .rect = {240, 4560, 8490, 2700},
      .accessibleName = "Fluctuation d'échantillonnage"},
+    {.control = W::detailButton,
+     .caption = "Détail",
+     .rect = {7620, 3660, 1110, 390},
+     .accessibleName = "Détail du calcul",
+     .handler = call(&W::showDetails)},
     {.control = W::proportionLabel, .rect = {240, 7320, 8490, 540}, .wordWrap = true, .announceAs = "%1"},
 };
 
@@ -89,6 +95,7 @@ const WindowDescription FrequenciesWindow::description{
     .backColor = colours::silver,
     .accessibleName = "Fréquences des échantillons",
     .mainButton = W::simulateButton,
+    .f1Presses = W::detailButton,
     .controls = kControls,
 };
 
@@ -177,6 +184,24 @@ QString FrequenciesWindow::successName() const {
                                             : QStringLiteral("la face %1").arg(m_face);
 }
 
+// The counts behind the sentence: the success and the other outcomes, their frequencies as
+// fractions, and the band p ± 1/√n.
+void FrequenciesWindow::explainLaw(std::int64_t throws, std::int64_t successes, Chance p) {
+    const bool coin = m_experiment == Experiment::Coin;
+    const std::string success = successName().toStdString();
+    std::vector<probability::Outcome> outcomes{{.name = coin ? "PILE" : "La face " + std::to_string(m_face),
+                                                .count = successes,
+                                                .probabilityNum = p.numerator,
+                                                .probabilityDen = p.denominator},
+                                               {.name = coin ? "FACE" : "Les autres faces",
+                                                .count = throws - successes,
+                                                .probabilityNum = p.denominator - p.numerator,
+                                                .probabilityDen = p.denominator}};
+    explain(probability::frequencySteps(
+        program().numbers(), "Fréquence de " + success + " après " + std::to_string(throws) + " lancers",
+        outcomes));
+}
+
 void FrequenciesWindow::readHistory() {
     m_trace.reset(kLawColumns);
     m_throwsRead = 0;
@@ -251,6 +276,7 @@ void FrequenciesWindow::showLaw(bool paced) {
         sentence = QStringLiteral("Après %1 %2 : fréquence de %3 : %4")
                        .arg(groupedText(n), n == 1 ? QStringLiteral("lancer") : QStringLiteral("lancers"),
                             successName(), decimalText(*f, 4, program().numbers().decimalSeparator()));
+        explainLaw(n, m_trace.successes(), p);
     } else {
         sentence = die ? QStringLiteral("Aucun lancer : lancez le dé dans la fenêtre de simulation.")
                        : QStringLiteral("Aucun lancer : lancez la pièce dans la fenêtre de simulation.");

@@ -33,6 +33,7 @@ public:
     static inline const ui::Ref<Button> simulateButton{"Command1"};
     static inline const ui::Ref<ChartView> samplesChart{"Picture2"};
     static inline const ui::Ref<Label> proportionLabel{"Label1"};
+    static inline const ui::Ref<Button> detailButton{"showDetail"};
 
     static constexpr std::int32_t kMostSamples = 1'000'000;
     // How long a change made during a series waits, at least, to be shown.
@@ -62,6 +63,7 @@ private:
 
     std::uint8_t successCode() const;
     probability::Chance chance() const;
+    void explainLaw(std::int64_t throws, std::int64_t successes, probability::Chance p);
     QString successName() const;
     // Reads the throws added to the followed history since the last reading.
     // Whether there were any.

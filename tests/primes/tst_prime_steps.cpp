@@ -67,7 +67,8 @@ private Q_SLOTS:
     void search() {
         QCOMPARE(stepLines(primes::searchSteps(1, 100, 25)),
                  QStringList({"Nombres premiers de 1 à 100",
-                              "Nombres testés : 100 (chacun par des divisions jusqu'à sa racine carrée)",
+                              "Nombres examinés : 100 (le crible d'Ératosthène barre les multiples de chaque "
+                              "nombre premier jusqu'à la racine carrée de la borne)",
                               "Nombres premiers trouvés : 25",
                               "π(100) = 25 : il y a 25 nombres premiers inférieurs ou égaux à 100."}));
         QCOMPARE(stepLines(primes::searchSteps(10, 20, 4)).size(), 3);

@@ -7,6 +7,7 @@
 #include "probability/frequencies_window.h"
 #include "probability/rules/outcome_history.h"
 #include "probability/simulation_window.h"
+#include "shell/detail_window.h"
 #include "shell/main_menu.h"
 #include "shell/toolkit/button.h"
 #include "shell/toolkit/chart_view.h"
@@ -115,6 +116,13 @@ private Q_SLOTS:
             die.append(std::uint8_t(face - 1));
         die.announce(false);
         QCOMPARE(w.law(), QStringLiteral("Après 3 lancers : fréquence de la face 6 : 0,6667"));
+        // «Détail» gives the counts behind the sentence, the frequency as a fraction first.
+        QTest::mouseClick(control(w.freq, FrequenciesWindow::detailButton), Qt::LeftButton);
+        const QString details = w.tp->get<DetailWindow>().get(DetailWindow::stepsBox).toPlainText();
+        QVERIFY2(details.contains(QStringLiteral("La face 6 : 2 fois, fréquence f = 2/3")),
+                 qPrintable(details));
+        QVERIFY2(details.contains(QStringLiteral("Les autres faces : 1 fois, fréquence f = 1/3")),
+                 qPrintable(details));
         ListBox* list = control(w.sim, S::dieHistoryList);
         QTRY_COMPARE(list->shownCount(), 3);
         QCOMPARE(list->item(1), QStringLiteral("1"));

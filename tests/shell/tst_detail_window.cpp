@@ -6,6 +6,7 @@
 #include "equations/degree2_window.h"
 #include "equations/diophantine_window.h"
 #include "equations/rules/affine_steps.h"
+#include "primes/prime_search_window.h"
 #include "probability/combinations_window.h"
 #include "shell/detail_window.h"
 #include "shell/toolkit/button.h"
@@ -109,6 +110,22 @@ private Q_SLOTS:
         press(w.form, DiophantineWindow::particularButton);
         press(w.form, DiophantineWindow::detailButton);
         QVERIFY(detailText(w.tp).contains(QStringLiteral("x₀ = 0 ; y₀ = 500")));
+    }
+
+    // The search explains its count, π(n) when it starts at 1; the details follow the next search.
+    void searchCountExplained() {
+        ShownForm<PrimeSearchWindow> w;
+        w.form.get(PrimeSearchWindow::lowerBox).setText("1");
+        w.form.get(PrimeSearchWindow::upperBox).setText("100");
+        press(w.form, PrimeSearchWindow::startButton);
+        QCOMPARE(w.form.get(PrimeSearchWindow::countLabel).caption(), QStringLiteral("25"));
+        press(w.form, PrimeSearchWindow::detailButton);
+        QVERIFY(detailText(w.tp).contains(QStringLiteral("Nombres premiers trouvés : 25")));
+        QVERIFY(detailText(w.tp).contains(QStringLiteral("π(100) = 25")));
+        w.form.get(PrimeSearchWindow::lowerBox).setText("90");
+        press(w.form, PrimeSearchWindow::startButton);
+        QVERIFY(detailText(w.tp).contains(QStringLiteral("Nombres premiers trouvés : 1")));
+        QVERIFY(!detailText(w.tp).contains(QStringLiteral("π(")));
     }
 };
 

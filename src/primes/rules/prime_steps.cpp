@@ -126,8 +126,9 @@ Steps verificationSteps(const NumberFormat& fmt, std::int64_t n) {
 Steps searchSteps(std::int64_t from, std::int64_t to, std::int64_t count) {
     Steps steps{heading("Nombres premiers de " + std::to_string(from) + " à " + std::to_string(to))};
     const std::int64_t tested = to >= from ? to - from + 1 : 0;
-    steps.push_back(step("Nombres testés : " + std::to_string(tested) +
-                         " (chacun par des divisions jusqu'à sa racine carrée)"));
+    steps.push_back(step("Nombres examinés : " + std::to_string(tested) +
+                         " (le crible d'Ératosthène barre les multiples de chaque nombre premier jusqu'à la "
+                         "racine carrée de la borne)"));
     steps.push_back(result("Nombres premiers trouvés : " + std::to_string(count)));
     if (from <= 2 && to >= 2)
         steps.push_back(result("π(" + std::to_string(to) + ") = " + std::to_string(count) + " : il y a " +

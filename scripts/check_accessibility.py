@@ -14,7 +14,8 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+
+from bus_wait import pump, wait_for
 
 PROGRAM, LOG = sys.argv[1], sys.argv[2]
 
@@ -34,26 +35,6 @@ def on_event(event):
     except Exception:  # the source may be gone already
         role, name = "?", ""
     events.append((event.type, role, name, event.detail1))
-
-
-def pump(seconds):
-    """Lets the bus deliver events for a while."""
-    end = time.monotonic() + seconds
-    context = GLib.MainContext.default()
-    while time.monotonic() < end:
-        while context.iteration(False):
-            pass
-        time.sleep(0.02)
-
-
-def wait_for(condition, seconds=10.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        value = condition()
-        if value:
-            return value
-        pump(0.1)
-    return condition()
 
 
 def key(name):

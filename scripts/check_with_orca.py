@@ -15,7 +15,8 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+
+from bus_wait import pump, wait_for
 
 PROGRAM, WORK = sys.argv[1], sys.argv[2]
 ORCA_LOG = os.path.join(WORK, "orca.log")
@@ -38,25 +39,6 @@ ORCA_SETTINGS = {"enableKeyEcho": False, "enableEchoByCharacter": False, "enable
                  "enableModifierKeys": False, "enableTutorialMessages": False}
 
 failures = []
-
-
-def pump(seconds):
-    end = time.monotonic() + seconds
-    context = GLib.MainContext.default()
-    while time.monotonic() < end:
-        while context.iteration(False):
-            pass
-        time.sleep(0.02)
-
-
-def wait_for(condition, seconds=10.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        value = condition()
-        if value:
-            return value
-        pump(0.1)
-    return condition()
 
 
 # What Orca said, in order, read back from its log.

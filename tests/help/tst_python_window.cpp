@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_program.h"
 
+#include "full_volume.h"
+
 #include "equations/rules/trinomial.h"
 #include "help/python_window.h"
 #include "primes/rules/primality.h"
@@ -639,6 +641,25 @@ private Q_SLOTS:
                  qPrintable(message.text));
         QVERIFY(message.text.contains(path));
         QVERIFY(w.form.isShown());
+    }
+
+    // Saved over an old listing on a full volume: the old file stays whole and the pupil is told
+    // the disk is full.
+    void aFullDiskKeepsTheOldListing() {
+        const QByteArray old("print('ancien programme')\n");
+        FullVolume volume(old, QStringLiteral("ancien.py"));
+        if (!volume.usable())
+            QSKIP("no small volume can be mounted here");
+        Window w;
+        w.choose(QStringLiteral("Nombres premiers"));
+        auto& dialogs = w.tp.dialogs;
+        dialogs.saveAnswers.push_back(Dialogs::SaveAnswer{volume.filePath(QStringLiteral("ancien.py")), 0});
+        QTest::mouseClick(control(w.form, W::saveButton), Qt::LeftButton);
+        QCOMPARE(dialogs.shown.size(), std::size_t(2));
+        QCOMPARE(dialogs.shown[1].icon, Dialogs::Icon::Critical);
+        QVERIFY2(dialogs.shown[1].text.contains(QStringLiteral("Le disque est plein")),
+                 qPrintable(dialogs.shown[1].text));
+        QCOMPARE(volume.contentOf(QStringLiteral("ancien.py")), old);
     }
 };
 
